@@ -1,0 +1,164 @@
+#include "app/activation.h"
+
+#include "app/appinfo.h"
+#include "app/datamodule.h"
+#include "data/database.h"
+#include "data/query.h"
+#include "data/table.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+QString Activation::databaseDirectory(const QString &baseDirectory)
+{
+    return QDir(baseDirectory).filePath(AppInfo::databaseDirName());
+}
+
+bool Activation::defineAndCreate(Table &table, const QString &fileName)
+{
+    table.close();
+    table.setFileName(fileName);
+    table.clearFieldDefs();
+    for (const FieldDef &f : table.schema().fields)
+        table.appendField(f);
+    table.clearIndex();
+    table.setIndex(table.schema().key);
+    return table.create();
+}
+
+bool Activation::createIfMissing(Table &table, const QString &fileName)
+{
+    table.close();
+    table.setFileName(fileName);
+    if (table.exists())
+        return true;
+    return defineAndCreate(table, fileName);
+}
+
+bool Activation::reopen(Table &table, const QString &fileName, bool refresh)
+{
+    table.close();
+    table.setFileName(fileName);
+    if (!table.open())
+        return false;
+    return !refresh || table.refresh();
+}
+
+Activation::Result Activation::run(DataModule &data, const QString &baseDirectory)
+{
+    Result result;
+    const auto failed = [&result](const QString &message) {
+        result.ok = false;
+        result.error = message;
+        return result;
+    };
+    const QString dir = databaseDirectory(baseDirectory);
+    Database &db = *data.database();
+
+    // The directory: created on first start. A place we cannot create or write to is named at once,
+    // with the way around it.
+    if (!QFileInfo(dir).isDir() && !QDir().mkpath(dir))
+        return failed(QStringLiteral("Impossible de créer le répertoire de la base de données « %1 ».\n"
+                                     "Lancez VELMORA avec l'option --data-dir DOSSIER pour placer la base "
+                                     "dans un dossier où vous pouvez écrire.")
+                          .arg(QDir::toNativeSeparators(dir)));
+    {
+        QTemporaryFile probe(QDir(dir).filePath(QStringLiteral(".velmora-probe-XXXXXX")));
+        if (!probe.open())
+            return failed(QStringLiteral("Le répertoire de la base de données « %1 » n'est pas accessible en "
+                                         "écriture.\nLancez VELMORA avec l'option --data-dir DOSSIER pour placer "
+                                         "la base dans un dossier où vous pouvez écrire.")
+                              .arg(QDir::toNativeSeparators(dir)));
+    }
+    data.imprim()->close();
+    data.imprim1()->close();
+    data.sqlaccord()->close();
+    db.setDirectory(dir);
+
+    struct Step
+    {
+        Table *table;
+        const char *file;
+    };
+    // contact, the agreements, the workers, the employers: each created when its file is missing
+    // (names compared without regard to case), then opened.
+    const Step steps[] = {{data.contact(), "contact.DB"},
+                          {data.accord(), "Accord.DB"},
+                          {data.expatries(), "Expatries.DB"},
+                          {data.employeur(), "Employeur.DB"}};
+    for (const Step &step : steps) {
+        Table &table = *step.table;
+        const QString file = QString::fromLatin1(step.file);
+        if (!createIfMissing(table, file))
+            return failed(table.lastError());
+        if (&table == data.accord()) {
+            // Only the agreement table is guarded: when it cannot be opened it is rebuilt, silently.
+            if (!reopen(table, file, true) && !recoverAgreements(data, result))
+                return result;
+            continue;
+        }
+        if (!reopen(table, file, true))
+            return failed(table.lastError());
+    }
+
+    // The print queries and the agreement print table, on the same directory.
+    data.resetPrintQueries();
+    for (Query *query : {data.imprim(), data.imprim1()}) {
+        if (!query->open())
+            return failed(query->lastError());
+    }
+    if (!reopen(*data.sqlaccord(), data.sqlaccord()->fileName(), true))
+        return failed(data.sqlaccord()->lastError());
+    return result;
+}
+
+bool Activation::recoverAgreements(DataModule &data, Result &result)
+{
+    Table &accord = *data.accord();
+    accord.close();
+    accord.setFileName(QStringLiteral("Accord.DB"));
+    Database &db = *data.database();
+    const QDir dir(db.directory());
+
+    // Keep the file that could not be opened: nothing the user typed is thrown away.
+    const QString existing = db.findFile(accord.fileName());
+    if (!existing.isEmpty()) {
+        const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+        QString backup = dir.filePath(QStringLiteral("%1.%2.bak").arg(existing, stamp));
+        for (int n = 2; QFileInfo::exists(backup); ++n)
+            backup = dir.filePath(QStringLiteral("%1.%2-%3.bak").arg(existing, stamp).arg(n));
+        if (!QFile::rename(dir.filePath(existing), backup)) {
+            result.ok = false;
+            result.error = QStringLiteral("La table des accords (fichier « %1 ») ne peut pas être ouverte et "
+                                          "ne peut pas être mise de côté : elle n'a pas été remplacée.\n%2")
+                               .arg(QDir::toNativeSeparators(dir.filePath(existing)), accord.lastError());
+            return false;
+        }
+        result.backupPath = backup;
+    }
+
+    // The layout the table object holds is completed with whatever agreement field it lacks.
+    const FieldDef &num = accord.schema().fields.first();
+    if (accord.appendField(num)) {
+        accord.clearIndex();
+        accord.setIndex(num.name);
+        accord.create();
+    }
+    static const char *const others[] = {"nom_orga", "Projet", "Poste", "Diplome", "Experience",
+                                         "Autre_condition", "Algériens", "étrangers"};
+    for (const char *name : others) {
+        FieldDef f = *accord.schema().field(QString::fromUtf8(name));
+        f.name = QString::fromUtf8(name);
+        if (accord.appendField(f))
+            accord.create();
+    }
+    if (!accord.create() || !accord.open()) {
+        result.ok = false;
+        result.error = accord.lastError();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+class DataModule;
+class Table;
+
+// The activation sequence: creates the database directory and any missing table, opens the four
+// tables, the print queries and the agreement print table. Rebuilds an agreement table that cannot
+// be opened, after keeping the old file under a dated name.
+class Activation
+{
+public:
+    struct Result
+    {
+        bool ok = true;
+        QString error;        // French message when not ok
+        QString backupPath;   // the kept agreement file when the recovery ran
+    };
+
+    // `baseDirectory` stands for the executable's directory; the database directory is inside it.
+    static QString databaseDirectory(const QString &baseDirectory);
+    static Result run(DataModule &data, const QString &baseDirectory);
+
+private:
+    static bool defineAndCreate(Table &table, const QString &fileName);
+    static bool createIfMissing(Table &table, const QString &fileName);
+    static bool reopen(Table &table, const QString &fileName, bool refresh);
+    static bool recoverAgreements(DataModule &data, Result &result);
+};

@@ -1,0 +1,60 @@
+#include "app/appwindows.h"
+
+#include "app/formholder.h"
+
+#include <QDialog>
+
+AppWindows::AppWindows(QWidget *mainWindow)
+    : QObject(mainWindow)
+    , m_main(mainWindow)
+{
+    setObjectName(QStringLiteral("AppWindows"));
+    addForm("anx_01", "Annexe 01/02");
+    addForm("anx_02_Individuelle", "Annexe 02 (Individuelle)");
+    addForm("anx_04", "anx_04");
+    addForm("Anx_07", "Anx_07");
+    addDialog("apropos", "Â propos");
+    addDialog("Dossier", "Impression de dossier");
+    addForm("anx_01_02", "Annexe 02/02");
+    addForm("Fiche", "Fiche");
+    addForm("demande_apt", "demande_apt");
+    addForm("demande_visa", "demande_visa");
+    addForm("rapatriement1", "rapatriement1");
+    addForm("DEMANDE_permis", "DEMANDE_permis");
+    addForm("contrat1", "contrat1");
+    addForm("contrat2", "contrat2");
+    addForm("anx_04_bis", "anx_04_bis");
+    addForm("recrutement", "recrutement");
+    addDialog("demande_accord", "Dossier de la demande d’accord de principe (1er cas)");
+    addDialog("demande_accord1", "Dossier de la demande d'accord de principe (2éme cas)");
+    addForm("AP01", "Formulaire accord de principe N° 01");
+    addDialog("imp_accord", "Impression ");
+}
+
+void AppWindows::addForm(const char *name, const char *caption)
+{
+    m_windows << new FormHolder(QString::fromUtf8(name), QString::fromUtf8(caption), this);
+}
+
+void AppWindows::addDialog(const char *name, const char *caption)
+{
+    auto *dialog = new QDialog(m_main);
+    dialog->setObjectName(QString::fromUtf8(name));
+    dialog->setWindowTitle(QString::fromUtf8(caption));
+    dialog->setModal(true);
+    m_windows << dialog;
+}
+
+QObject *AppWindows::window(const QString &name) const
+{
+    for (QObject *w : m_windows) {
+        if (w->objectName() == name)
+            return w;
+    }
+    return nullptr;
+}
+
+QDialog *AppWindows::dialog(const QString &name) const
+{
+    return qobject_cast<QDialog *>(window(name));
+}

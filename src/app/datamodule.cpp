@@ -1,0 +1,41 @@
+#include "app/datamodule.h"
+
+#include "data/database.h"
+#include "data/query.h"
+#include "data/schemas.h"
+#include "data/table.h"
+
+DataModule::DataModule(QObject *parent)
+    : QObject(parent)
+    , m_db(new Database(this))
+    , m_employeur(new Table(m_db, Schemas::employeur(), this))
+    , m_contact(new Table(m_db, Schemas::contact(), this))
+    , m_accord(new Table(m_db, Schemas::accord(), this))
+    , m_expatries(new Table(m_db, Schemas::expatries(), this))
+    , m_imprim(new Query(m_db, this))
+    , m_imprim1(new Query(m_db, this))
+    , m_sqlaccord(new Table(m_db, Schemas::accord(), this))
+{
+    m_imprim->setObjectName(QStringLiteral("Imprim"));
+    m_imprim1->setObjectName(QStringLiteral("Imprim1"));
+    m_sqlaccord->setObjectName(QStringLiteral("sqlaccord"));
+    m_sqlaccord->setFileName(QStringLiteral("accord.DB"));
+    resetPrintQueries();
+}
+
+DataModule::~DataModule()
+{
+    // Let go of the statements before the tables detach their files.
+    m_imprim->close();
+    m_imprim1->close();
+}
+
+void DataModule::resetPrintQueries()
+{
+    m_imprim->clear();
+    m_imprim->addLine(QStringLiteral("select *"));
+    m_imprim->addLine(QStringLiteral("from employeur,  contact, expatries"));
+    m_imprim1->clear();
+    m_imprim1->addLine(QStringLiteral("select *"));
+    m_imprim1->addLine(QStringLiteral("from employeur, contact, expatries"));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+
+class Database;
+class Query;
+class Table;
+
+// The data objects of the main window, alive for the whole run: the connection, the four tables,
+// the two print queries and the agreement print window's own table on the agreement file.
+class DataModule : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit DataModule(QObject *parent = nullptr);
+    ~DataModule() override;
+
+    Database *database() const { return m_db; }
+    Table *employeur() const { return m_employeur; }
+    Table *contact() const { return m_contact; }
+    Table *accord() const { return m_accord; }
+    Table *expatries() const { return m_expatries; }
+    Query *imprim() const { return m_imprim; }
+    Query *imprim1() const { return m_imprim1; }
+    Table *sqlaccord() const { return m_sqlaccord; }
+
+    // The SQL both print queries hold until printing replaces it.
+    void resetPrintQueries();
+
+private:
+    Database *m_db;
+    Table *m_employeur;
+    Table *m_contact;
+    Table *m_accord;
+    Table *m_expatries;
+    Query *m_imprim;
+    Query *m_imprim1;
+    Table *m_sqlaccord;
+};

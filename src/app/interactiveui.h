@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/uiservice.h"
+
+// The user-interface service of a real session: Qt message boxes captioned "VELMORA", modal
+// dialogs, the print preview window and the system's printer and browser.
+class InteractiveUi : public UiService
+{
+public:
+    void message(QWidget *parent, const QString &text) override;
+    void error(QWidget *parent, const QString &text) override;
+    bool confirm(QWidget *parent, const QString &text) override;
+    int execDialog(QDialog *dialog) override;
+    void preview(QWidget *parent, ReportDocument &document) override;
+    bool print(QWidget *parent, ReportDocument &document) override;
+    QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+                         const QString &filter) override;
+    void openUrl(const QString &url) override;
+};

@@ -1,0 +1,210 @@
+#include "app/mainwindow.h"
+
+#include "agreements/agreementpage.h"
+#include "app/activation.h"
+#include "app/appinfo.h"
+#include "app/datamodule.h"
+#include "app/headerstrip.h"
+#include "app/notice.h"
+#include "app/uiservice.h"
+#include "data/fieldvalue.h"
+#include "data/table.h"
+#include "employer/employerpage.h"
+#include "workers/workerpage.h"
+
+#include <QDateTime>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QLayout>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+
+MainWindow::MainWindow(const QString &baseDirectory, QWidget *parent)
+    : QMainWindow(parent)
+    , m_baseDirectory(baseDirectory)
+    , m_data(new DataModule(this))
+{
+    setObjectName(QStringLiteral("Menu"));
+    setWindowTitle(AppInfo::title());
+    FormCreate();
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Client"));
+    client->setFixedSize(1070, 641);
+    client->setBackgroundRole(QPalette::Window);
+    setCentralWidget(client);
+
+    m_header = new HeaderStrip(client);
+
+    m_pages = new QTabWidget(client);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->setGeometry(0, 86, 1070, 555);
+    QFont tabFont(QStringLiteral("Times New Roman"));
+    tabFont.setPixelSize(16);
+    m_pages->tabBar()->setFont(tabFont);
+    m_employerPage = new EmployerPage(m_data);
+    m_agreementPage = new AgreementPage(m_data);
+    m_workerPage = new WorkerPage(m_data);
+    m_pages->addTab(m_employerPage, QStringLiteral("Organisme"));
+    m_pages->addTab(m_agreementPage, QStringLiteral("Accord de principe"));
+    m_pages->addTab(m_workerPage, QStringLiteral("Expatries"));
+    m_pages->addTab(buildBilanPage(), QStringLiteral("Bilan"));
+    m_pages->setCurrentIndex(0);
+
+    buildMenus();
+    buildPopupMenus();
+
+    // Fixed size; the caption bar keeps only the close and context-help buttons.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::WindowContextHelpButtonHint);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_timer = new QTimer(this);
+    m_timer->setObjectName(QStringLiteral("Timer1"));
+    m_timer->setInterval(1000);
+    connect(m_timer, &QTimer::timeout, this, &MainWindow::Timer1Timer);
+    m_timer->start();
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget *MainWindow::buildBilanPage()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet4"));
+    auto *label = new QLabel(QStringLiteral("Développement en cours"), page);
+    label->setObjectName(QStringLiteral("Label5"));
+    label->move(424, 168);
+    return page;
+}
+
+void MainWindow::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu *file = bar->addMenu(QStringLiteral("Fichier"));
+    file->setObjectName(QStringLiteral("Fichier1"));
+    const auto item = [this](QMenu *menu, const char *name, const QString &text, void (MainWindow::*slot)()) {
+        QAction *action = menu->addAction(text);
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    item(file, "Organisme1", QStringLiteral("Organisme"), &MainWindow::Organisme1Click);
+    file->addSeparator();
+    item(file, "Accorddeprincipe1", QStringLiteral("Accord de principe"), &MainWindow::Accorddeprincipe1Click);
+    file->addSeparator();
+    item(file, "Expatries1", QStringLiteral("Expatries"), &MainWindow::Expatries1Click);
+    file->addSeparator();
+    item(file, "Bilans1", QStringLiteral("Bilans"), &MainWindow::Bilans1Click);
+    bar->addSeparator();
+    QMenu *help = bar->addMenu(QStringLiteral("?"));
+    help->setObjectName(QStringLiteral("N1"));
+    item(help, "propos1", QStringLiteral("Â propos"), &MainWindow::propos1Click);
+    bar->addSeparator();
+    QAction *quit = bar->addAction(QStringLiteral("Quitter"));
+    quit->setObjectName(QStringLiteral("Quitter1"));
+    connect(quit, &QAction::triggered, this, &MainWindow::Quitter1Click);
+}
+
+void MainWindow::buildPopupMenus()
+{
+    m_employerListMenu = new QMenu(this);
+    m_employerListMenu->setObjectName(QStringLiteral("PopupMenu1"));
+    m_employerListMenu->addAction(QStringLiteral("Fiche d'identification"))
+        ->setObjectName(QStringLiteral("Fichedidentification1"));
+
+    m_workerListMenu = new QMenu(this);
+    m_workerListMenu->setObjectName(QStringLiteral("PopupMenu2"));
+    QMenu *documents = m_workerListMenu->addMenu(QStringLiteral("Documents"));
+    documents->setObjectName(QStringLiteral("Documents1"));
+    documents->addAction(QStringLiteral("Â delivré"))->setObjectName(QStringLiteral("delivr1"));
+    documents->addSeparator();
+    QMenu *receipts = documents->addMenu(QStringLiteral("Reçu"));
+    receipts->setObjectName(QStringLiteral("Reu1"));
+    receipts->menuAction()->setEnabled(false);
+    receipts->addAction(QStringLiteral("APT"));
+    receipts->addSeparator();
+    receipts->addAction(QStringLiteral("Titre de travail"));
+    receipts->addSeparator();
+    receipts->addAction(QStringLiteral("Renouvellement titre de travail"));
+    m_workerListMenu->addSeparator();
+    QMenu *report = m_workerListMenu->addMenu(QStringLiteral("Bilan"));
+    report->setObjectName(QStringLiteral("Bilan1"));
+    report->menuAction()->setEnabled(false);
+    report->addAction(QStringLiteral("Modèle 03"));
+}
+
+void MainWindow::FormCreate()
+{
+    // Every date of the program is shown, typed and printed as dd/mm/yyyy, times as hh:mm:ss.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        QTimer::singleShot(0, this, &MainWindow::FormActivate);
+    }
+}
+
+bool MainWindow::FormActivate()
+{
+    ++m_activations;
+    const Activation::Result result = Activation::run(*m_data, m_baseDirectory);
+    if (!result.ok) {
+        UiService::instance().error(this, result.error);
+        return false;
+    }
+    m_employerPage->enableByRows();
+    m_workerPage->enableByRows();
+    m_agreementPage->enableByRows();
+    return true;
+}
+
+void MainWindow::Timer1Timer()
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    m_header->dateLabel()->setText(FieldValue::formatDate(now.date()));
+    m_header->timeLabel()->setText(now.time().toString(QStringLiteral("HH:mm:ss")));
+    for (QLabel *notice : {m_employerPage->notice(), m_workerPage->notice()})
+        notice->setText(Notice::rotated(notice->text()));
+}
+
+void MainWindow::Organisme1Click()
+{
+    m_pages->setCurrentIndex(0);
+}
+
+void MainWindow::Accorddeprincipe1Click()
+{
+    m_pages->setCurrentIndex(1);
+}
+
+void MainWindow::Expatries1Click()
+{
+    m_pages->setCurrentIndex(2);
+}
+
+void MainWindow::Bilans1Click()
+{
+    m_pages->setCurrentIndex(3);
+}
+
+void MainWindow::propos1Click()
+{
+    emit aboutRequested();
+}
+
+void MainWindow::Quitter1Click()
+{
+    // Unsaved rows on any page are dropped with the tables.
+    m_data->contact()->close();
+    m_data->expatries()->close();
+    m_data->employeur()->close();
+    emit quitRequested();
+}

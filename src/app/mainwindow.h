@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QMainWindow>
+
+class AgreementPage;
+class DataModule;
+class EmployerPage;
+class HeaderStrip;
+class QLabel;
+class QMenu;
+class QTabWidget;
+class QTimer;
+class WorkerPage;
+
+// The main window `Menu`: header with live date and time, the four pages, the menus, the clock,
+// and the activation sequence that opens the tables whenever the window is activated.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // `baseDirectory` stands for the executable's directory: the database directory lives inside it.
+    explicit MainWindow(const QString &baseDirectory, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    DataModule *data() const { return m_data; }
+    QTabWidget *pages() const { return m_pages; }
+    EmployerPage *employerPage() const { return m_employerPage; }
+    AgreementPage *agreementPage() const { return m_agreementPage; }
+    WorkerPage *workerPage() const { return m_workerPage; }
+    HeaderStrip *header() const { return m_header; }
+    QMenu *employerListMenu() const { return m_employerListMenu; }
+    QMenu *workerListMenu() const { return m_workerListMenu; }
+    int activationCount() const { return m_activations; }
+
+public slots:
+    void FormCreate();
+    // The activation sequence, then the page buttons by row counts. False when it stopped on an error.
+    bool FormActivate();
+    void Timer1Timer();
+    void Organisme1Click();
+    void Accorddeprincipe1Click();
+    void Expatries1Click();
+    void Bilans1Click();
+    void propos1Click();
+    void Quitter1Click();
+
+signals:
+    void quitRequested();
+    void aboutRequested();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildPopupMenus();
+    QWidget *buildBilanPage();
+
+    QString m_baseDirectory;
+    DataModule *m_data;
+    HeaderStrip *m_header;
+    QTabWidget *m_pages;
+    EmployerPage *m_employerPage;
+    AgreementPage *m_agreementPage;
+    WorkerPage *m_workerPage;
+    QTimer *m_timer;
+    QMenu *m_employerListMenu = nullptr;
+    QMenu *m_workerListMenu = nullptr;
+    int m_activations = 0;
+    bool m_shownOnce = false;
+};

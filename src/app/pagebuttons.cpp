@@ -1,0 +1,16 @@
+#include "app/pagebuttons.h"
+
+#include <QWidget>
+
+QList<QPushButton *> PageButtons::create(QWidget *page, std::initializer_list<Spec> specs)
+{
+    QList<QPushButton *> buttons;
+    for (const Spec &spec : specs) {
+        auto *button = new QPushButton(QString::fromUtf8(spec.caption), page);
+        button->setObjectName(QString::fromLatin1(spec.objectName));
+        button->setAccessibleName(button->text());
+        button->setGeometry(spec.x, spec.y, spec.width, spec.height);
+        buttons << button;
+    }
+    return buttons;
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QList>
+#include <QPushButton>
+
+class QWidget;
+
+// The column of command buttons at the right of an editing page.
+class PageButtons
+{
+public:
+    struct Spec
+    {
+        const char *objectName;
+        const char *caption;
+        int x, y, width, height;
+    };
+
+    // Creates the buttons on `page`, each with its object name, caption and accessible name.
+    static QList<QPushButton *> create(QWidget *page, std::initializer_list<Spec> specs);
+};

@@ -1,0 +1,22 @@
+#include "app/uiservice.h"
+
+#include "app/interactiveui.h"
+
+namespace {
+UiService *g_installed = nullptr;
+}
+
+UiService::~UiService() = default;
+
+UiService &UiService::instance()
+{
+    if (g_installed)
+        return *g_installed;
+    static InteractiveUi interactive;
+    return interactive;
+}
+
+void UiService::setInstance(UiService *service)
+{
+    g_installed = service;
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QSqlDatabase>
+#include <QString>
+
+class QSqlError;
+class QSqlQuery;
+
+// The one SQLite connection of the program. Each table file of the database directory is attached
+// to it under its table's name, so that queries over several tables run as written
+// ("select * from employeur, contact, expatries"). Holds the directory, finds files without
+// regard to letter case, and runs the transactions that span several files.
+class Database : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit Database(QObject *parent = nullptr);
+    ~Database() override;
+
+    // Sets the database directory (without trailing separator); the connection opens on first use.
+    void setDirectory(const QString &directory);
+    QString directory() const { return m_directory; }
+
+    // The name of the file in the directory whose name equals `name` without regard to letter case,
+    // or an empty string when there is none.
+    QString findFile(const QString &name) const;
+
+    // Attaches the file (a path inside the directory) under the alias; reattaching the same file is
+    // a no-op. False with a French message in lastError() on failure.
+    bool attach(const QString &alias, const QString &path);
+    // Each attach() is matched by a detach(); the file is let go when the last user detaches,
+    // or at once when forced (before the file is replaced).
+    void detach(const QString &alias, bool force = false);
+    bool isAttached(const QString &alias) const { return m_attached.contains(alias.toLower()); }
+    QString attachedPath(const QString &alias) const { return m_attached.value(alias.toLower()); }
+
+    // Runs one statement; false with a French message in lastError() on failure.
+    bool exec(QSqlQuery &query);
+    QSqlQuery newQuery() const;
+
+    // A transaction over every attached file: both writes land, or neither.
+    bool transaction();
+    bool commit();
+    void rollback();
+    bool inTransaction() const { return m_transactionDepth > 0; }
+
+    // Asks every open query to let go of its statement, so that writes commit at once.
+    void releaseStatements();
+
+    QString lastError() const { return m_lastError; }
+    void setLastError(const QString &message) { m_lastError = message; }
+
+    // A French message for an engine failure, naming the file or table it concerns.
+    static QString describe(const QSqlError &error, const QString &subject);
+
+    bool isOpen() const { return m_open; }
+    // Opens the connection in the directory (done by the first attach as well).
+    bool open();
+    QSqlDatabase connection() const { return QSqlDatabase::database(m_connectionName, false); }
+
+signals:
+    void releaseRequested();
+    void aliasDetached(const QString &alias);
+
+private:
+
+    QString m_connectionName;
+    QString m_directory;
+    QHash<QString, QString> m_attached; // alias (lower case) -> path
+    QHash<QString, int> m_users;        // alias (lower case) -> attach count
+    QString m_lastError;
+    bool m_open = false;
+    int m_transactionDepth = 0;
+};

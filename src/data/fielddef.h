@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// The three kinds of column the tables use.
+enum class FieldType { Integer, Text, Date };
+
+// One column of a table layout: name, kind, width for text columns, and whether a row may leave it blank.
+struct FieldDef
+{
+    QString name;
+    FieldType type = FieldType::Text;
+    int size = 0;
+    bool required = false;
+};
+
+// The layout of one table: its columns in order, its primary key, and the columns worth a lookup index.
+struct TableSchema
+{
+    QString name;
+    QList<FieldDef> fields;
+    QString key;
+    QStringList indexed;
+
+    int indexOf(const QString &field) const;
+    const FieldDef *field(const QString &name) const;
+};

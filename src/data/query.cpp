@@ -1,0 +1,171 @@
+#include "data/query.h"
+
+#include "data/database.h"
+#include "data/fieldvalue.h"
+#include "data/schemas.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+Query::Query(Database *database, QObject *parent)
+    : QObject(parent)
+    , m_db(database)
+{
+    connect(m_db, &Database::releaseRequested, this, &Query::release);
+}
+
+Query::~Query() = default;
+
+void Query::clear()
+{
+    close();
+    m_lines.clear();
+    m_binds.clear();
+}
+
+void Query::addLine(const QString &line)
+{
+    m_lines << line;
+}
+
+void Query::bindValue(const QString &placeholder, const QVariant &value)
+{
+    m_binds.insert(placeholder, value);
+}
+
+void Query::close()
+{
+    m_query.reset();
+    m_columns.clear();
+    m_row.clear();
+    m_pos = -1;
+    m_open = false;
+    m_count = -1;
+}
+
+void Query::release()
+{
+    // Keep the current row, let go of the statement so that writes commit at once.
+    m_query.reset();
+}
+
+bool Query::execute(int offset)
+{
+    m_query = std::make_unique<QSqlQuery>(m_db->newQuery());
+    QString text = sql();
+    if (offset > 0)
+        text = QStringLiteral("SELECT * FROM (%1) LIMIT -1 OFFSET %2").arg(text).arg(offset);
+    if (!m_query->prepare(text)) {
+        m_lastError = Database::describe(m_query->lastError(), QString());
+        m_query.reset();
+        return false;
+    }
+    for (auto it = m_binds.constBegin(); it != m_binds.constEnd(); ++it) {
+        if (text.contains(it.key()))
+            m_query->bindValue(it.key(), it.value());
+    }
+    if (!m_query->exec()) {
+        m_lastError = Database::describe(m_query->lastError(), QString());
+        m_query.reset();
+        return false;
+    }
+    return true;
+}
+
+bool Query::open()
+{
+    close();
+    if (!m_db->open()) {
+        m_lastError = m_db->lastError();
+        return false;
+    }
+    if (!execute(0))
+        return false;
+    // Name the columns: a name already taken (without regard to case) gets the first free "_N".
+    const QSqlRecord record = m_query->record();
+    QStringList lower;
+    for (int i = 0; i < record.count(); ++i) {
+        const QString base = record.fieldName(i);
+        QString name = base;
+        for (int n = 1; lower.contains(name.toLower()); ++n)
+            name = base + QLatin1Char('_') + QString::number(n);
+        m_columns << name;
+        lower << name.toLower();
+    }
+    m_open = true;
+    m_pos = 0;
+    readRow();
+    return true;
+}
+
+bool Query::refresh()
+{
+    return open();
+}
+
+void Query::readRow()
+{
+    m_row.clear();
+    if (!m_query || !m_query->next()) {
+        m_query.reset();
+        return;
+    }
+    for (int i = 0; i < m_columns.size(); ++i)
+        m_row << FieldValue::fromStorage(Schemas::typeOfColumn(m_columns.at(i)), m_query->value(i));
+}
+
+int Query::count() const
+{
+    if (!m_open)
+        return 0;
+    if (m_count >= 0)
+        return m_count;
+    QSqlQuery q = m_db->newQuery();
+    q.prepare(QStringLiteral("SELECT count(*) FROM (%1)").arg(sql()));
+    for (auto it = m_binds.constBegin(); it != m_binds.constEnd(); ++it) {
+        if (sql().contains(it.key()))
+            q.bindValue(it.key(), it.value());
+    }
+    m_count = (q.exec() && q.next()) ? q.value(0).toInt() : 0;
+    return m_count;
+}
+
+bool Query::first()
+{
+    if (!m_open)
+        return false;
+    if (m_pos == 0 && !m_row.isEmpty())
+        return true;
+    if (!execute(0))
+        return false;
+    m_pos = 0;
+    readRow();
+    return !m_row.isEmpty();
+}
+
+bool Query::next()
+{
+    if (!m_open || m_row.isEmpty())
+        return false;
+    ++m_pos;
+    // The statement was let go for a write: step again from where we were.
+    if (!m_query && !execute(m_pos))
+        return false;
+    readRow();
+    return !m_row.isEmpty();
+}
+
+QVariant Query::value(const QString &column) const
+{
+    for (int i = 0; i < m_columns.size(); ++i) {
+        if (m_columns.at(i).compare(column, Qt::CaseInsensitive) == 0)
+            return m_row.value(i);
+    }
+    return {};
+}
+
+QString Query::text(const QString &column) const
+{
+    return FieldValue::display(value(column));
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "layoutrow.h"
+#include "reportelement.h"
+
+#include <QList>
+#include <QStringList>
+#include <initializer_list>
+
+// Turns layout table rows into elements, shifted by the origin of the block they belong to.
+// Rows it cannot read are reported in problems() and left out.
+class LayoutBuilder
+{
+public:
+    LayoutBuilder() = default;
+    LayoutBuilder(double originTop, double originLeft);
+
+    void add(const LayoutRow &row);
+    void add(std::initializer_list<LayoutRow> rows);
+    void add(const LayoutRow *rows, qsizetype count);
+    void add(const QList<ReportElement> &elements);
+
+    const QList<ReportElement> &elements() const { return m_elements; }
+    const QStringList &problems() const { return m_problems; }
+
+    // Reads one row; false with a description in *problem when it is not valid.
+    static bool read(const LayoutRow &row, ReportElement *element, QString *problem);
+
+private:
+    double m_originTop = 0.0;
+    double m_originLeft = 0.0;
+    QList<ReportElement> m_elements;
+    QStringList m_problems;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "elementfont.h"
+
+#include <QColor>
+#include <QRectF>
+#include <QString>
+
+// One drawing instruction of a laid-out page, in millimetres from the paper's top-left corner:
+// a plain fill, an outlined shape, or one line of text.
+struct PageItem
+{
+    enum class Type { Fill, Box, VerticalLine, HorizontalLine, Text };
+
+    Type type = Type::Fill;
+    QRectF rect; // fill and shapes: their box; text: the line's box as laid out
+    QColor colour; // fill colour, or the text's colour
+    // Text only: the line, its font, and where it is anchored: the left end of its baseline,
+    // or with `centred` the middle of its baseline.
+    QString text;
+    ElementFont font;
+    bool arabic = false;
+    bool centred = false;
+    double anchorX = 0.0;
+    double baseline = 0.0;
+};

@@ -1,0 +1,73 @@
+#include "pagepainter.h"
+
+#include "textmeasurer.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QPainter>
+
+namespace {
+
+constexpr double millimetresPerInch = 25.4;
+
+} // namespace
+
+PagePainter::PagePainter(QPainter &painter)
+    : m_painter(painter)
+{
+    if (const QPaintDevice *device = painter.device()) {
+        m_scaleX = device->logicalDpiX() / millimetresPerInch;
+        m_scaleY = device->logicalDpiY() / millimetresPerInch;
+    }
+}
+
+QRectF PagePainter::toDevice(const QRectF &rect) const
+{
+    return QRectF(QPointF(x(rect.left()), y(rect.top())), QPointF(x(rect.right()), y(rect.bottom())));
+}
+
+void PagePainter::draw(const QList<PageItem> &items)
+{
+    m_painter.save();
+    // One device pixel, as the forms' outlines were drawn.
+    const QPen outline(Qt::black, 0);
+    for (const PageItem &item : items) {
+        switch (item.type) {
+        case PageItem::Type::Fill:
+            m_painter.fillRect(toDevice(item.rect), item.colour);
+            break;
+        case PageItem::Type::Box:
+            m_painter.setPen(outline);
+            m_painter.setBrush(item.colour);
+            m_painter.drawRect(toDevice(item.rect));
+            break;
+        case PageItem::Type::VerticalLine: {
+            m_painter.setPen(outline);
+            const double middle = x(item.rect.center().x());
+            m_painter.drawLine(QPointF(middle, y(item.rect.top())), QPointF(middle, y(item.rect.bottom())));
+            break;
+        }
+        case PageItem::Type::HorizontalLine: {
+            m_painter.setPen(outline);
+            const double middle = y(item.rect.center().y());
+            m_painter.drawLine(QPointF(x(item.rect.left()), middle), QPointF(x(item.rect.right()), middle));
+            break;
+        }
+        case PageItem::Type::Text:
+            drawText(item);
+            break;
+        }
+    }
+    m_painter.restore();
+}
+
+void PagePainter::drawText(const PageItem &item)
+{
+    m_painter.setFont(item.font.toQFont(item.arabic));
+    m_painter.setPen(item.colour);
+    const QString text = TextMeasurer::drawable(item.text);
+    double left = x(item.anchorX);
+    if (item.centred)
+        left -= QFontMetricsF(m_painter.font(), m_painter.device()).horizontalAdvance(text) / 2.0;
+    m_painter.drawText(QPointF(left, y(item.baseline)), text);
+}

@@ -1,0 +1,3 @@
+#include "reportdatasource.h"
+
+ReportDataSource::~ReportDataSource() = default;
