@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/uiservice.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// A user-interface service for tests: records every text shown, answers confirmations from a
+// script, and installs itself for its lifetime.
+class ScriptedUi : public UiService
+{
+public:
+    ScriptedUi() { UiService::setInstance(this); }
+    ~ScriptedUi() override { UiService::setInstance(nullptr); }
+
+    void message(QWidget *, const QString &text) override { messages << text; }
+    void error(QWidget *, const QString &text) override { errors << text; }
+    bool confirm(QWidget *, const QString &text) override
+    {
+        confirmations << text;
+        return answers.isEmpty() ? false : answers.takeFirst();
+    }
+    int execDialog(QDialog *) override
+    {
+        ++dialogs;
+        return dialogResult;
+    }
+    void preview(QWidget *, ReportDocument &) override { ++previews; }
+    bool print(QWidget *, ReportDocument &) override
+    {
+        ++prints;
+        return printResult;
+    }
+    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return saveName;
+    }
+    void openUrl(const QString &url) override { urls << url; }
+
+    QStringList messages;
+    QStringList errors;
+    QStringList confirmations;
+    QList<bool> answers;
+    QStringList urls;
+    int dialogs = 0;
+    int dialogResult = 0;
+    int previews = 0;
+    int prints = 0;
+    bool printResult = true;
+    QString saveName;
+};

@@ -1,0 +1,280 @@
+#include "datafixture.h"
+
+#include "data/database.h"
+#include "data/query.h"
+#include "data/schemas.h"
+#include "data/table.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTest>
+
+// The table engine: layouts on disk, the editing cycle and its refusals, views and filters,
+// durability and what other programs see.
+class TestTable : public QObject
+{
+    Q_OBJECT
+
+private:
+    // A plain connection to one table file, as another tool would open it.
+    static QSqlDatabase outside(const QString &path, const QString &name)
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.open();
+        return db;
+    }
+
+private slots:
+    void layoutsOnDisk_data();
+    void layoutsOnDisk();
+    void refusedPost_data();
+    void refusedPost();
+    void rowsStayInKeyOrderAndRoundTripTypes();
+    void filterWithApostropheAndMixedCaseField();
+    void filterOnIntegerFieldTakesQuotedNumber();
+    void filterSwitchCompletesPendingChange();
+    void closeDropsUnsavedRow();
+    void postIsCommittedWhileAQueryIsOpen();
+    void whatOtherToolsWriteReadsBack();
+    void busyStoreGivesClearMessage();
+    void renameThroughEditKeepsOneRow();
+};
+
+void TestTable::layoutsOnDisk_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("table");
+    for (const TableSchema *schema : Schemas::all())
+        QTest::newRow(qPrintable(schema->name)) << schema->name + QStringLiteral(".DB") << schema->name;
+}
+
+void TestTable::layoutsOnDisk()
+{
+    QFETCH(QString, file);
+    QFETCH(QString, table);
+    DataFixture fx;
+    const QString path = QDir(fx.dbDir()).filePath(fx.data().database()->findFile(file));
+    QVERIFY(QFile::exists(path));
+    const TableSchema *schema = nullptr;
+    for (const TableSchema *s : Schemas::all())
+        schema = s->name == table ? s : schema;
+    QVERIFY(schema);
+    {
+        QSqlDatabase db = outside(path, QStringLiteral("layout"));
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table)));
+        int i = 0;
+        while (q.next()) {
+            const FieldDef &f = schema->fields.at(i);
+            QCOMPARE(q.value(1).toString(), f.name);
+            QCOMPARE(q.value(2).toString(), f.type == FieldType::Integer ? QStringLiteral("INTEGER") : QStringLiteral("TEXT"));
+            QCOMPARE(q.value(3).toInt() != 0, f.required);
+            QCOMPARE(q.value(5).toInt() == 1, f.name == schema->key);
+            ++i;
+        }
+        QCOMPARE(i, schema->fields.size());
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("layout"));
+}
+
+void TestTable::refusedPost_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("messagePart");
+    QTest::newRow("blank required key") << "Num_Ordre" << QVariant() << "Num_Ordre";
+    QTest::newRow("duplicate key") << "Num_Ordre" << QVariant(QStringLiteral("1")) << "1";
+    QTest::newRow("text too long") << "Sex" << QVariant(QString(16, QLatin1Char('X'))) << "Sex";
+    QTest::newRow("letters in an integer") << "Duree" << QVariant(QStringLiteral("abc")) << "Duree";
+    QTest::newRow("number out of range") << "Exper" << QVariant(QStringLiteral("99999999999")) << "Exper";
+    QTest::newRow("no such date") << "Date_nais" << QVariant(QStringLiteral("31/02/2024")) << "Date_nais";
+    QTest::newRow("not a date") << "Date_nais" << QVariant(QStringLiteral("demain")) << "Date_nais";
+}
+
+void TestTable::refusedPost()
+{
+    QFETCH(QString, field);
+    QFETCH(QVariant, value);
+    QFETCH(QString, messagePart);
+    DataFixture fx;
+    Table *workers = fx.data().expatries();
+    QVERIFY(DataFixture::add(workers, {{QStringLiteral("Num_Ordre"), 1}, {QStringLiteral("Nom"), QStringLiteral("A")}}));
+    QVERIFY(workers->append());
+    workers->setValue(QStringLiteral("Num_Ordre"), 2);
+    workers->setValue(QStringLiteral("Nom"), QStringLiteral("TYPED"));
+    workers->setValue(field, value);
+    QVERIFY(!workers->post());
+    QVERIFY2(workers->lastError().contains(messagePart), qPrintable(workers->lastError()));
+    // The row stays open with what was typed.
+    QCOMPARE(workers->state(), Table::State::Insert);
+    QCOMPARE(workers->text(QStringLiteral("Nom")), QStringLiteral("TYPED"));
+    QCOMPARE(workers->rowCount(), 1);
+}
+
+void TestTable::rowsStayInKeyOrderAndRoundTripTypes()
+{
+    DataFixture fx;
+    Table *workers = fx.data().expatries();
+    for (int n : {5, 1, 3})
+        QVERIFY(DataFixture::add(workers, {{QStringLiteral("Num_Ordre"), n},
+                                           {QStringLiteral("Date_nais"), QStringLiteral("01/03/2015")},
+                                           {QStringLiteral("Duree"), QStringLiteral("12")}}));
+    QCOMPARE(workers->rowCount(), 3);
+    QList<int> order;
+    for (bool ok = workers->first(); ok; ok = workers->next())
+        order << workers->value(QStringLiteral("num_ordre")).toInt();
+    QCOMPARE(order, (QList<int>{1, 3, 5}));
+    QVERIFY(workers->last());
+    QCOMPARE(workers->value(QStringLiteral("Num_Ordre")).toInt(), 5);
+    QCOMPARE(workers->value(QStringLiteral("DATE_NAIS")).toDate(), QDate(2015, 3, 1));
+    QCOMPARE(workers->text(QStringLiteral("Date_nais")), QStringLiteral("01/03/2015"));
+    QCOMPARE(workers->value(QStringLiteral("Duree")).toInt(), 12);
+    QVERIFY(workers->value(QStringLiteral("Nom")).isNull());
+}
+
+void TestTable::filterWithApostropheAndMixedCaseField()
+{
+    DataFixture fx;
+    Table *workers = fx.data().expatries();
+    const QString tricky = QStringLiteral("L'ENTREPRISE' OR '1'='1");
+    QVERIFY(DataFixture::add(workers, {{QStringLiteral("Num_Ordre"), 1}, {QStringLiteral("Nom_orga"), tricky}}));
+    QVERIFY(DataFixture::add(workers, {{QStringLiteral("Num_Ordre"), 2}, {QStringLiteral("Nom_orga"), QStringLiteral("AUTRE")}}));
+    workers->setFilter(QStringLiteral("NOM_ORGA"), tricky);
+    QVERIFY(workers->setFiltered(true));
+    QCOMPARE(workers->rowCount(), 1);
+    QCOMPARE(workers->value(QStringLiteral("Num_Ordre")).toInt(), 1);
+    workers->setFilter(QStringLiteral("nom_orga"), QStringLiteral("L'"));
+    QCOMPARE(workers->rowCount(), 0);
+    QVERIFY(workers->value(QStringLiteral("Num_Ordre")).isNull());
+    QVERIFY(workers->setFiltered(false));
+    QCOMPARE(workers->rowCount(), 2);
+}
+
+void TestTable::filterOnIntegerFieldTakesQuotedNumber()
+{
+    DataFixture fx;
+    Table *posts = fx.data().accord();
+    for (int n : {1, 2, 3})
+        QVERIFY(DataFixture::add(posts, {{QStringLiteral("Num"), n}}));
+    posts->setFilter(QStringLiteral("num"), QStringLiteral("2"));
+    QVERIFY(posts->setFiltered(true));
+    QCOMPARE(posts->rowCount(), 1);
+    QCOMPARE(posts->value(QStringLiteral("Num")).toInt(), 2);
+}
+
+void TestTable::filterSwitchCompletesPendingChange()
+{
+    DataFixture fx;
+    Table *posts = fx.data().accord();
+    QVERIFY(DataFixture::add(posts, {{QStringLiteral("Num"), 1}, {QStringLiteral("Projet"), QStringLiteral("A")}}));
+    QVERIFY(DataFixture::add(posts, {{QStringLiteral("Num"), 2}, {QStringLiteral("Projet"), QStringLiteral("B")}}));
+    // A changed row is stored when the view switches ...
+    QVERIFY(posts->last());
+    QVERIFY(posts->edit());
+    posts->setValue(QStringLiteral("poste"), QStringLiteral("SOUDEUR"));
+    posts->setFilter(QStringLiteral("Projet"), QStringLiteral("B"));
+    QVERIFY(posts->setFiltered(true));
+    QCOMPARE(posts->state(), Table::State::Browse);
+    QCOMPARE(posts->text(QStringLiteral("poste")), QStringLiteral("SOUDEUR"));
+    // ... an unchanged new row is dropped, and the view stands on its first row.
+    QVERIFY(posts->append());
+    QVERIFY(posts->setFiltered(false));
+    QCOMPARE(posts->rowCount(), 2);
+    QCOMPARE(posts->position(), 0);
+    QCOMPARE(posts->value(QStringLiteral("Num")).toInt(), 1);
+}
+
+void TestTable::closeDropsUnsavedRow()
+{
+    DataFixture fx;
+    Table *employers = fx.data().employeur();
+    QVERIFY(employers->append());
+    employers->setValue(QStringLiteral("Nom_orga"), QStringLiteral("BROUILLON"));
+    employers->close();
+    QVERIFY(employers->open());
+    QCOMPARE(employers->rowCount(), 0);
+}
+
+void TestTable::postIsCommittedWhileAQueryIsOpen()
+{
+    DataFixture fx;
+    QVERIFY(DataFixture::add(fx.data().employeur(), {{QStringLiteral("Nom_orga"), QStringLiteral("A")}}));
+    QVERIFY(DataFixture::add(fx.data().contact(), {{QStringLiteral("nom_orga"), QStringLiteral("A")}}));
+    for (int n : {1, 2})
+        QVERIFY(DataFixture::add(fx.data().expatries(), {{QStringLiteral("Num_Ordre"), n}}));
+    // The join stands on its first row, its statement still stepping.
+    Query *join = fx.data().imprim();
+    QVERIFY(join->open());
+    QCOMPARE(join->value(QStringLiteral("Num_Ordre_1")).toInt(), 1);
+    QVERIFY(DataFixture::add(fx.data().employeur(), {{QStringLiteral("Nom_orga"), QStringLiteral("SARL X")}}));
+    // The query goes on from where it stood.
+    QVERIFY(join->next());
+    QCOMPARE(join->value(QStringLiteral("Num_Ordre_1")).toInt(), 2);
+    {
+        QSqlDatabase db = outside(QDir(fx.dbDir()).filePath(QStringLiteral("Employeur.DB")), QStringLiteral("peek"));
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("SELECT Nom_orga FROM Employeur WHERE Nom_orga = 'SARL X'")));
+        QVERIFY(q.next());
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("peek"));
+}
+
+void TestTable::whatOtherToolsWriteReadsBack()
+{
+    DataFixture fx;
+    fx.data().expatries()->close();
+    {
+        QSqlDatabase db = outside(QDir(fx.dbDir()).filePath(QStringLiteral("Expatries.DB")), QStringLiteral("tool"));
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("INSERT INTO Expatries (Num_Ordre, Nom, Date_nais, Date_entrer_alg, Duree) "
+                                      "VALUES (7, 'O''BRIEN', '1980-12-31', '05/06/2019', '24')")));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("tool"));
+    Table *workers = fx.data().expatries();
+    QVERIFY(workers->open());
+    QCOMPARE(workers->text(QStringLiteral("Nom")), QStringLiteral("O'BRIEN"));
+    QCOMPARE(workers->value(QStringLiteral("Date_nais")).toDate(), QDate(1980, 12, 31));
+    QCOMPARE(workers->value(QStringLiteral("Date_entrer_alg")).toDate(), QDate(2019, 6, 5));
+    QCOMPARE(workers->value(QStringLiteral("Duree")).toInt(), 24);
+}
+
+void TestTable::busyStoreGivesClearMessage()
+{
+    DataFixture fx;
+    const QString path = QDir(fx.dbDir()).filePath(QStringLiteral("Employeur.DB"));
+    QSqlDatabase other = outside(path, QStringLiteral("other"));
+    {
+        QSqlQuery lock(other);
+        QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        Table *employers = fx.data().employeur();
+        QVERIFY(employers->append());
+        employers->setValue(QStringLiteral("Nom_orga"), QStringLiteral("EN ATTENTE"));
+        QVERIFY(!employers->post());
+        QVERIFY2(employers->lastError().contains(QStringLiteral("autre copie de VELMORA")), qPrintable(employers->lastError()));
+        QCOMPARE(employers->state(), Table::State::Insert);
+        QVERIFY(lock.exec(QStringLiteral("ROLLBACK")));
+        QVERIFY(employers->post());
+        QCOMPARE(employers->rowCount(), 1);
+    }
+    other.close();
+    other = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+}
+
+void TestTable::renameThroughEditKeepsOneRow()
+{
+    DataFixture fx;
+    Table *employers = fx.data().employeur();
+    QVERIFY(DataFixture::add(employers, {{QStringLiteral("Nom_orga"), QStringLiteral("ANCIEN")}}));
+    QVERIFY(employers->edit());
+    employers->setValue(QStringLiteral("Nom_orga"), QStringLiteral("NOUVEAU NOM"));
+    QVERIFY(employers->post());
+    QCOMPARE(employers->rowCount(), 1);
+    QCOMPARE(employers->text(QStringLiteral("Nom_orga")), QStringLiteral("NOUVEAU NOM"));
+}
+
+QTEST_GUILESS_MAIN(TestTable)
+#include "tst_table.moc"
