@@ -1,0 +1,239 @@
+#include "datafixture.h"
+#include "scriptedui.h"
+
+#include "app/appwindows.h"
+#include "app/datamodule.h"
+#include "app/formholder.h"
+#include "app/headerstrip.h"
+#include "app/mainwindow.h"
+#include "app/notice.h"
+#include "data/table.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QSignalSpy>
+#include <QTest>
+
+// The main window: windows created in order, header, clock and notices, tabs and menus, the page
+// buttons after activation, and "Quitter".
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    static bool enabled(QWidget *w, const char *name)
+    {
+        auto *button = w->findChild<QPushButton *>(QString::fromLatin1(name));
+        if (!button)
+            qFatal("no button %s", name);
+        return button->isEnabled();
+    }
+    static QLabel *noticeOf(MainWindow &w, int page)
+    {
+        return w.pages()->widget(page)->findChild<QLabel *>(page == 0 ? QStringLiteral("Label1") : QStringLiteral("Label2"));
+    }
+
+private slots:
+    void windowsCreatedInOrder();
+    void shellGeometryTabsAndMenus();
+    void clockAndNotices();
+    void buttonsFollowRowCounts_data();
+    void buttonsFollowRowCounts();
+    void quitDropsOpenEntry();
+    void activationErrorIsShown();
+    void buttonsHaveAccessibleNames();
+};
+
+void TestMainWindow::windowsCreatedInOrder()
+{
+    QTemporaryDir base;
+    MainWindow w(base.path());
+    AppWindows windows(&w);
+    QStringList names;
+    for (QObject *o : windows.all())
+        names << o->objectName();
+    QCOMPARE(names, (QStringList{"anx_01", "anx_02_Individuelle", "anx_04", "Anx_07", "apropos", "Dossier",
+                                 "anx_01_02", "Fiche", "demande_apt", "demande_visa", "rapatriement1",
+                                 "DEMANDE_permis", "contrat1", "contrat2", "anx_04_bis", "recrutement",
+                                 "demande_accord", "demande_accord1", "AP01", "imp_accord"}));
+    QCOMPARE(w.objectName(), QStringLiteral("Menu"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("VELMORA"));
+    QCOMPARE(windows.dialog(QStringLiteral("imp_accord"))->windowTitle(), QStringLiteral("Impression "));
+    QCOMPARE(windows.dialog(QStringLiteral("demande_accord"))->windowTitle(),
+             QStringLiteral("Dossier de la demande d’accord de principe (1er cas)"));
+    QCOMPARE(qobject_cast<FormHolder *>(windows.window(QStringLiteral("AP01")))->caption(),
+             QStringLiteral("Formulaire accord de principe N° 01"));
+    for (QObject *o : windows.all()) {
+        if (auto *dialog = qobject_cast<QDialog *>(o))
+            QVERIFY(!dialog->isVisible());
+    }
+}
+
+void TestMainWindow::shellGeometryTabsAndMenus()
+{
+    QTemporaryDir base;
+    MainWindow w(base.path());
+    QCOMPARE(w.centralWidget()->size(), QSize(1070, 641));
+    QCOMPARE(w.pages()->geometry(), QRect(0, 86, 1070, 555));
+    QStringList tabs;
+    for (int i = 0; i < w.pages()->count(); ++i)
+        tabs << w.pages()->tabText(i);
+    QCOMPARE(tabs, (QStringList{"Organisme", "Accord de principe", "Expatries", "Bilan"}));
+    QCOMPARE(w.pages()->currentIndex(), 0);
+    QVERIFY(w.pages()->widget(3)->findChild<QLabel *>()->text() == QStringLiteral("Développement en cours"));
+
+    QStringList bar;
+    for (QAction *a : w.menuBar()->actions())
+        bar << (a->isSeparator() ? QStringLiteral("—") : a->text());
+    QCOMPARE(bar, (QStringList{"Fichier", "—", "?", "—", "Quitter"}));
+    QStringList file;
+    for (QAction *a : w.menuBar()->actions().first()->menu()->actions())
+        file << (a->isSeparator() ? QStringLiteral("—") : a->text());
+    QCOMPARE(file, (QStringList{"Organisme", "—", "Accord de principe", "—", "Expatries", "—", "Bilans"}));
+    QCOMPARE(w.menuBar()->actions().at(2)->menu()->actions().first()->text(), QStringLiteral("Â propos"));
+
+    // The "Fichier" items show their pages; using the visible page's item changes nothing.
+    w.Expatries1Click();
+    QCOMPARE(w.pages()->currentIndex(), 2);
+    w.Expatries1Click();
+    QCOMPARE(w.pages()->currentIndex(), 2);
+    w.Bilans1Click();
+    QCOMPARE(w.pages()->currentIndex(), 3);
+    w.Accorddeprincipe1Click();
+    QCOMPARE(w.pages()->currentIndex(), 1);
+    w.Organisme1Click();
+    QCOMPARE(w.pages()->currentIndex(), 0);
+
+    // The worker list's pop-up menu: "Documents" with "Â delivré", the disabled "Reçu" and "Bilan".
+    QMenu *documents = w.workerListMenu()->actions().first()->menu();
+    QCOMPARE(documents->title(), QStringLiteral("Documents"));
+    QCOMPARE(documents->actions().first()->text(), QStringLiteral("Â delivré"));
+    QVERIFY(!documents->actions().at(2)->isEnabled());
+    QCOMPARE(w.employerListMenu()->actions().first()->text(), QStringLiteral("Fiche d'identification"));
+}
+
+void TestMainWindow::clockAndNotices()
+{
+    QTemporaryDir base;
+    MainWindow w(base.path());
+    QCOMPARE(w.header()->dateLabel()->text(), QStringLiteral("Date"));
+    QCOMPARE(w.header()->timeLabel()->text(), QStringLiteral("Heure"));
+    const QString start = Notice::initialText();
+    QCOMPARE(start.size(), 174);
+    QCOMPARE(noticeOf(w, 0)->text(), start);
+
+    w.Timer1Timer();
+    QVERIFY(QRegularExpression(QStringLiteral("^\\d{2}/\\d{2}/\\d{4}$")).match(w.header()->dateLabel()->text()).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("^\\d{2}:\\d{2}:\\d{2}$")).match(w.header()->timeLabel()->text()).hasMatch());
+    for (int page : {0, 2}) {
+        const QString once = noticeOf(w, page)->text();
+        QVERIFY(once.startsWith(QStringLiteral("     (*)")));
+        QVERIFY(once.endsWith(QStringLiteral("expatries  ")));
+        QCOMPARE(once.size(), 174);
+    }
+    for (int i = 1; i < 174; ++i)
+        w.Timer1Timer();
+    QCOMPARE(noticeOf(w, 0)->text(), start);
+    QCOMPARE(noticeOf(w, 2)->text(), start);
+}
+
+void TestMainWindow::buttonsFollowRowCounts_data()
+{
+    QTest::addColumn<bool>("employers");
+    QTest::addColumn<bool>("workers");
+    QTest::addColumn<bool>("posts");
+    QTest::newRow("first start") << false << false << false;
+    QTest::newRow("employers only") << true << false << false;
+    QTest::newRow("workers and posts") << false << true << true;
+    QTest::newRow("all") << true << true << true;
+}
+
+void TestMainWindow::buttonsFollowRowCounts()
+{
+    QFETCH(bool, employers);
+    QFETCH(bool, workers);
+    QFETCH(bool, posts);
+    QTemporaryDir base;
+    {
+        DataModule seed;
+        QVERIFY(Activation::run(seed, base.path()).ok);
+        if (employers)
+            QVERIFY(DataFixture::add(seed.employeur(), {{QStringLiteral("Nom_orga"), QStringLiteral("E")}}));
+        if (workers)
+            QVERIFY(DataFixture::add(seed.expatries(), {{QStringLiteral("Num_Ordre"), 1}}));
+        if (posts)
+            QVERIFY(DataFixture::add(seed.accord(), {{QStringLiteral("Num"), 1}}));
+    }
+    ScriptedUi ui;
+    MainWindow w(base.path());
+    QVERIFY(w.FormActivate());
+    QVERIFY(ui.errors.isEmpty());
+    QWidget *employer = w.pages()->widget(0);
+    QWidget *agreement = w.pages()->widget(1);
+    QWidget *worker = w.pages()->widget(2);
+    for (const char *b : {"BitBtn3", "BitBtn5", "BitBtn19"})
+        QCOMPARE(enabled(employer, b), employers);
+    for (const char *b : {"BitBtn13", "BitBtn15", "BitBtn17", "BitBtn20"})
+        QCOMPARE(enabled(worker, b), workers);
+    for (const char *b : {"BitBtn9", "BitBtn10", "BitBtn16"})
+        QCOMPARE(enabled(agreement, b), posts);
+    // NOUVEAU stays as designed, ENREGISTRER and ANNULER stay off.
+    QVERIFY(enabled(employer, "BitBtn1"));
+    QVERIFY(!enabled(employer, "BitBtn2"));
+    QVERIFY(!enabled(employer, "BitBtn4"));
+}
+
+void TestMainWindow::quitDropsOpenEntry()
+{
+    QTemporaryDir base;
+    {
+        ScriptedUi ui;
+        MainWindow w(base.path());
+        QSignalSpy quit(&w, &MainWindow::quitRequested);
+        QVERIFY(w.FormActivate());
+        Table *employers = w.data()->employeur();
+        QVERIFY(employers->append());
+        employers->setValue(QStringLiteral("Nom_orga"), QStringLiteral("EN COURS"));
+        w.Quitter1Click();
+        QCOMPARE(quit.count(), 1);
+        QVERIFY(!employers->isOpen());
+        QVERIFY(!w.data()->contact()->isOpen());
+        QVERIFY(!w.data()->expatries()->isOpen());
+    }
+    DataModule after;
+    QVERIFY(Activation::run(after, base.path()).ok);
+    QCOMPARE(after.employeur()->rowCount(), 0);
+}
+
+void TestMainWindow::activationErrorIsShown()
+{
+    QTemporaryDir base;
+    const QString blocker = QDir(base.path()).filePath(QStringLiteral("fichier"));
+    QFile f(blocker);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.close();
+    ScriptedUi ui;
+    MainWindow w(blocker);
+    QVERIFY(!w.FormActivate());
+    QCOMPARE(ui.errors.size(), 1);
+    QVERIFY(ui.errors.first().contains(QStringLiteral("--data-dir")));
+}
+
+void TestMainWindow::buttonsHaveAccessibleNames()
+{
+    QTemporaryDir base;
+    MainWindow w(base.path());
+    const auto buttons = w.findChildren<QPushButton *>();
+    QVERIFY(buttons.size() >= 19);
+    for (QPushButton *b : buttons)
+        QCOMPARE(b->accessibleName(), b->text());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
