@@ -63,11 +63,14 @@ void PagePainter::draw(const QList<PageItem> &items)
 
 void PagePainter::drawText(const PageItem &item)
 {
-    m_painter.setFont(item.font.toQFont(item.arabic));
-    m_painter.setPen(item.colour);
+    const QFont font = TextMeasurer::font(item.font, item.arabic);
     const QString text = TextMeasurer::drawable(item.text);
-    double left = x(item.anchorX);
-    if (item.centred)
-        left -= QFontMetricsF(m_painter.font(), m_painter.device()).horizontalAdvance(text) / 2.0;
-    m_painter.drawText(QPointF(left, y(item.baseline)), text);
+    const double offset = item.centred ? -QFontMetricsF(font).horizontalAdvance(text) / 2.0 : 0.0;
+    m_painter.save();
+    m_painter.translate(x(item.anchorX), y(item.baseline));
+    m_painter.scale(m_scaleX * TextMeasurer::millimetresPerPixel, m_scaleY * TextMeasurer::millimetresPerPixel);
+    m_painter.setFont(font);
+    m_painter.setPen(item.colour);
+    m_painter.drawText(QPointF(offset, 0.0), text);
+    m_painter.restore();
 }

@@ -2,36 +2,10 @@
 
 #include "formfonts.h"
 
-#include <QFontMetricsF>
-#include <QImage>
-
-namespace {
-
-// Metrics are taken at a fine resolution so that rounding to device pixels plays no part.
-constexpr int referenceDotsPerMeter = 47244; // 1200 dpi
-constexpr double millimetresPerPixel = 1000.0 / referenceDotsPerMeter;
-
-const QImage &referenceDevice()
-{
-    static const QImage image = [] {
-        QImage result(1, 1, QImage::Format_ARGB32);
-        result.setDotsPerMeterX(referenceDotsPerMeter);
-        result.setDotsPerMeterY(referenceDotsPerMeter);
-        return result;
-    }();
-    return image;
-}
-
-} // namespace
 
 TextMeasurer::TextMeasurer()
 {
     installFormFonts();
-}
-
-TextMeasurer::~TextMeasurer()
-{
-    qDeleteAll(m_metrics);
 }
 
 const QFontMetricsF &TextMeasurer::metrics(const ElementFont &font, bool arabic)
@@ -39,8 +13,16 @@ const QFontMetricsF &TextMeasurer::metrics(const ElementFont &font, bool arabic)
     const QString key = font.toString() + (arabic ? QLatin1String("/arabic") : QLatin1String());
     auto it = m_metrics.find(key);
     if (it == m_metrics.end())
-        it = m_metrics.insert(key, new QFontMetricsF(font.toQFont(arabic), &referenceDevice()));
-    return **it;
+        it = m_metrics.insert(key, QFontMetricsF(TextMeasurer::font(font, arabic)));
+    return *it;
+}
+
+QFont TextMeasurer::font(const ElementFont &font, bool arabic)
+{
+    QFont result = font.toQFont(arabic);
+    // One point is 100 pixels of millimetresPerPixel.
+    result.setPixelSize(qMax(1, qRound(font.pointSize() * 100.0)));
+    return result;
 }
 
 double TextMeasurer::width(const QString &text, const ElementFont &font, bool arabic)

@@ -3,11 +3,10 @@
 #include "elementfont.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QString>
 #include <QStringList>
-
-class QFontMetricsF;
 
 // Measures text in millimetres, independently of the device a page is later drawn on, and
 // breaks it into the lines a fixed box shows.
@@ -15,9 +14,6 @@ class TextMeasurer
 {
 public:
     TextMeasurer();
-    ~TextMeasurer();
-    TextMeasurer(const TextMeasurer &) = delete;
-    TextMeasurer &operator=(const TextMeasurer &) = delete;
 
     double width(const QString &text, const ElementFont &font, bool arabic);
     double lineHeight(const ElementFont &font, bool arabic);
@@ -29,10 +25,15 @@ public:
 
     // The text as it is drawn: a tab shows as a blank.
     static QString drawable(const QString &text);
+    // Text is measured and drawn with fonts sized in pixels of this length, then scaled to the
+    // device: font engines round sizes to whole pixels, which at screen resolutions would
+    // shift and stretch the lines.
+    static constexpr double millimetresPerPixel = 25.4 / 7200.0;
+    static QFont font(const ElementFont &font, bool arabic);
 
 private:
     const QFontMetricsF &metrics(const ElementFont &font, bool arabic);
     QString fitting(const QString &word, const ElementFont &font, bool arabic, double width);
 
-    QHash<QString, QFontMetricsF *> m_metrics;
+    QHash<QString, QFontMetricsF> m_metrics;
 };
