@@ -24,7 +24,7 @@ AgreementPage::AgreementPage(DataModule *data, QWidget *parent)
 
 void AgreementPage::enableByRows()
 {
-    const bool rows = m_data->accord()->rowCount() > 0;
+    const bool rows = m_data->accord()->hasRows();
     for (QPushButton *button : std::as_const(m_byRows))
         button->setEnabled(rows);
 }

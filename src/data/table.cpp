@@ -328,6 +328,19 @@ bool Table::setFiltered(bool on)
     return true;
 }
 
+bool Table::hasRows() const
+{
+    if (!isOpen())
+        return false;
+    if (m_count >= 0)
+        return m_count > 0;
+    QSqlQuery q = m_db->newQuery();
+    q.prepare(QStringLiteral("SELECT 1 FROM %1%2 LIMIT 1").arg(qualifiedTable(), whereClause(true)));
+    for (const QVariant &v : filterBinds())
+        q.addBindValue(v);
+    return q.exec() && q.next();
+}
+
 int Table::rowCount() const
 {
     if (!isOpen())
@@ -355,11 +368,10 @@ void Table::setCurrent(const QVariantList &values)
 
 bool Table::loadAt(int pos)
 {
-    if (pos < 0 || rowCount() == 0) {
+    if (pos < 0) {
         clearCurrent();
         return false;
     }
-    pos = qMin(pos, rowCount() - 1);
     QStringList names;
     for (const FieldDef &f : std::as_const(m_schema.fields))
         names << f.name;

@@ -51,7 +51,8 @@ public:
     bool setFiltered(bool on);
     bool isFiltered() const { return m_filtered; }
     int rowCount() const;
-    bool isEmpty() const { return rowCount() == 0; }
+    // Whether the view holds a row, without counting them all.
+    bool hasRows() const;
 
     // Navigation: each completes the pending change first (posts it when changed, drops it when not).
     bool first();

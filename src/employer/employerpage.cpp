@@ -34,7 +34,7 @@ EmployerPage::EmployerPage(DataModule *data, QWidget *parent)
 
 void EmployerPage::enableByRows()
 {
-    const bool rows = m_data->employeur()->rowCount() > 0;
+    const bool rows = m_data->employeur()->hasRows();
     m_modify->setEnabled(rows);
     m_print->setEnabled(rows);
     m_delete->setEnabled(rows);

@@ -33,7 +33,7 @@ WorkerPage::WorkerPage(DataModule *data, QWidget *parent)
 
 void WorkerPage::enableByRows()
 {
-    const bool rows = m_data->expatries()->rowCount() > 0;
+    const bool rows = m_data->expatries()->hasRows();
     for (QPushButton *button : std::as_const(m_byRows))
         button->setEnabled(rows);
 }
