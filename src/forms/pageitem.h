@@ -23,4 +23,6 @@ struct PageItem
     bool centred = false;
     double anchorX = 0.0;
     double baseline = 0.0;
+    // Horizontal scale of the line, below 1 when it is narrowed to end inside the paper.
+    double condense = 1.0;
 };

@@ -68,7 +68,8 @@ void PagePainter::drawText(const PageItem &item)
     const double offset = item.centred ? -QFontMetricsF(font).horizontalAdvance(text) / 2.0 : 0.0;
     m_painter.save();
     m_painter.translate(x(item.anchorX), y(item.baseline));
-    m_painter.scale(m_scaleX * TextMeasurer::millimetresPerPixel, m_scaleY * TextMeasurer::millimetresPerPixel);
+    m_painter.scale(m_scaleX * TextMeasurer::millimetresPerPixel * item.condense,
+                    m_scaleY * TextMeasurer::millimetresPerPixel);
     m_painter.setFont(font);
     m_painter.setPen(item.colour);
     m_painter.drawText(QPointF(offset, 0.0), text);

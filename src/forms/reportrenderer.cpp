@@ -61,9 +61,20 @@ void ReportRenderer::placeElements(const QList<ReportElement> &elements, double 
         if (element.isShape())
             m_placer.place(element, QString(), originLeft, originTop, &m_items);
     }
+    // Backgrounds of texts come after the shapes but before any text, so that a blank
+    // background never wipes out the end of a neighbouring line that runs into it.
+    QList<PageItem> texts;
     for (const ReportElement &element : elements) {
         if (!element.isShape())
-            m_placer.place(element, text(element), originLeft, originTop, &m_items);
+            m_placer.place(element, text(element), originLeft, originTop, &texts);
+    }
+    for (const PageItem &item : std::as_const(texts)) {
+        if (item.type != PageItem::Type::Text)
+            m_items.append(item);
+    }
+    for (const PageItem &item : std::as_const(texts)) {
+        if (item.type == PageItem::Type::Text)
+            m_items.append(item);
     }
 }
 

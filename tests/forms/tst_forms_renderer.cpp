@@ -111,6 +111,9 @@ private slots:
     void recordsStackAndPageLayerShowsLastOne();
     void pageLayerBelowBottomMargin();
     void shapesBeforeTextsAndBackgrounds();
+    void backgroundsNeverHideTexts();
+    void linesStayInsideTheRightMargin_data();
+    void linesStayInsideTheRightMargin();
     void lineShapesRunThroughTheMiddle();
     void sameLayoutOnAnyResolution();
     void pdfFailureLeavesNoFile();
@@ -536,6 +539,64 @@ void TestFormsRenderer::shapesBeforeTextsAndBackgrounds()
     QVERIFY(qAbs(device.toMillimetres(drawn.at(2).rect.width() - drawn.at(3).textWidth)) < 0.1);
     QCOMPARE(drawn.at(3).text, QStringLiteral("Cadre réservé à la DEW"));
     QCOMPARE(drawn.at(4).text, QStringLiteral("Transparent"));
+}
+
+void TestFormsRenderer::backgroundsNeverHideTexts()
+{
+    // A caption running into the next field: the field's white background is laid before the
+    // caption's text, never over it.
+    const ReportLayout layout = pageLayout({ { 142.1, 12.7, 26.2, "text", "Statut juridique :", "12", "" },
+                                             { 142.1, 30.0, 24.1, "field", "Statut_juridique", "10 B", "" } });
+    MemoryDataSource source({ { { QStringLiteral("Statut_juridique"), QStringLiteral("SPA") } } });
+    PaintRecorder device(300);
+    const QList<Operation> drawn = record(ReportRenderer::render(layout, &source), 0, device);
+    QCOMPARE(drawn.size(), 4);
+    QCOMPARE(drawn.at(0).type, Operation::Type::Rect);
+    QCOMPARE(drawn.at(1).type, Operation::Type::Rect);
+    QCOMPARE(drawn.at(2).text, QStringLiteral("Statut juridique :"));
+    QCOMPARE(drawn.at(3).text, QStringLiteral("SPA"));
+}
+
+void TestFormsRenderer::linesStayInsideTheRightMargin_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("left");
+    QTest::addColumn<bool>("centred");
+    QTest::addColumn<bool>("narrowed");
+
+    const QString footnote = QStringLiteral("(*) s'il s'agit du travailleur étranger qui détient un niveau de qualification "
+                                            "professionnelle inférieur à celui de technicien,");
+    QTest::newRow("footnote past the paper's edge") << footnote << 10.3 << false << true;
+    QTest::newRow("short line untouched") << QStringLiteral("Remarque :") << 9.8 << false << false;
+    QTest::newRow("centred line too wide for the page") << footnote << 10.0 << true << true;
+}
+
+void TestFormsRenderer::linesStayInsideTheRightMargin()
+{
+    QFETCH(QString, text);
+    QFETCH(double, left);
+    QFETCH(bool, centred);
+    QFETCH(bool, narrowed);
+    const QByteArray content = text.toUtf8();
+    const ReportLayout layout
+        = pageLayout({ { 279.4, left, 184.9, "text", content.constData(), "12", centred ? "centred" : "" } });
+    PaintRecorder device(600);
+    const QList<Operation> drawn = texts(record(ReportRenderer::render(layout, nullptr), 0, device));
+    QCOMPARE(drawn.size(), 1);
+    ElementFont font;
+    ElementFont::parse(QStringLiteral("12"), &font);
+    const double natural = TextMeasurer().width(text, font, false);
+    const double start = device.toMillimetres(drawn.first().position.x());
+    const double end = start + device.toMillimetres(drawn.first().textWidth);
+    if (narrowed) {
+        QVERIFY(natural > 190.0 - (left - 10.0));
+        QVERIFY2(qAbs(end - 200.0) < 0.05 || (centred && qAbs(start - 10.0) < 0.05), qPrintable(QString::number(end)));
+        QVERIFY(end <= 200.0 + 0.05 && start >= 10.0 - 0.05);
+    } else {
+        QVERIFY(qAbs(end - start - natural) < 0.05);
+    }
+    if (!centred)
+        QVERIFY(qAbs(start - left) < 0.05);
 }
 
 void TestFormsRenderer::lineShapesRunThroughTheMiddle()

@@ -1,0 +1,389 @@
+// The transcribed form layouts against the paper forms' tables (tests/forms/data/<form>.md):
+// every element with its place, kind, exact text, font and notes, nothing more; plus the
+// shared blocks on the forms that place them.
+
+#include "forms/blocks/dewreceptionbox.h"
+#include "forms/blocks/letterhead.h"
+#include "forms/blocks/processinggrid.h"
+#include "forms/formcatalogue.h"
+#include "forms/formfonts.h"
+#include "forms/memorydatasource.h"
+
+#include <QDate>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+
+struct ExpectedSection
+{
+    QString band; // empty for the page layer
+    double height = 0.0;
+    QStringList rows;
+};
+
+QString dataPath(const QString &form)
+{
+    return qEnvironmentVariable("VELMORA_TEST_SOURCE_DIR") + QStringLiteral("/tests/forms/data/") + form
+        + QStringLiteral(".md");
+}
+
+QList<ExpectedSection> readSections(const QString &form)
+{
+    QList<ExpectedSection> sections;
+    QFile file(dataPath(form));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return sections;
+    static const QRegularExpression bandHeading(QStringLiteral("^## band (\\w+) ([\\d.]+)$"));
+    static const QRegularExpression dataRow(QStringLiteral("^\\| -?\\d"));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    for (const QString &line : lines) {
+        const QRegularExpressionMatch band = bandHeading.match(line);
+        if (band.hasMatch())
+            sections.append({ band.captured(1), band.captured(2).toDouble(), {} });
+        else if (line == QLatin1String("## page layer"))
+            sections.append({ QString(), 0.0, {} });
+        else if (dataRow.match(line).hasMatch() && !sections.isEmpty())
+            sections.last().rows.append(line);
+    }
+    return sections;
+}
+
+const QList<ReportElement> *sectionElements(const ReportLayout &layout, const QString &band, double *height)
+{
+    const std::optional<ReportBand> *found = nullptr;
+    if (band.isEmpty())
+        return &layout.pageLayer;
+    if (band == QLatin1String("subDetail"))
+        found = &layout.subDetail;
+    else if (band == QLatin1String("title"))
+        found = &layout.title;
+    else if (band == QLatin1String("detail"))
+        found = &layout.detail;
+    else if (band == QLatin1String("summary"))
+        found = &layout.summary;
+    else if (band == QLatin1String("pageFooter"))
+        found = &layout.pageFooter;
+    if (!found || !*found)
+        return nullptr;
+    *height = (*found)->height;
+    return &(*found)->elements;
+}
+
+QStringList cells(const QString &row)
+{
+    QString inner = row.trimmed();
+    inner = inner.mid(1, inner.size() - 2);
+    QStringList result = inner.split(QStringLiteral(" | "));
+    for (QString &cell : result)
+        cell = cell.trimmed();
+    return result;
+}
+
+// Reads the notes column on its own, independently of the engine's reader.
+void expectNotes(const QString &notes, ReportElement *expected)
+{
+    for (QString note : notes.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        note = note.trimmed();
+        static const QRegularExpression label(QStringLiteral("^`(\\w+)`$"));
+        if (note == QLatin1String("centred"))
+            expected->centred = true;
+        else if (note == QLatin1String("fixed box"))
+            expected->fixedBox = true;
+        else if (note == QLatin1String("grows downward"))
+            expected->growsDownward = true;
+        else if (note == QLatin1String("transparent"))
+            expected->transparent = true;
+        else if (note.startsWith(QLatin1String("height ")))
+            expected->height = note.mid(7).toDouble();
+        else if (note == QLatin1String("silver background"))
+            expected->shade = ReportElement::Shade::Silver;
+        else if (note == QLatin1String("grey background"))
+            expected->shade = ReportElement::Shade::Grey;
+        else if (note == QLatin1String("light grey background"))
+            expected->shade = ReportElement::Shade::LightGrey;
+        else if (note == QLatin1String("grey text"))
+            expected->ink = ReportElement::Ink::Grey;
+        else if (note == QLatin1String("red text"))
+            expected->ink = ReportElement::Ink::Red;
+        else if (label.match(note).hasMatch())
+            expected->name = label.match(note).captured(1);
+        else if (note != QLatin1String("wraps") && note != QLatin1String("value set at print time"))
+            qWarning("unexpected note in the test data: %s", qPrintable(note));
+    }
+}
+
+QMap<QString, ReportElement::Kind> kinds()
+{
+    return { { "text", ReportElement::Kind::Text },
+             { "field", ReportElement::Kind::Field },
+             { "bullet", ReportElement::Kind::Bullet },
+             { "bullet (2 tabs)", ReportElement::Kind::Bullet },
+             { "box", ReportElement::Kind::Box },
+             { "vertical line", ReportElement::Kind::VerticalLine },
+             { "horizontal line", ReportElement::Kind::HorizontalLine },
+             { "page number", ReportElement::Kind::PageNumber } };
+}
+
+} // namespace
+
+class TestFormsLayouts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void layoutsReadWithoutProblems();
+    void elementsMatchTables_data();
+    void elementsMatchTables();
+    void nothingBeyondTables_data();
+    void nothingBeyondTables();
+    void letterheadCentredOnPage_data();
+    void letterheadCentredOnPage();
+    void blockPlacementsPerForm_data();
+    void blockPlacementsPerForm();
+    void annexeWithRecord();
+};
+
+void TestFormsLayouts::initTestCase()
+{
+    installFormFonts();
+    QVERIFY2(QFile::exists(dataPath(QStringLiteral("anx_01"))), "VELMORA_TEST_SOURCE_DIR must name the sources");
+}
+
+void TestFormsLayouts::layoutsReadWithoutProblems()
+{
+    for (const QString &name : FormCatalogue::names()) {
+        QStringList problems;
+        QVERIFY(FormCatalogue::layout(name, &problems).has_value());
+        QVERIFY2(problems.isEmpty(), qPrintable(name + QLatin1String(": ") + problems.join(QLatin1String("; "))));
+    }
+    QVERIFY(!FormCatalogue::layout(QStringLiteral("no_such_form")).has_value());
+    QCOMPARE(FormCatalogue::document(QStringLiteral("no_such_form"), nullptr).pageCount(), 0);
+}
+
+void TestFormsLayouts::elementsMatchTables_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("band");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("row");
+
+    for (const QString &form : FormCatalogue::names()) {
+        for (const ExpectedSection &section : readSections(form)) {
+            for (int i = 0; i < section.rows.size(); ++i) {
+                const QString tag = QStringLiteral("%1 %2 %3: %4")
+                                        .arg(form, section.band.isEmpty() ? QStringLiteral("page") : section.band)
+                                        .arg(i)
+                                        .arg(cells(section.rows.at(i)).value(4));
+                QTest::newRow(qPrintable(tag)) << form << section.band << i << section.rows.at(i);
+            }
+        }
+    }
+}
+
+void TestFormsLayouts::elementsMatchTables()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, band);
+    QFETCH(int, index);
+    QFETCH(QString, row);
+
+    const std::optional<ReportLayout> layout = FormCatalogue::layout(form);
+    QVERIFY(layout);
+    double height = 0.0;
+    const QList<ReportElement> *elements = sectionElements(*layout, band, &height);
+    QVERIFY(elements);
+    QVERIFY(index < elements->size());
+    const ReportElement &actual = elements->at(index);
+
+    const QStringList columns = cells(row);
+    QCOMPARE(columns.size(), 7);
+    QCOMPARE(actual.top, columns.at(0).toDouble());
+    QCOMPARE(actual.left, columns.at(1).toDouble());
+    if (!columns.at(2).isEmpty())
+        QCOMPARE(actual.width, columns.at(2).toDouble());
+
+    QVERIFY2(kinds().contains(columns.at(3)), qPrintable(columns.at(3)));
+    QCOMPARE(actual.kind, kinds().value(columns.at(3)));
+
+    ReportElement expected;
+    expectNotes(columns.at(6), &expected);
+    const QString content = columns.at(4);
+    if (actual.isShape()) {
+        QVERIFY(content.isEmpty() || content.startsWith(QLatin1String("filled ")));
+        const QString fill = content.mid(7);
+        const QMap<QString, ReportElement::Shade> shades { { "white", ReportElement::Shade::White },
+                                                           { "silver", ReportElement::Shade::Silver },
+                                                           { "grey", ReportElement::Shade::Grey },
+                                                           { "light grey", ReportElement::Shade::LightGrey } };
+        QCOMPARE(actual.shade, shades.value(fill, ReportElement::Shade::White));
+        QCOMPARE(actual.height, expected.height);
+        return;
+    }
+
+    if (columns.at(3) == QLatin1String("field")) {
+        QVERIFY(content.startsWith(QLatin1Char('`')) && content.endsWith(QLatin1Char('`')));
+    } else {
+        QVERIFY(content.startsWith(QLatin1Char('"')) && content.endsWith(QLatin1Char('"')));
+    }
+    QCOMPARE(actual.content, content.mid(1, content.size() - 2));
+    if (columns.at(3).startsWith(QLatin1String("bullet")))
+        QCOMPARE(actual.bulletTabs, columns.at(3).contains(QLatin1String("2 tabs")) ? 2 : 1);
+
+    ElementFont font;
+    QVERIFY(ElementFont::parse(columns.at(5), &font));
+    QCOMPARE(actual.font.toString(), font.toString());
+
+    QCOMPARE(actual.centred, expected.centred);
+    QCOMPARE(actual.fixedBox, expected.fixedBox);
+    QCOMPARE(actual.growsDownward, expected.growsDownward);
+    QCOMPARE(actual.transparent, expected.transparent);
+    QCOMPARE(actual.shade, expected.shade);
+    QCOMPARE(actual.ink, expected.ink);
+    QCOMPARE(actual.name, expected.name);
+    if (expected.fixedBox)
+        QCOMPARE(actual.height, expected.height);
+}
+
+void TestFormsLayouts::nothingBeyondTables_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("band");
+    QTest::addColumn<double>("height");
+    QTest::addColumn<int>("count");
+
+    for (const QString &form : FormCatalogue::names()) {
+        const QList<ExpectedSection> sections = readSections(form);
+        QVERIFY2(!sections.isEmpty(), qPrintable(form));
+        for (const ExpectedSection &section : sections) {
+            const QString tag = form + QLatin1Char(' ') + (section.band.isEmpty() ? QStringLiteral("page") : section.band);
+            QTest::newRow(qPrintable(tag)) << form << section.band << section.height << int(section.rows.size());
+        }
+    }
+}
+
+void TestFormsLayouts::nothingBeyondTables()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, band);
+    QFETCH(double, height);
+    QFETCH(int, count);
+    const std::optional<ReportLayout> layout = FormCatalogue::layout(form);
+    QVERIFY(layout);
+    double actualHeight = 0.0;
+    const QList<ReportElement> *elements = sectionElements(*layout, band, &actualHeight);
+    QVERIFY(elements);
+    QCOMPARE(int(elements->size()), count);
+    QCOMPARE(actualHeight, height);
+    // These forms print the record their caller positions; no other band than the tables'.
+    QVERIFY(!layout->walksRecords);
+    QVERIFY(!layout->title && !layout->detail && !layout->summary && !layout->pageFooter);
+}
+
+void TestFormsLayouts::letterheadCentredOnPage_data()
+{
+    QTest::addColumn<QString>("form");
+    for (const QString &form : Letterhead::forms())
+        QTest::newRow(qPrintable(form)) << form;
+}
+
+void TestFormsLayouts::letterheadCentredOnPage()
+{
+    QFETCH(QString, form);
+    QStringList problems;
+    const ReportBand band = Letterhead::band(form, &problems);
+    QVERIFY(problems.isEmpty());
+    QCOMPARE(band.height, form == QLatin1String("recrutement") ? 38.9 : 40.2);
+    int centred = 0;
+    for (const ReportElement &element : band.elements) {
+        if (!element.centred)
+            continue;
+        ++centred;
+        QVERIFY2(qAbs(element.left + element.width / 2 - 95.4) <= 0.3 + 1e-9, qPrintable(element.content));
+    }
+    QCOMPARE(centred, form == QLatin1String("Anx_07") ? 3 : 4);
+    QCOMPARE(band.elements.first().top, form == QLatin1String("Anx_07") ? 0.8 : 1.6);
+}
+
+void TestFormsLayouts::blockPlacementsPerForm_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("block");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<double>("top");
+    QTest::addColumn<double>("left");
+
+    QTest::newRow("reception box on anx_04: frame") << "anx_04" << "reception" << 0 << 69.8 << 12.2;
+    QTest::newRow("reception box on Anx_07: frame") << "Anx_07" << "reception" << 0 << 54.0 << 12.2;
+    QTest::newRow("reception box on Anx_07: raised title") << "Anx_07" << "reception" << 3 << 54.3 << 22.5;
+    QTest::newRow("reception box on Anx_07: file number") << "Anx_07" << "reception" << 5 << 64.1 << 13.0;
+    QTest::newRow("grid on demande_apt: request type") << "demande_apt" << "grid" << 14 << 254.5 << 80.4;
+    QTest::newRow("grid on DEMANDE_permis: request type") << "DEMANDE_permis" << "grid" << 14 << 254.5 << 80.2;
+    QTest::newRow("grid on DEMANDE_permis: last text") << "DEMANDE_permis" << "grid" << 20 << 279.7 << 19.3;
+    QTest::newRow("letterhead on Fiche: Tel") << "Fiche" << "letterhead" << 7 << 29.1 << 10.6;
+    QTest::newRow("letterhead on demande_visa: Email") << "demande_visa" << "letterhead" << 9 << 29.4 << 113.8;
+    QTest::newRow("letterhead on demande_apt: project") << "demande_apt" << "letterhead" << 3 << 22.8 << 89.2;
+}
+
+void TestFormsLayouts::blockPlacementsPerForm()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, block);
+    QFETCH(int, index);
+    QFETCH(double, top);
+    QFETCH(double, left);
+    QStringList problems;
+    QList<ReportElement> elements;
+    if (block == QLatin1String("reception"))
+        elements = DewReceptionBox::elements(form, &problems);
+    else if (block == QLatin1String("grid"))
+        elements = ProcessingGrid::elements(form, &problems);
+    else
+        elements = Letterhead::band(form, &problems).elements;
+    QVERIFY(problems.isEmpty());
+    QVERIFY(index < elements.size());
+    QVERIFY(qAbs(elements.at(index).top - top) < 1e-9);
+    QVERIFY(qAbs(elements.at(index).left - left) < 1e-9);
+    if (block == QLatin1String("grid"))
+        QCOMPARE(elements.size(), 21);
+}
+
+void TestFormsLayouts::annexeWithRecord()
+{
+    // Fields that appear twice print the same value twice; the head counts replace the "..."
+    // placeholders; the page-1 dates print as dd/MM/yyyy.
+    const QVariantMap row { { "Nom_orga", "SOCIETE ALPHA" }, { "Statut_juridique", "SPA" },
+                            { "Date_marche", QDate(2023, 1, 2) }, { "Nation", "FRANCAISE" },
+                            { "Projet_1", "PROJET NORD" }, { "Nb_t", 120 } };
+    MemoryDataSource source({ row });
+    const QHash<QString, QString> counts { { "QRLabel7", "5" }, { "QRLabel2", "2" }, { "QRLabel6", "1" },
+                                           { "QRLabel4", "2" } };
+    const ReportDocument first = FormCatalogue::document(QStringLiteral("anx_01"), &source, counts);
+    QCOMPARE(first.pageCount(), 1);
+    QCOMPARE(first.title(), QStringLiteral("Annexe 01/02"));
+    QStringList printed;
+    for (const PageItem &item : first.page(0)) {
+        if (item.type == PageItem::Type::Text)
+            printed.append(item.text);
+    }
+    QCOMPARE(printed.count(QStringLiteral("SOCIETE ALPHA")), 2);
+    QCOMPARE(printed.count(QStringLiteral("SPA")), 2);
+    QCOMPARE(printed.count(QStringLiteral("02/01/2023")), 2);
+    QCOMPARE(printed.count(QStringLiteral("120")), 1);
+    QCOMPARE(printed.count(QStringLiteral("...")), 0);
+    QVERIFY(printed.contains(QStringLiteral("PROJET NORD")));
+
+    const ReportDocument second = FormCatalogue::document(QStringLiteral("anx_01_02"), &source);
+    printed.clear();
+    for (const PageItem &item : second.page(0)) {
+        if (item.type == PageItem::Type::Text)
+            printed.append(item.text);
+    }
+    QCOMPARE(printed.count(QStringLiteral("FRANCAISE")), 2);
+    QCOMPARE(second.title(), QStringLiteral("Annexe 02/02"));
+}
+
+QTEST_MAIN(TestFormsLayouts)
+#include "tst_forms_layouts.moc"

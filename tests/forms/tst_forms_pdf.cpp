@@ -1,0 +1,261 @@
+// Annexe 01 written to a PDF file and read back with pdftotext: every French caption starts
+// where the paper form puts it.
+
+#include "forms/formcatalogue.h"
+#include "forms/formfonts.h"
+#include "forms/memorydatasource.h"
+#include "forms/reportrenderer.h"
+#include "forms/textmeasurer.h"
+
+#include <QDate>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+
+namespace {
+
+constexpr double millimetresPerPoint = 25.4 / 72.0;
+constexpr double tolerance = 0.5;
+
+struct Word
+{
+    QString text;
+    double left;
+    double top;
+};
+
+QString unescaped(QString text)
+{
+    text.replace(QLatin1String("&lt;"), QLatin1String("<"));
+    text.replace(QLatin1String("&gt;"), QLatin1String(">"));
+    text.replace(QLatin1String("&quot;"), QLatin1String("\""));
+    text.replace(QLatin1String("&apos;"), QLatin1String("'"));
+    text.replace(QLatin1String("&#39;"), QLatin1String("'"));
+    text.replace(QLatin1String("&amp;"), QLatin1String("&"));
+    return text;
+}
+
+} // namespace
+
+class TestFormsPdf : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void staticTextsAtTheirPlaces_data();
+    void staticTextsAtTheirPlaces();
+    void fieldsAtTheirPlaces_data();
+    void fieldsAtTheirPlaces();
+    void rewriteReplacesWholeFile();
+
+private:
+    void addRows(bool fields);
+    void checkRow();
+
+    QTemporaryDir m_directory;
+    QString m_pdf;
+    QList<QList<Word>> m_pages;
+};
+
+void TestFormsPdf::initTestCase()
+{
+    installFormFonts();
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QVERIFY(m_directory.isValid());
+
+    const QVariantMap row { { "Nom_orga", "SOCIETE ALPHA" }, { "Adrs_orga", "12 RUE DES PINS ALGER" },
+                            { "Statut_juridique", "SPA" }, { "Date_marche", QDate(2023, 1, 2) },
+                            { "Nom", "DUPONT" }, { "Prenom", "JEAN" }, { "Date_nais", QDate(1979, 3, 5) },
+                            { "Nation", "FRANCAISE" }, { "Tel", "021234567" } };
+    MemoryDataSource source({ row });
+    ReportDocument document = FormCatalogue::document(QStringLiteral("anx_01"), &source, { { "QRLabel7", "5" } });
+    document.append(FormCatalogue::document(QStringLiteral("anx_01_02"), &source));
+    QCOMPARE(document.pageCount(), 2);
+
+    m_pdf = m_directory.filePath(QStringLiteral("annexe01.pdf"));
+    QString error;
+    QVERIFY2(document.writePdf(m_pdf, &error), qPrintable(error));
+
+    QProcess process;
+    process.start(pdftotext, { QStringLiteral("-bbox"), m_pdf, QStringLiteral("-") });
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), 0);
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+
+    static const QRegularExpression pageTag(QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">"));
+    static const QRegularExpression wordTag(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"[\\d.]+\">([^<]*)</word>"));
+    const QStringList pages = html.split(QStringLiteral("<page "));
+    for (qsizetype i = 1; i < pages.size(); ++i) {
+        const QRegularExpressionMatch size = pageTag.match(QStringLiteral("<page ") + pages.at(i));
+        QVERIFY(size.hasMatch());
+        QVERIFY(qAbs(size.captured(1).toDouble() * millimetresPerPoint - 210.0) < 0.2);
+        QVERIFY(qAbs(size.captured(2).toDouble() * millimetresPerPoint - 297.0) < 0.2);
+        QList<Word> words;
+        auto it = wordTag.globalMatch(pages.at(i));
+        while (it.hasNext()) {
+            const QRegularExpressionMatch word = it.next();
+            words.append({ unescaped(word.captured(3)), word.captured(1).toDouble() * millimetresPerPoint,
+                           word.captured(2).toDouble() * millimetresPerPoint });
+        }
+        m_pages.append(words);
+    }
+    QCOMPARE(m_pages.size(), 2);
+}
+
+void TestFormsPdf::addRows(bool fields)
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<double>("left");
+    QTest::addColumn<double>("top");
+
+    const QVariantMap row { { "Nom_orga", "SOCIETE ALPHA" }, { "Statut_juridique", "SPA" },
+                            { "Date_marche", QDate(2023, 1, 2) }, { "Nom", "DUPONT" },
+                            { "Date_nais", QDate(1979, 3, 5) }, { "Tel", "021234567" } };
+    TextMeasurer measurer;
+    const QStringList forms { QStringLiteral("anx_01"), QStringLiteral("anx_01_02") };
+    for (int page = 0; page < forms.size(); ++page) {
+        const std::optional<ReportLayout> layout = FormCatalogue::layout(forms.at(page));
+        QList<QPair<ReportElement, double>> placed; // element and its origin (band offset)
+        if (layout->subDetail) {
+            for (const ReportElement &element : layout->subDetail->elements)
+                placed.append({ element, ReportRenderer::margin });
+        }
+        for (const ReportElement &element : layout->pageLayer)
+            placed.append({ element, 0.0 });
+        // Every printed line with its extent, to leave out words that touch the end of
+        // another line: pdftotext joins them into one word.
+        struct Line
+        {
+            QString text;
+            double left;
+            double right;
+            double top;
+        };
+        QList<Line> lines;
+        for (const auto &[element, origin] : placed) {
+            QString text;
+            if (element.kind == ReportElement::Kind::Field) {
+                const QVariant value = row.value(element.content);
+                text = value.typeId() == QMetaType::QDate ? value.toDate().toString(QStringLiteral("dd/MM/yyyy"))
+                                                           : value.toString();
+            } else if (element.kind == ReportElement::Kind::Text) {
+                text = element.caption();
+            }
+            const double width = measurer.width(text, element.font, ElementFont::isArabic(text));
+            double left = origin + element.left;
+            if (element.centred)
+                left += element.width / 2 - width / 2;
+            lines.append({ text, left, left + width, origin + element.top });
+        }
+        for (qsizetype i = 0; i < placed.size(); ++i) {
+            const ReportElement &element = placed.at(i).first;
+            const bool wanted = fields ? element.kind == ReportElement::Kind::Field
+                                       : element.kind == ReportElement::Kind::Text && element.name.isEmpty()
+                    && !ElementFont::isArabic(element.content);
+            const Line &line = lines.at(i);
+            const QString word = line.text.split(QLatin1Char(' '), Qt::SkipEmptyParts).value(0);
+            if (!wanted || word.isEmpty())
+                continue;
+            const bool joined = std::any_of(lines.cbegin(), lines.cend(), [&line](const Line &other) {
+                return !other.text.isEmpty() && qAbs(other.top - line.top) < 1.0 && other.left < line.left
+                    && other.right > line.left - 0.5;
+            });
+            if (joined)
+                continue;
+            const QString tag = QStringLiteral("%1 at %2, %3: %4").arg(forms.at(page)).arg(element.top).arg(element.left).arg(line.text);
+            QTest::newRow(qPrintable(tag)) << page << word << line.left << line.top;
+        }
+    }
+}
+
+void TestFormsPdf::checkRow()
+{
+    QFETCH(int, page);
+    QFETCH(QString, word);
+    QFETCH(double, left);
+    QFETCH(double, top);
+    double best = 1e9;
+    QString where = QStringLiteral("not found");
+    for (const Word &candidate : m_pages.value(page)) {
+        if (candidate.text != word)
+            continue;
+        const double distance = qMax(qAbs(candidate.left - left), qAbs(candidate.top - top));
+        if (distance < best) {
+            best = distance;
+            where = QStringLiteral("found at %1, %2").arg(candidate.top).arg(candidate.left);
+        }
+    }
+    if (best > tolerance) {
+        double nearest = 1e9;
+        QString nearestWord;
+        for (const Word &candidate : m_pages.value(page)) {
+            const double distance = qMax(qAbs(candidate.left - left), qAbs(candidate.top - top));
+            if (distance < nearest) {
+                nearest = distance;
+                nearestWord = QStringLiteral("; nearest word \"%1\" at %2, %3").arg(candidate.text).arg(candidate.top).arg(candidate.left);
+            }
+        }
+        where += nearestWord;
+    }
+    QVERIFY2(best <= tolerance, qPrintable(where));
+}
+
+void TestFormsPdf::staticTextsAtTheirPlaces_data()
+{
+    addRows(false);
+}
+
+void TestFormsPdf::staticTextsAtTheirPlaces()
+{
+    checkRow();
+}
+
+void TestFormsPdf::fieldsAtTheirPlaces_data()
+{
+    addRows(true);
+}
+
+void TestFormsPdf::fieldsAtTheirPlaces()
+{
+    checkRow();
+}
+
+void TestFormsPdf::rewriteReplacesWholeFile()
+{
+    // Writing again over an existing file replaces it whole.
+    const QByteArray before = [this] {
+        QFile file(m_pdf);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    QVERIFY(before.startsWith("%PDF"));
+    MemoryDataSource empty;
+    const ReportDocument blank = FormCatalogue::document(QStringLiteral("anx_01_02"), &empty);
+    QVERIFY(blank.writePdf(m_pdf));
+    QFile rewritten(m_pdf);
+    QVERIFY(rewritten.open(QIODevice::ReadOnly));
+    const QByteArray after = rewritten.readAll();
+    QVERIFY(after.startsWith("%PDF") && after.trimmed().endsWith("%%EOF"));
+    QVERIFY(after != before);
+    rewritten.close();
+
+    // A path naming a directory cannot be written: refused with a reason, the directory kept.
+    const QString directory = m_directory.filePath(QStringLiteral("folder.pdf"));
+    QVERIFY(QDir().mkdir(directory));
+    QString error;
+    QVERIFY(!blank.writePdf(directory, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(QFileInfo(directory).isDir());
+}
+
+QTEST_MAIN(TestFormsPdf)
+#include "tst_forms_pdf.moc"
