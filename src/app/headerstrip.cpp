@@ -29,9 +29,16 @@ QLabel *clockLabel(QWidget *parent, const char *name, const char *text, int x, i
 }
 } // namespace
 
+static void loadPictures()
+{
+    // The pictures live in the static library: make sure the linker keeps them.
+    Q_INIT_RESOURCE(velmora);
+}
+
 HeaderStrip::HeaderStrip(QWidget *parent)
     : QWidget(parent)
 {
+    loadPictures();
     setObjectName(QStringLiteral("Header"));
     setGeometry(0, 0, 1070, 86);
     picture(this, "Image1", QStringLiteral(":/images/banner.png"), 222, 0, 631, 93);

@@ -55,6 +55,7 @@ MainWindow::MainWindow(const QString &baseDirectory, QWidget *parent)
 
     buildMenus();
     buildPopupMenus();
+    m_employerPage->setListMenu(m_employerListMenu);
 
     // Fixed size; the caption bar keeps only the close and context-help buttons.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint

@@ -146,7 +146,7 @@ bool Table::readLayout(QString *tableName, QList<FieldDef> *columns)
 {
     QSqlQuery q = m_db->newQuery();
     if (!q.exec(QStringLiteral("SELECT name FROM %1.sqlite_master WHERE type = 'table'").arg(quoted(m_alias))))
-        return fail(Database::describe(q.lastError(), QDir(m_db->directory()).filePath(m_db->findFile(m_fileName))));
+        return fail(Database::describe(q.lastError(), filePath()));
     QStringList names;
     while (q.next())
         names << q.value(0).toString();
@@ -158,7 +158,7 @@ bool Table::readLayout(QString *tableName, QList<FieldDef> *columns)
     }
     if (tableName->isEmpty())
         return fail(QStringLiteral("Le fichier « %1 » ne contient pas la table %2.")
-                        .arg(QDir(m_db->directory()).filePath(m_db->findFile(m_fileName)), m_schema.name));
+                        .arg(filePath(), m_schema.name));
     QSqlQuery info = m_db->newQuery();
     if (!info.exec(QStringLiteral("PRAGMA %1.table_info(%2)").arg(quoted(m_alias), quoted(*tableName))))
         return fail(Database::describe(info.lastError(), m_fileName));
@@ -523,12 +523,15 @@ QString Table::checkValue(const QString &name, const QVariant &value) const
     return error;
 }
 
-bool Table::post()
+QString Table::filePath() const
 {
-    if (!isEditing())
-        return true;
-    const int keyIndex = m_schema.indexOf(m_schema.key);
-    QVariantList values;
+    const QString file = m_db->findFile(m_fileName);
+    return QDir(m_db->directory()).filePath(file.isEmpty() ? m_fileName : file);
+}
+
+bool Table::checkedValues(QVariantList *values)
+{
+    values->clear();
     for (int i = 0; i < m_schema.fields.size(); ++i) {
         const FieldDef &f = m_schema.fields.at(i);
         QString error;
@@ -538,13 +541,12 @@ bool Table::post()
         if (f.required && checked.value.isNull())
             return fail(QStringLiteral("Le champ « %1 » de la table %2 est obligatoire : il ne peut pas rester vide.")
                             .arg(f.name, objectName()));
-        values << checked.value;
+        values->append(checked.value);
     }
-    const QVariant key = values.at(keyIndex);
+    const int keyIndex = m_schema.indexOf(m_schema.key);
+    const QVariant key = values->at(keyIndex);
     const FieldDef &keyDef = m_schema.fields.at(keyIndex);
-    const bool keyChanged = m_state == State::Insert || !sameValue(key, m_editKey);
-    m_db->releaseStatements();
-    if (keyChanged) {
+    if (m_state == State::Insert || !sameValue(key, m_editKey)) {
         QSqlQuery dup = m_db->newQuery();
         dup.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?").arg(qualifiedTable(), quoted(m_schema.key)));
         dup.addBindValue(FieldValue::toStorage(keyDef.type, key));
@@ -553,6 +555,28 @@ bool Table::post()
                                        "deux enregistrements ne peuvent pas porter la même clé.")
                             .arg(objectName(), FieldValue::display(key), keyDef.name));
     }
+    return true;
+}
+
+bool Table::validate()
+{
+    if (!isEditing())
+        return true;
+    QVariantList values;
+    return checkedValues(&values);
+}
+
+bool Table::post()
+{
+    if (!isEditing())
+        return true;
+    m_db->releaseStatements();
+    QVariantList values;
+    if (!checkedValues(&values))
+        return false;
+    const int keyIndex = m_schema.indexOf(m_schema.key);
+    const QVariant key = values.at(keyIndex);
+    const FieldDef &keyDef = m_schema.fields.at(keyIndex);
     QSqlQuery q = m_db->newQuery();
     QStringList names;
     for (const FieldDef &f : std::as_const(m_schema.fields))
@@ -575,7 +599,7 @@ bool Table::post()
     if (m_state == State::Edit)
         q.addBindValue(FieldValue::toStorage(keyDef.type, m_editKey));
     if (!q.exec())
-        return fail(Database::describe(q.lastError(), QDir(m_db->directory()).filePath(m_db->findFile(m_fileName))));
+        return fail(Database::describe(q.lastError(), filePath()));
     m_buffer.clear();
     m_modified = false;
     invalidateCount();
@@ -615,7 +639,7 @@ bool Table::remove()
     q.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(qualifiedTable(), quoted(m_schema.key)));
     q.addBindValue(FieldValue::toStorage(m_schema.fields.at(keyIndex).type, key));
     if (!q.exec())
-        return fail(Database::describe(q.lastError(), QDir(m_db->directory()).filePath(m_db->findFile(m_fileName))));
+        return fail(Database::describe(q.lastError(), filePath()));
     m_buffer.clear();
     m_modified = false;
     setState(State::Browse);
@@ -626,6 +650,48 @@ bool Table::remove()
     emit afterScroll();
     emit currentChanged();
     return true;
+}
+
+bool Table::removeWhere(const QString &field, const QVariant &value)
+{
+    if (!isOpen())
+        return fail(QStringLiteral("La table %1 n'est pas ouverte.").arg(objectName()));
+    const FieldDef *def = m_schema.field(field);
+    if (!def)
+        return fail(QStringLiteral("La table %1 n'a pas de champ « %2 ».").arg(objectName(), field));
+    m_db->releaseStatements();
+    QSqlQuery q = m_db->newQuery();
+    q.prepare(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(qualifiedTable(), quoted(def->name)));
+    QString error;
+    const auto checked = FieldValue::check(*def, value, &error);
+    q.addBindValue(FieldValue::toStorage(def->type, checked.ok ? checked.value : value));
+    if (!q.exec())
+        return fail(Database::describe(q.lastError(), filePath()));
+    invalidateCount();
+    const QVariant key = m_current.isEmpty() ? QVariant() : m_current.value(m_schema.indexOf(m_schema.key));
+    if (!key.isValid() || key.isNull() || !loadKey(key))
+        loadAt(qMin(qMax(m_pos, 0), rowCount() - 1));
+    emit viewReset();
+    emit currentChanged();
+    return true;
+}
+
+Table::Snapshot Table::snapshot() const
+{
+    return {m_state, m_pos, m_current, m_buffer, m_editKey, m_modified};
+}
+
+void Table::restore(const Snapshot &snapshot)
+{
+    m_pos = snapshot.pos;
+    m_current = snapshot.current;
+    m_buffer = snapshot.buffer;
+    m_editKey = snapshot.editKey;
+    m_modified = snapshot.modified;
+    invalidateCount();
+    setState(snapshot.state);
+    emit viewReset();
+    emit currentChanged();
 }
 
 QVariant Table::value(const QString &name) const

@@ -69,10 +69,28 @@ public:
     bool isEditing() const { return m_state == State::Edit || m_state == State::Insert; }
     bool append();
     bool edit();
+    // Checks the pending row as post() would (blank required field, duplicate key, values that do not
+    // fit their columns) without writing it.
+    bool validate();
     bool post();
     void cancel();
     bool remove();
+    // Deletes every row whose field equals the value (in the whole table, not only the view).
+    bool removeWhere(const QString &field, const QVariant &value);
     bool isModified() const { return m_modified; }
+
+    // The editing state, to put back after a transaction that was rolled back.
+    struct Snapshot
+    {
+        State state = State::Inactive;
+        int pos = -1;
+        QVariantList current;
+        QVariantList buffer;
+        QVariant editKey;
+        bool modified = false;
+    };
+    Snapshot snapshot() const;
+    void restore(const Snapshot &snapshot);
     // Posts when changed, drops when not: what leaving a row does.
     bool completePending();
 
@@ -114,6 +132,8 @@ private:
     void clearCurrent();
     void invalidateCount() { m_count = -1; }
     bool fail(const QString &message);
+    bool checkedValues(QVariantList *values);
+    QString filePath() const;
     void setState(State state);
     bool readLayout(QString *tableName, QList<FieldDef> *columns);
 

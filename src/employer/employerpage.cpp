@@ -1,11 +1,22 @@
 #include "employer/employerpage.h"
 
 #include "app/datamodule.h"
+#include "app/fieldedit.h"
 #include "app/notice.h"
 #include "app/pagebuttons.h"
+#include "app/tablegrid.h"
+#include "app/uiservice.h"
 #include "data/table.h"
+#include "employer/employerform.h"
+#include "employer/employerrecords.h"
 
+#include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
+
+namespace {
+const char *const NameField = "Nom_orga";
+}
 
 EmployerPage::EmployerPage(DataModule *data, QWidget *parent)
     : QWidget(parent)
@@ -14,10 +25,40 @@ EmployerPage::EmployerPage(DataModule *data, QWidget *parent)
     setObjectName(QStringLiteral("TabSheet1"));
     m_notice = new QLabel(Notice::initialText(), this);
     m_notice->setObjectName(QStringLiteral("Label1"));
-    m_notice->setFont(QFont(QStringLiteral("Times New Roman"), -1));
-    m_notice->setStyleSheet(QStringLiteral("font-size: 15px;"));
+    QFont noticeFont(QStringLiteral("Times New Roman"));
+    noticeFont.setPixelSize(15);
+    m_notice->setFont(noticeFont);
     m_notice->move(35, 8);
     m_notice->setFixedWidth(890);
+
+    m_form = new EmployerForm(data, this);
+    m_form->setGeometry(0, 32, 918, 314);
+
+    m_grid = new TableGrid(data->employeur(),
+                           {{QStringLiteral("Employeur"), QStringLiteral("Nom_orga")},
+                            {QStringLiteral("Projet"), QStringLiteral("Projet")},
+                            {QStringLiteral("Résponsable"), QStringLiteral("Monsieur")},
+                            {QStringLiteral("Poste du responsable"), QStringLiteral("Agissant")},
+                            {QStringLiteral("Adresse de l'organisme"), QStringLiteral("Adrs_orga")},
+                            {QStringLiteral("Adresse à l'étranger"), QStringLiteral("Adrs_etranger")},
+                            {QStringLiteral("Nationalité"), QStringLiteral("Nation_orga")},
+                            {QStringLiteral("Lieu de l'emploi"), QStringLiteral("Lieu_emploi_orga")},
+                            {QStringLiteral("Raison sociale"), QStringLiteral("Nom_raison_sc_orga")},
+                            {QStringLiteral("Statut juridique"), QStringLiteral("Statut_juridique")},
+                            {QStringLiteral("N° marché"), QStringLiteral("Marche_contrat_num")},
+                            {QStringLiteral("Date debut marché"), QStringLiteral("Date_marche")},
+                            {QStringLiteral("Date fin marché"), QStringLiteral("Date_marche_fin")}},
+                           this);
+    m_grid->setObjectName(QStringLiteral("DBGrid2"));
+    m_grid->setGeometry(0, 350, 1055, 173);
+    QFont cells(QStringLiteral("Times New Roman"));
+    cells.setPixelSize(16);
+    m_grid->setFont(cells);
+    QFont titles(QStringLiteral("Times New Roman"));
+    titles.setPixelSize(15);
+    titles.setBold(true);
+    m_grid->horizontalHeader()->setFont(titles);
+    connect(m_grid, &TableGrid::rowClicked, this, &EmployerPage::listClicked);
 
     const auto buttons = PageButtons::create(this, {{"BitBtn1", "NOUVEAU", 933, 34, 121, 25},
                                                     {"BitBtn2", "ENREGISTRER", 933, 74, 121, 25},
@@ -25,11 +66,37 @@ EmployerPage::EmployerPage(DataModule *data, QWidget *parent)
                                                     {"BitBtn4", "ANNULER", 933, 154, 121, 25},
                                                     {"BitBtn5", "IMPRIMER", 933, 194, 121, 25},
                                                     {"BitBtn19", "SUPRIMER", 933, 236, 121, 25}});
-    buttons.at(1)->setEnabled(false);
-    buttons.at(3)->setEnabled(false);
+    m_new = buttons.at(0);
+    m_save = buttons.at(1);
     m_modify = buttons.at(2);
+    m_cancel = buttons.at(3);
     m_print = buttons.at(4);
     m_delete = buttons.at(5);
+    m_save->setEnabled(false);
+    m_cancel->setEnabled(false);
+    connect(m_new, &QPushButton::clicked, this, &EmployerPage::BitBtn1Click);
+    connect(m_save, &QPushButton::clicked, this, &EmployerPage::BitBtn2Click);
+    connect(m_modify, &QPushButton::clicked, this, &EmployerPage::BitBtn3Click);
+    connect(m_cancel, &QPushButton::clicked, this, &EmployerPage::BitBtn4Click);
+    connect(m_delete, &QPushButton::clicked, this, &EmployerPage::BitBtn19Click);
+
+    auto *picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image4"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/images/emblem.png")));
+    picture->setScaledContents(true);
+    picture->setGeometry(976, 280, 33, 33);
+
+    connect(data->employeur(), &Table::beforeRefresh, this, &EmployerPage::EmployeurBeforeRefresh);
+    connect(m_form, &EmployerForm::totalFailed, this, [this](const QString &message) {
+        UiService::instance().error(this, message);
+    });
+}
+
+void EmployerPage::setListMenu(QMenu *menu)
+{
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this,
+            [this, menu](const QPoint &pos) { menu->popup(m_grid->viewport()->mapToGlobal(pos)); });
 }
 
 void EmployerPage::enableByRows()
@@ -38,4 +105,172 @@ void EmployerPage::enableByRows()
     m_modify->setEnabled(rows);
     m_print->setEnabled(rows);
     m_delete->setEnabled(rows);
+}
+
+void EmployerPage::setEntryButtons(bool entryOpen)
+{
+    m_entryOpen = entryOpen;
+    m_new->setEnabled(!entryOpen);
+    m_modify->setEnabled(!entryOpen);
+    m_print->setEnabled(!entryOpen);
+    m_delete->setEnabled(!entryOpen);
+    m_save->setEnabled(entryOpen);
+    m_cancel->setEnabled(entryOpen);
+}
+
+void EmployerPage::BitBtn1Click()
+{
+    m_form->setEntryEnabled(true);
+    Table *employers = m_data->employeur();
+    Table *contacts = m_data->contact();
+    if (!employers->append() || !contacts->append()) {
+        const QString error = employers->isEditing() ? contacts->lastError() : employers->lastError();
+        employers->cancel();
+        contacts->cancel();
+        m_form->setEntryEnabled(false);
+        UiService::instance().error(this, error);
+        return;
+    }
+    m_form->nameEdit()->setFocus(Qt::OtherFocusReason);
+    setEntryButtons(true);
+}
+
+void EmployerPage::BitBtn2Click()
+{
+    if (!m_form->mandatory().run()) {
+        UiService::instance().message(
+            this, QStringLiteral("Ces informations sont obligatoires, Merci de remplir tous les informations nécessaires !"));
+        return;
+    }
+    m_form->mandatory().clearMarks();
+    FieldEdit *name = m_form->nameEdit();
+    name->setText(name->text().trimmed());
+
+    EmployerRecords records(*m_data);
+    if (!records.saveEntry()) {
+        UiService::instance().error(this, records.lastError());
+        return;
+    }
+    UiService::instance().message(this, QStringLiteral("Tous les informations sont enregistrer avec succes !"));
+    m_form->scrollToTop();
+    m_data->expatries()->setFiltered(false);
+    m_data->accord()->setFiltered(false);
+    m_form->setEntryEnabled(false);
+    setEntryButtons(false);
+    m_data->employeur()->setFiltered(false);
+    m_data->contact()->setFiltered(false);
+}
+
+void EmployerPage::BitBtn3Click()
+{
+    Table *employers = m_data->employeur();
+    Table *workers = m_data->expatries();
+    const QString name = m_form->nameEdit()->text();
+    if (employers->hasRows() && workers->hasRows()) {
+        workers->setFilter(QStringLiteral("Nom_orga"), name);
+        workers->setFiltered(true);
+        const int count = workers->rowCount();
+        if (count >= 1)
+            UiService::instance().message(this, QStringLiteral("existe ") + QString::number(count)
+                                                    + QStringLiteral(" expatrie(s) enregistrer sous l'employeur et "
+                                                                     "le projet ")
+                                                    + name + QStringLiteral(" "));
+    }
+    m_form->setEntryEnabled(true);
+    emit entryOpenedForChange();
+    m_form->loadPickLists(false);
+    if (!employers->edit() || !m_data->contact()->edit()) {
+        const QString error = employers->isEditing() ? m_data->contact()->lastError() : employers->lastError();
+        employers->cancel();
+        m_form->setEntryEnabled(false);
+        UiService::instance().error(this, error);
+        return;
+    }
+    m_form->nameEdit()->setFocus(Qt::OtherFocusReason);
+    setEntryButtons(true);
+}
+
+void EmployerPage::BitBtn4Click()
+{
+    m_form->mandatory().clearMarks();
+    m_form->setEntryEnabled(false);
+    m_data->contact()->cancel();
+    m_data->employeur()->cancel();
+    m_form->reloadNationalityAndStatus();
+    setEntryButtons(false);
+    enableByRows();
+}
+
+void EmployerPage::BitBtn19Click()
+{
+    Table *employers = m_data->employeur();
+    Table *posts = m_data->accord();
+    Table *workers = m_data->expatries();
+    // Nothing to delete: the click is ignored.
+    if (!employers->hasRows())
+        return;
+    const QString name = employers->text(QString::fromLatin1(NameField));
+    employers->setFilter(QStringLiteral("nom_orga"), name);
+    employers->setFiltered(true);
+    posts->setFilter(QStringLiteral("nom_orga"), name);
+    posts->setFiltered(true);
+    const bool yes = UiService::instance().confirm(
+        this, QStringLiteral("Voulez vous vraiment suprimer cet enregistrement :( ") + name + QStringLiteral(") !"));
+    if (!yes) {
+        employers->setFiltered(false);
+        posts->setFiltered(false);
+        return;
+    }
+    workers->setFilter(QStringLiteral("Nom_orga"), name);
+    workers->setFiltered(true);
+    if (!workers->hasRows()) {
+        EmployerRecords records(*m_data);
+        if (!records.deleteEntry(name))
+            UiService::instance().error(this, records.lastError());
+    } else {
+        UiService::instance().message(
+            this, QStringLiteral("Vous ne pouvez pas suprimer un organisme employeur que vous avez lui affecté des "
+                                 "expatries !"));
+    }
+    employers->setFiltered(false);
+    posts->setFiltered(false);
+    workers->setFiltered(false);
+}
+
+void EmployerPage::listClicked(int row)
+{
+    // While an entry is open the list stays where it is: moving would store the entry unchecked.
+    if (m_entryOpen) {
+        m_grid->followTable();
+        return;
+    }
+    m_data->employeur()->moveTo(row);
+    DBGrid2CellClick();
+}
+
+void EmployerPage::DBGrid2CellClick()
+{
+    if (!m_data->employeur()->hasRows()) {
+        UiService::instance().message(this, QStringLiteral("vous devez saisir un organisme employeur !"));
+        return;
+    }
+    pairContactWith(m_form->nameEdit()->text());
+    m_form->loadPickLists(true);
+}
+
+void EmployerPage::EmployeurBeforeRefresh()
+{
+    Table *employers = m_data->employeur();
+    if (!employers->hasRows())
+        return;
+    pairContactWith(employers->text(QString::fromLatin1(NameField)));
+    m_form->loadPickLists(true);
+}
+
+void EmployerPage::pairContactWith(const QString &name)
+{
+    Table *contacts = m_data->contact();
+    contacts->setFiltered(false);
+    contacts->setFilter(QStringLiteral("nom_orga"), name);
+    contacts->setFiltered(true);
 }

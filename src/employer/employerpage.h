@@ -3,10 +3,14 @@
 #include <QWidget>
 
 class DataModule;
+class EmployerForm;
 class QLabel;
+class QMenu;
 class QPushButton;
+class TableGrid;
 
-// The "Organisme" page: the employer entry form, the list of employers and the command buttons.
+// The "Organisme" page: the employer entry form, the list of entries and the command buttons that
+// create, check, save, modify, cancel and delete an entry.
 class EmployerPage : public QWidget
 {
     Q_OBJECT
@@ -15,13 +19,41 @@ public:
     EmployerPage(DataModule *data, QWidget *parent = nullptr);
 
     QLabel *notice() const { return m_notice; }
+    EmployerForm *form() const { return m_form; }
+    TableGrid *grid() const { return m_grid; }
+    bool isEntryOpen() const { return m_entryOpen; }
+    // The pop-up menu of the list.
+    void setListMenu(QMenu *menu);
     // MODIFIER, IMPRIMER and SUPRIMER follow whether the employer view holds rows.
     void enableByRows();
 
+public slots:
+    void BitBtn1Click();  // NOUVEAU
+    void BitBtn2Click();  // ENREGISTRER
+    void BitBtn3Click();  // MODIFIER
+    void BitBtn4Click();  // ANNULER
+    void BitBtn19Click(); // SUPRIMER
+    void DBGrid2CellClick();
+    void EmployeurBeforeRefresh();
+
+signals:
+    // MODIFIER opened an entry: the worker page's project list is enabled too.
+    void entryOpenedForChange();
+
 private:
+    void pairContactWith(const QString &name);
+    void setEntryButtons(bool entryOpen);
+    void listClicked(int row);
+
     DataModule *m_data;
     QLabel *m_notice;
+    EmployerForm *m_form;
+    TableGrid *m_grid;
+    QPushButton *m_new;
+    QPushButton *m_save;
     QPushButton *m_modify;
+    QPushButton *m_cancel;
     QPushButton *m_print;
     QPushButton *m_delete;
+    bool m_entryOpen = false;
 };

@@ -1,0 +1,30 @@
+#include "app/captionlabel.h"
+
+CaptionLabel::CaptionLabel(const QString &caption, bool mandatory, QWidget *parent)
+    : QLabel(parent)
+    , m_caption(caption)
+    , m_mandatory(mandatory)
+{
+    setTextFormat(Qt::RichText);
+    QString html = caption.toHtmlEscaped();
+    html.replace(QLatin1Char(' '), QLatin1String("&nbsp;"));
+    if (mandatory)
+        html += QStringLiteral("&nbsp;<span style=\"color:#ff0000\">*</span>");
+    setText(html);
+    setAutoFillBackground(false);
+}
+
+void CaptionLabel::setMarked(bool marked)
+{
+    m_marked = marked;
+    setAutoFillBackground(marked);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, marked ? QColor(Qt::red) : QColor(Qt::transparent));
+    setPalette(p);
+}
+
+void CaptionLabel::captionFor(QWidget *input)
+{
+    setBuddy(input);
+    input->setAccessibleName(m_caption);
+}

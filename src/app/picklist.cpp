@@ -1,0 +1,35 @@
+#include "app/picklist.h"
+
+#include "app/fieldedit.h"
+
+#include <QLineEdit>
+
+PickList::PickList(const QStringList &entries, FieldEdit *target, TypingRules::Rules rules, QWidget *parent)
+    : QComboBox(parent)
+    , m_target(target)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    addItems(entries);
+    setMaxVisibleItems(20);
+    if (rules != TypingRules::None)
+        new TypingRules(lineEdit(), rules);
+    showText(QString());
+    connect(this, &QComboBox::textActivated, this, &PickList::write);
+    connect(lineEdit(), &QLineEdit::textEdited, this, &PickList::write);
+}
+
+void PickList::showText(const QString &text)
+{
+    m_loading = true;
+    setCurrentIndex(findText(text, Qt::MatchExactly));
+    setEditText(text);
+    m_loading = false;
+}
+
+void PickList::write()
+{
+    if (m_loading)
+        return;
+    m_target->setText(currentText());
+}

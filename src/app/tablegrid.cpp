@@ -1,0 +1,36 @@
+#include "app/tablegrid.h"
+
+#include "data/table.h"
+
+#include <QHeaderView>
+
+TableGrid::TableGrid(Table *table, const QList<TableModel::Column> &columns, QWidget *parent)
+    : QTableView(parent)
+    , m_table(table)
+    , m_model(new TableModel(table, columns, this))
+{
+    setModel(m_model);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setTabKeyNavigation(true);
+    verticalHeader()->setDefaultSectionSize(20);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setSectionsMovable(false);
+    connect(table, &Table::currentChanged, this, &TableGrid::followTable);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &TableGrid::followTable);
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) { emit rowClicked(index.row()); });
+    followTable();
+}
+
+void TableGrid::followTable()
+{
+    const int row = m_table->position();
+    if (row < 0 || row >= m_model->rowCount()) {
+        clearSelection();
+        return;
+    }
+    const QModelIndex current = currentIndex();
+    setCurrentIndex(m_model->index(row, current.isValid() ? current.column() : 0));
+    selectRow(row);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "data/tablemodel.h"
+
+#include <QTableView>
+
+class Table;
+
+// A read-only grid over a table's current view: its highlighted row follows the table's current
+// row, and a click reports the row so that the page decides whether to move there.
+class TableGrid : public QTableView
+{
+    Q_OBJECT
+
+public:
+    TableGrid(Table *table, const QList<TableModel::Column> &columns, QWidget *parent = nullptr);
+
+    Table *table() const { return m_table; }
+    TableModel *tableModel() const { return m_model; }
+    // Highlights the table's current row again.
+    void followTable();
+
+signals:
+    void rowClicked(int row);
+
+private:
+    Table *m_table;
+    TableModel *m_model;
+};

@@ -1,0 +1,444 @@
+#include "datafixture.h"
+#include "scriptedui.h"
+
+#include "app/captionlabel.h"
+#include "app/datepicker.h"
+#include "app/fieldedit.h"
+#include "app/picklist.h"
+#include "app/tablegrid.h"
+#include "data/table.h"
+#include "employer/employerform.h"
+#include "employer/employerpage.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+// The "Organisme" page driven as a clerk would: entries created, checked, saved, modified,
+// cancelled and deleted, the list and the pick lists.
+class TestEmployerPage : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Page
+    {
+        DataFixture fx;
+        ScriptedUi ui;
+        EmployerPage page{&fx.data()};
+        EmployerForm *form() { return page.form(); }
+        Table *employers() { return fx.data().employeur(); }
+        Table *contacts() { return fx.data().contact(); }
+        bool enabled(const char *button) { return page.findChild<QPushButton *>(QString::fromLatin1(button))->isEnabled(); }
+    };
+
+    // Types into a field as the user would (typed field, pick list or date picker).
+    static void enter(EmployerForm *form, const QString &field, const QString &text)
+    {
+        if (PickList *list = form->pickList(field)) {
+            list->lineEdit()->selectAll();
+            QTest::keyClicks(list->lineEdit(), text);
+        } else if (DatePicker *picker = form->datePicker(field)) {
+            // A picker writes only when its date changes, as when the user picks one.
+            const QDate date = QDate::fromString(text, QStringLiteral("dd/MM/yyyy"));
+            picker->setDate(date.addDays(1));
+            picker->setDate(date);
+        } else {
+            FieldEdit *edit = form->typedField(field);
+            edit->clear();
+            QTest::keyClicks(edit, text);
+        }
+    }
+
+    static const QStringList &mandatoryFields()
+    {
+        static const QStringList fields{"Tel", "Projet", "Nom_c", "Prenom_c", "date_nais_c", "Lieu_nais_c", "Poste",
+                                        "Nom_orga", "Monsieur", "Agissant", "Adrs_orga", "Nation_orga",
+                                        "Lieu_emploi_orga", "Nom_raison_sc_orga", "Statut_juridique",
+                                        "secteur_juridique", "droit_applicable", "date_installation",
+                                        "activite_principal", "Num_registre", "date_registre", "Num_SS",
+                                        "Num_fiscal", "Nb_et", "Nb_al"};
+        return fields;
+    }
+
+    // Fills every mandatory field but those listed.
+    static void fillEntry(EmployerForm *form, const QString &name, const QStringList &except = {})
+    {
+        for (const QString &field : mandatoryFields()) {
+            if (except.contains(field))
+                continue;
+            if (field == QLatin1String("Nom_orga"))
+                enter(form, field, name);
+            else if (form->datePicker(field))
+                enter(form, field, QStringLiteral("01/03/2015"));
+            else if (field.startsWith(QLatin1String("Nb_")))
+                enter(form, field, QStringLiteral("3"));
+            else
+                enter(form, field, QStringLiteral("X"));
+        }
+    }
+
+    static void addEntry(Page &p, const QString &name)
+    {
+        p.page.BitBtn1Click();
+        fillEntry(p.form(), name);
+        p.page.BitBtn2Click();
+        QCOMPARE(p.ui.errors, QStringList());
+    }
+
+    static void addWorker(Page &p, int number, const QString &employer)
+    {
+        QVERIFY(DataFixture::add(p.fx.data().expatries(),
+                                 {{QStringLiteral("Num_Ordre"), number}, {QStringLiteral("Nom_orga"), employer}}));
+    }
+
+private slots:
+    void checkMarksEmptyFields_data();
+    void checkMarksEmptyFields();
+    void markClearedOnceFilled();
+    void saveTrimsNameAndStoresThePair();
+    void refusedSaveStoresNothing_data();
+    void refusedSaveStoresNothing();
+    void total_data();
+    void total();
+    void apostropheFilterOnlyOnName();
+    void newEntryKeepsPickListFieldsBlank();
+    void modify_data();
+    void modify();
+    void renameKeepsWorkersAndPosts();
+    void deleteAnsweredNo();
+    void deleteAnsweredYes();
+    void deleteRefusedWithWorkers();
+    void deleteOnEmptyTableIsIgnored();
+    void cancelAfterNewOnEmptyTable();
+    void listClickPairsAndLoads();
+    void listClickIgnoredDuringEntry();
+    void activationPairsFirstEntry();
+};
+
+void TestEmployerPage::checkMarksEmptyFields_data()
+{
+    QTest::addColumn<QStringList>("empty");
+    QTest::addColumn<QString>("focus"); // object whose input keeps the focus; empty = unchanged
+    QTest::newRow("telephone only") << QStringList{"Tel"} << "edit_Tel";
+    QTest::newRow("project only") << QStringList{"Projet"} << "edit_Projet";
+    QTest::newRow("surname and tax number") << QStringList{"Nom_c", "Num_fiscal"} << "edit_Num_fiscal";
+    QTest::newRow("place of employment only") << QStringList{"Lieu_emploi_orga"} << "";
+    QTest::newRow("status pick list") << QStringList{"Statut_juridique"} << "ComboBox15";
+    QTest::newRow("birth date picker and a count") << QStringList{"date_nais_c", "Nb_al"} << "DateTimePicker15";
+}
+
+void TestEmployerPage::checkMarksEmptyFields()
+{
+    QFETCH(QStringList, empty);
+    QFETCH(QString, focus);
+    Page p;
+    p.page.BitBtn1Click();
+    fillEntry(p.form(), QStringLiteral("ENTREPRISE"), empty);
+    QWidget *before = p.page.focusWidget();
+    p.page.BitBtn2Click();
+    QCOMPARE(p.ui.messages,
+             QStringList{"Ces informations sont obligatoires, Merci de remplir tous les informations nécessaires !"});
+    for (const QString &field : mandatoryFields())
+        QCOMPARE(p.form()->caption(field)->isMarked(), empty.contains(field));
+    QWidget *after = p.page.focusWidget();
+    if (focus.isEmpty())
+        QCOMPARE(after, before);
+    else
+        QCOMPARE(after ? after->objectName() : QString(), focus);
+    QVERIFY(p.page.isEntryOpen());
+    QVERIFY(p.enabled("BitBtn2"));
+    QCOMPARE(p.employers()->rowCount(), 0);
+    QCOMPARE(p.contacts()->rowCount(), 0);
+}
+
+void TestEmployerPage::markClearedOnceFilled()
+{
+    Page p;
+    p.page.BitBtn1Click();
+    fillEntry(p.form(), QStringLiteral("ENTREPRISE"), {"Tel"});
+    p.page.BitBtn2Click();
+    QVERIFY(p.form()->caption(QStringLiteral("Tel"))->isMarked());
+    enter(p.form(), QStringLiteral("Tel"), QStringLiteral("021"));
+    p.page.BitBtn2Click();
+    QVERIFY(!p.form()->caption(QStringLiteral("Tel"))->isMarked());
+    QCOMPARE(p.employers()->rowCount(), 1);
+}
+
+void TestEmployerPage::saveTrimsNameAndStoresThePair()
+{
+    Page p;
+    p.page.BitBtn1Click();
+    QVERIFY(!p.enabled("BitBtn1") && p.enabled("BitBtn2") && !p.enabled("BitBtn3") && p.enabled("BitBtn4")
+            && !p.enabled("BitBtn5") && !p.enabled("BitBtn19"));
+    fillEntry(p.form(), QStringLiteral("  SARL ALPHA  "));
+    p.page.BitBtn2Click();
+    QCOMPARE(p.ui.messages, QStringList{"Tous les informations sont enregistrer avec succes !"});
+    QCOMPARE(p.employers()->rowCount(), 1);
+    QCOMPARE(p.employers()->text(QStringLiteral("Nom_orga")), QStringLiteral("SARL ALPHA"));
+    QCOMPARE(p.contacts()->rowCount(), 1);
+    QCOMPARE(p.contacts()->text(QStringLiteral("nom_orga")), QStringLiteral("SARL ALPHA"));
+    QCOMPARE(p.contacts()->value(QStringLiteral("date_nais_c")).toDate(), QDate(2015, 3, 1));
+    QVERIFY(p.enabled("BitBtn1") && !p.enabled("BitBtn2") && p.enabled("BitBtn3") && !p.enabled("BitBtn4")
+            && p.enabled("BitBtn5") && p.enabled("BitBtn19"));
+    QVERIFY(!p.form()->nameEdit()->isEnabled());
+    QVERIFY(!p.employers()->isFiltered() && !p.contacts()->isFiltered());
+}
+
+void TestEmployerPage::refusedSaveStoresNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("errorPart");
+    QTest::newRow("name of blanks") << "   " << "Nom_orga";
+    QTest::newRow("name already used") << "SARL ALPHA" << "SARL ALPHA";
+}
+
+void TestEmployerPage::refusedSaveStoresNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, errorPart);
+    Page p;
+    addEntry(p, QStringLiteral("SARL ALPHA"));
+    p.ui.messages.clear();
+    p.page.BitBtn1Click();
+    fillEntry(p.form(), name);
+    enter(p.form(), QStringLiteral("Projet"), QStringLiteral("PROJET TAPE"));
+    p.page.BitBtn2Click();
+    QCOMPARE(p.ui.messages, QStringList());
+    QCOMPARE(p.ui.errors.size(), 1);
+    QVERIFY2(p.ui.errors.first().contains(errorPart), qPrintable(p.ui.errors.first()));
+    // Neither row stored; the entry stays open with what was typed.
+    p.contacts()->setFiltered(false);
+    QCOMPARE(p.employers()->rowCount(), 1);
+    QCOMPARE(p.contacts()->rowCount(), 1);
+    QVERIFY(p.page.isEntryOpen());
+    QVERIFY(p.employers()->isEditing() && p.contacts()->isEditing());
+    QCOMPARE(p.form()->typedField(QStringLiteral("Projet"))->text(), QStringLiteral("PROJET TAPE"));
+    // Corrected, it saves.
+    enter(p.form(), QStringLiteral("Nom_orga"), QStringLiteral("SARL BETA"));
+    p.page.BitBtn2Click();
+    QCOMPARE(p.employers()->rowCount(), 2);
+    QCOMPARE(p.contacts()->rowCount(), 2);
+}
+
+void TestEmployerPage::total_data()
+{
+    QTest::addColumn<QString>("foreign");
+    QTest::addColumn<QString>("algerian");
+    QTest::addColumn<QString>("total");
+    QTest::newRow("both") << "12" << "30" << "42";
+    QTest::newRow("algerian emptied") << "12" << "" << "12";
+    QTest::newRow("foreign emptied") << "" << "7" << "7";
+    QTest::newRow("both emptied") << "" << "" << "0";
+}
+
+void TestEmployerPage::total()
+{
+    QFETCH(QString, foreign);
+    QFETCH(QString, algerian);
+    QFETCH(QString, total);
+    Page p;
+    p.page.BitBtn1Click();
+    enter(p.form(), QStringLiteral("Nb_et"), QStringLiteral("5"));
+    enter(p.form(), QStringLiteral("Nb_al"), QStringLiteral("5"));
+    enter(p.form(), QStringLiteral("Nb_et"), foreign);
+    enter(p.form(), QStringLiteral("Nb_al"), algerian);
+    QCOMPARE(p.form()->typedField(QStringLiteral("Nb_t"))->text(), total);
+    QCOMPARE(p.employers()->text(QStringLiteral("Nb_t")), total);
+    QVERIFY(!p.form()->typedField(QStringLiteral("Nb_t"))->isEnabled());
+}
+
+void TestEmployerPage::apostropheFilterOnlyOnName()
+{
+    Page p;
+    p.page.BitBtn1Click();
+    enter(p.form(), QStringLiteral("Nom_orga"), QStringLiteral("l'alpha"));
+    enter(p.form(), QStringLiteral("Projet"), QStringLiteral("l'usine"));
+    enter(p.form(), QStringLiteral("Nation_orga"), QStringLiteral("Francaise "));
+    enter(p.form(), QStringLiteral("Statut_juridique"), QStringLiteral("sarl "));
+    QCOMPARE(p.form()->nameEdit()->text(), QStringLiteral("L ALPHA"));
+    QCOMPARE(p.contacts()->text(QStringLiteral("Projet")), QStringLiteral("L'USINE"));
+    QCOMPARE(p.employers()->text(QStringLiteral("Nation_orga")), QStringLiteral("Francaise "));
+    QCOMPARE(p.employers()->text(QStringLiteral("Statut_juridique")), QStringLiteral("SARL "));
+}
+
+void TestEmployerPage::newEntryKeepsPickListFieldsBlank()
+{
+    Page p;
+    addEntry(p, QStringLiteral("SARL ALPHA"));
+    p.ui.messages.clear();
+    enter(p.form(), QStringLiteral("Statut_juridique"), QStringLiteral("SARL")); // disabled: the field stays untouched
+    p.page.BitBtn1Click();
+    fillEntry(p.form(), QStringLiteral("SARL BETA"), {"Statut_juridique"});
+    QCOMPARE(p.form()->pickList(QStringLiteral("Statut_juridique"))->currentText(), QStringLiteral("X"));
+    p.page.BitBtn2Click();
+    QVERIFY(p.form()->caption(QStringLiteral("Statut_juridique"))->isMarked());
+    QCOMPARE(p.employers()->rowCount(), 1);
+}
+
+void TestEmployerPage::modify_data()
+{
+    QTest::addColumn<int>("workersOfEntry");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("three workers")
+        << 3 << QStringList{"existe 3 expatrie(s) enregistrer sous l'employeur et le projet SARL ALPHA "};
+    QTest::newRow("no worker") << 0 << QStringList();
+}
+
+void TestEmployerPage::modify()
+{
+    QFETCH(int, workersOfEntry);
+    QFETCH(QStringList, messages);
+    Page p;
+    addEntry(p, QStringLiteral("SARL ALPHA"));
+    p.ui.messages.clear();
+    for (int i = 1; i <= workersOfEntry; ++i)
+        addWorker(p, i, QStringLiteral("SARL ALPHA"));
+    addWorker(p, 10, QStringLiteral("AUTRE"));
+    p.page.BitBtn3Click();
+    QCOMPARE(p.ui.messages, messages);
+    QCOMPARE(p.fx.data().expatries()->rowCount(), workersOfEntry);
+    QVERIFY(p.page.isEntryOpen());
+    QVERIFY(p.form()->nameEdit()->isEnabled());
+    QCOMPARE(p.form()->pickList(QStringLiteral("Nation_orga"))->currentText(), QStringLiteral("X"));
+    QCOMPARE(p.form()->datePicker(QStringLiteral("date_installation"))->date(), QDate(2015, 3, 1));
+}
+
+void TestEmployerPage::renameKeepsWorkersAndPosts()
+{
+    Page p;
+    addEntry(p, QStringLiteral("ANCIEN"));
+    addWorker(p, 1, QStringLiteral("ANCIEN"));
+    QVERIFY(DataFixture::add(p.fx.data().accord(), {{QStringLiteral("Num"), 1}, {QStringLiteral("nom_orga"), QStringLiteral("ANCIEN")}}));
+    p.page.BitBtn3Click();
+    enter(p.form(), QStringLiteral("Nom_orga"), QStringLiteral("NOUVEAU"));
+    p.page.BitBtn2Click();
+    QCOMPARE(p.ui.errors, QStringList());
+    QCOMPARE(p.employers()->text(QStringLiteral("Nom_orga")), QStringLiteral("NOUVEAU"));
+    QCOMPARE(p.contacts()->rowCount(), 1);
+    QCOMPARE(p.contacts()->text(QStringLiteral("nom_orga")), QStringLiteral("NOUVEAU"));
+    QCOMPARE(p.fx.data().expatries()->text(QStringLiteral("Nom_orga")), QStringLiteral("ANCIEN"));
+    QCOMPARE(p.fx.data().accord()->text(QStringLiteral("nom_orga")), QStringLiteral("ANCIEN"));
+}
+
+void TestEmployerPage::deleteAnsweredNo()
+{
+    Page p;
+    addEntry(p, QStringLiteral("A"));
+    addEntry(p, QStringLiteral("B"));
+    p.ui.answers = {false};
+    p.page.BitBtn19Click();
+    QCOMPARE(p.ui.confirmations, QStringList{"Voulez vous vraiment suprimer cet enregistrement :( A) !"});
+    QCOMPARE(p.employers()->rowCount(), 2);
+    QVERIFY(!p.employers()->isFiltered() && !p.fx.data().accord()->isFiltered());
+}
+
+void TestEmployerPage::deleteAnsweredYes()
+{
+    Page p;
+    addEntry(p, QStringLiteral("A"));
+    addEntry(p, QStringLiteral("B"));
+    Table *posts = p.fx.data().accord();
+    for (int n : {1, 2})
+        QVERIFY(DataFixture::add(posts, {{QStringLiteral("Num"), n}, {QStringLiteral("nom_orga"), QStringLiteral("A")}}));
+    QVERIFY(DataFixture::add(posts, {{QStringLiteral("Num"), 3}, {QStringLiteral("nom_orga"), QStringLiteral("B")}}));
+    p.ui.answers = {true};
+    p.page.BitBtn19Click();
+    QCOMPARE(p.ui.errors, QStringList());
+    // The employer row, its contact row and all its posts are gone; the other entry is whole.
+    QCOMPARE(p.employers()->rowCount(), 1);
+    QCOMPARE(p.employers()->text(QStringLiteral("Nom_orga")), QStringLiteral("B"));
+    p.contacts()->setFiltered(false);
+    QCOMPARE(p.contacts()->rowCount(), 1);
+    QCOMPARE(posts->rowCount(), 1);
+    QCOMPARE(posts->value(QStringLiteral("Num")).toInt(), 3);
+    // The same name can be entered again.
+    addEntry(p, QStringLiteral("A"));
+    QCOMPARE(p.employers()->rowCount(), 2);
+}
+
+void TestEmployerPage::deleteRefusedWithWorkers()
+{
+    Page p;
+    addEntry(p, QStringLiteral("A"));
+    addWorker(p, 1, QStringLiteral("A"));
+    p.ui.answers = {true};
+    p.page.BitBtn19Click();
+    QCOMPARE(p.ui.messages.last(),
+             QStringLiteral("Vous ne pouvez pas suprimer un organisme employeur que vous avez lui affecté des expatries !"));
+    QCOMPARE(p.employers()->rowCount(), 1);
+    QVERIFY(!p.fx.data().expatries()->isFiltered());
+}
+
+void TestEmployerPage::deleteOnEmptyTableIsIgnored()
+{
+    Page p;
+    p.page.BitBtn19Click();
+    QCOMPARE(p.ui.confirmations, QStringList());
+    QCOMPARE(p.ui.errors, QStringList());
+}
+
+void TestEmployerPage::cancelAfterNewOnEmptyTable()
+{
+    Page p;
+    p.page.BitBtn1Click();
+    enter(p.form(), QStringLiteral("Nom_orga"), QStringLiteral("BROUILLON"));
+    p.page.BitBtn4Click();
+    QCOMPARE(p.employers()->rowCount(), 0);
+    QVERIFY(p.enabled("BitBtn1") && !p.enabled("BitBtn2") && !p.enabled("BitBtn3") && !p.enabled("BitBtn4")
+            && !p.enabled("BitBtn5") && !p.enabled("BitBtn19"));
+    QVERIFY(!p.form()->nameEdit()->isEnabled());
+}
+
+void TestEmployerPage::listClickPairsAndLoads()
+{
+    Page p;
+    addEntry(p, QStringLiteral("A"));
+    p.page.BitBtn1Click();
+    fillEntry(p.form(), QStringLiteral("B"));
+    enter(p.form(), QStringLiteral("Nation_orga"), QStringLiteral("TUNISIENNE"));
+    enter(p.form(), QStringLiteral("Projet"), QStringLiteral("PROJET B"));
+    p.page.BitBtn2Click();
+    // B's works start date stays blank: the picker keeps what it showed for A.
+    p.form()->datePicker(QStringLiteral("Date_marche"))->showDate(QDate(2001, 1, 1));
+    emit p.page.grid()->rowClicked(1);
+    QCOMPARE(p.employers()->text(QStringLiteral("Nom_orga")), QStringLiteral("B"));
+    QVERIFY(p.contacts()->isFiltered());
+    QCOMPARE(p.contacts()->rowCount(), 1);
+    QCOMPARE(p.form()->typedField(QStringLiteral("Projet"))->text(), QStringLiteral("PROJET B"));
+    QCOMPARE(p.form()->pickList(QStringLiteral("Nation_orga"))->currentText(), QStringLiteral("TUNISIENNE"));
+    QCOMPARE(p.form()->datePicker(QStringLiteral("Date_marche"))->date(), QDate(2001, 1, 1));
+}
+
+void TestEmployerPage::listClickIgnoredDuringEntry()
+{
+    Page p;
+    addEntry(p, QStringLiteral("A"));
+    addEntry(p, QStringLiteral("B"));
+    p.page.BitBtn3Click();
+    enter(p.form(), QStringLiteral("Monsieur"), QStringLiteral("CHANGE"));
+    emit p.page.grid()->rowClicked(1);
+    QVERIFY(p.employers()->isEditing());
+    QCOMPARE(p.employers()->text(QStringLiteral("Nom_orga")), QStringLiteral("A"));
+    p.page.BitBtn4Click();
+    QCOMPARE(p.employers()->text(QStringLiteral("Monsieur")), QStringLiteral("X"));
+}
+
+void TestEmployerPage::activationPairsFirstEntry()
+{
+    Page p;
+    addEntry(p, QStringLiteral("A"));
+    p.page.BitBtn1Click();
+    fillEntry(p.form(), QStringLiteral("B"));
+    enter(p.form(), QStringLiteral("Nation_orga"), QStringLiteral("MALIENNE"));
+    p.page.BitBtn2Click();
+    p.form()->pickList(QStringLiteral("Nation_orga"))->showText(QStringLiteral("..."));
+    QVERIFY(p.fx.activate().ok);
+    QCOMPARE(p.employers()->text(QStringLiteral("Nom_orga")), QStringLiteral("A"));
+    QVERIFY(p.contacts()->isFiltered());
+    QCOMPARE(p.contacts()->text(QStringLiteral("nom_orga")), QStringLiteral("A"));
+    QCOMPARE(p.form()->pickList(QStringLiteral("Nation_orga"))->currentText(), QStringLiteral("X"));
+}
+
+QTEST_MAIN(TestEmployerPage)
+#include "tst_employerpage.moc"
