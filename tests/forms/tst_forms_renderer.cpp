@@ -63,17 +63,17 @@ QStringList textsOf(const QList<Operation> &operations)
     return result;
 }
 
-double ascentMm(const QString &fontSpec)
+double ascentMm(const QString &fontText)
 {
     ElementFont font;
-    ElementFont::parse(fontSpec, &font);
+    ElementFont::parse(fontText, &font);
     return TextMeasurer().ascent(font, false);
 }
 
-double lineHeightMm(const QString &fontSpec)
+double lineHeightMm(const QString &fontText)
 {
     ElementFont font;
-    ElementFont::parse(fontSpec, &font);
+    ElementFont::parse(fontText, &font);
     return TextMeasurer().lineHeight(font, false);
 }
 
