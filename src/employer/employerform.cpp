@@ -10,7 +10,6 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace {
@@ -20,26 +19,14 @@ const QDate WorksDesignDate(2014, 5, 2);
 } // namespace
 
 EmployerForm::EmployerForm(DataModule *data, QWidget *parent)
-    : QScrollArea(parent)
+    : EntryForm(parent)
     , m_data(data)
 {
     setObjectName(QStringLiteral("ScrollBox1"));
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    setWidgetResizable(true);
-    auto *content = new QWidget;
-    content->setObjectName(QStringLiteral("EmployerFormContent"));
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSize(9);
-    content->setFont(font);
-    auto *column = new QVBoxLayout(content);
-    column->setContentsMargins(6, 6, 6, 6);
-    column->setSpacing(6);
-
     auto *main = new QGridLayout;
     main->setHorizontalSpacing(10);
     main->setVerticalSpacing(4);
-    column->addLayout(main);
+    column()->addLayout(main);
     int row = 0;
 
     // Row 1: the key, naming both the organisation and the project.
@@ -81,8 +68,7 @@ EmployerForm::EmployerForm(DataModule *data, QWidget *parent)
     m_total = total.typed;
     m_foreign->setObjectName(QStringLiteral("DBEdit12"));
     m_algerian->setObjectName(QStringLiteral("DBEdit13"));
-    m_entryInputs.removeOne(m_total);
-    m_total->setEnabled(false);
+    keepDisabled(m_total);
     place(main, row, 1, foreign);
     place(main, row, 2, algerian);
     place(main, row++, 3, total);
@@ -94,7 +80,7 @@ EmployerForm::EmployerForm(DataModule *data, QWidget *parent)
     // Row 9: the four legal pick lists.
     Built branch = pick(QStringLiteral("BRANCHE D'ACTIVITÉ :"), QStringLiteral("Nom_raison_sc_orga"), false, true,
                         EmployerLists::branches(), Caps, "ComboBox1");
-    m_pickLists.value(QStringLiteral("nom_raison_sc_orga"))->showText(QStringLiteral("..."));
+    pickList(QStringLiteral("nom_raison_sc_orga"))->showText(QStringLiteral("..."));
     place(main, row, 0, branch);
     Built status = pick(QStringLiteral("STATUT JURIDIQUE :"), QStringLiteral("Statut_juridique"), false, true,
                         EmployerLists::legalStatuses(), Caps, "ComboBox15");
@@ -151,7 +137,7 @@ EmployerForm::EmployerForm(DataModule *data, QWidget *parent)
     place(worksGrid, 2, 0,
           typed(QStringLiteral("ADRESSE DE MAÏTRE D'OUVRAGE :"), QStringLiteral("adresse_maitre"), true, false, Caps),
           5);
-    column->addWidget(works);
+    column()->addWidget(works);
 
     // The employer's correspondent with the employment services.
     auto *correspondent = new QGroupBox(QStringLiteral("INFORMATION RELATIVE AU CORRESPONDANT DE L’ENTREPRISE AUPRES "
@@ -168,95 +154,42 @@ EmployerForm::EmployerForm(DataModule *data, QWidget *parent)
           typed(QStringLiteral("POSTE OCCUPÉ AU SEIN DE L'ORGANISME EMPLOYEUR :"), QStringLiteral("Poste"), true, true,
                 Caps),
           2);
-    column->addWidget(correspondent);
-    column->addStretch();
-    setWidget(content);
+    column()->addWidget(correspondent);
+    column()->addStretch();
 
     // The mandatory fields in check order; the last empty one that takes the focus keeps it.
-    const auto focusOf = [this](const QString &field) -> QWidget * {
-        const QString key = field.toLower();
-        if (m_pickLists.contains(key))
-            return m_pickLists.value(key);
-        if (m_datePickers.contains(key))
-            return m_datePickers.value(key);
-        return m_typed.value(key);
-    };
-    for (const char *field : {"Tel", "Projet", "Nom_c", "Prenom_c", "date_nais_c", "Lieu_nais_c", "Poste", "Nom_orga",
-                              "Monsieur", "Agissant", "Adrs_orga", "Nation_orga", "Lieu_emploi_orga",
-                              "Nom_raison_sc_orga", "Statut_juridique", "secteur_juridique", "droit_applicable",
-                              "date_installation", "activite_principal", "Num_registre", "date_registre", "Num_SS",
-                              "Num_fiscal", "Nb_et", "Nb_al"}) {
-        const QString f = QString::fromLatin1(field);
-        const bool keepsFocus = f == QLatin1String("Lieu_emploi_orga") || f == QLatin1String("Nb_et")
-            || f == QLatin1String("Nb_al");
-        m_mandatory.add({caption(f), typedField(f), keepsFocus ? nullptr : focusOf(f)});
-    }
+    addMandatory({"Tel", "Projet", "Nom_c", "Prenom_c", "date_nais_c", "Lieu_nais_c", "Poste", "Nom_orga", "Monsieur",
+                  "Agissant", "Adrs_orga", "Nation_orga", "Lieu_emploi_orga", "Nom_raison_sc_orga", "Statut_juridique",
+                  "secteur_juridique", "droit_applicable", "date_installation", "activite_principal", "Num_registre",
+                  "date_registre", "Num_SS", "Num_fiscal", "Nb_et", "Nb_al"},
+                 {"Lieu_emploi_orga", "Nb_et", "Nb_al"});
 
     connect(m_foreign, &QLineEdit::textChanged, this, &EmployerForm::computeTotal);
     connect(m_algerian, &QLineEdit::textChanged, this, &EmployerForm::computeTotal);
     setEntryEnabled(false);
 }
 
+Table *EmployerForm::tableFor(bool contact) const
+{
+    return contact ? m_data->contact() : m_data->employeur();
+}
+
 EmployerForm::Built EmployerForm::typed(const QString &caption, const QString &field, bool contact, bool mandatory,
                                         int rules)
 {
-    Table *table = contact ? m_data->contact() : m_data->employeur();
-    auto *edit = new FieldEdit(table, field, TypingRules::Rules(rules));
-    auto *label = new CaptionLabel(caption, mandatory);
-    label->captionFor(edit);
-    m_typed.insert(field.toLower(), edit);
-    m_captions.insert(field.toLower(), label);
-    m_entryInputs << edit;
-    return {label, edit, edit};
+    return EntryForm::typed(tableFor(contact), caption, field, mandatory, TypingRules::Rules(rules));
 }
 
 EmployerForm::Built EmployerForm::pick(const QString &caption, const QString &field, bool contact, bool mandatory,
                                        const QStringList &entries, int rules, const char *name)
 {
-    Table *table = contact ? m_data->contact() : m_data->employeur();
-    auto *hidden = new FieldEdit(table, field, TypingRules::None, this);
-    hidden->setVisible(false);
-    auto *list = new PickList(entries, hidden, TypingRules::Rules(rules));
-    list->setObjectName(QString::fromLatin1(name));
-    auto *label = new CaptionLabel(caption, mandatory);
-    label->captionFor(list);
-    m_typed.insert(field.toLower(), hidden);
-    m_captions.insert(field.toLower(), label);
-    m_pickLists.insert(field.toLower(), list);
-    m_entryInputs << list;
-    return {label, list, hidden};
+    return EntryForm::pick(tableFor(contact), caption, field, mandatory, entries, TypingRules::Rules(rules), name);
 }
 
 EmployerForm::Built EmployerForm::date(const QString &caption, const QString &field, bool contact, bool mandatory,
                                        const QDate &design, const char *name)
 {
-    Table *table = contact ? m_data->contact() : m_data->employeur();
-    auto *hidden = new FieldEdit(table, field, TypingRules::None, this);
-    hidden->setVisible(false);
-    auto *picker = new DatePicker(design, hidden);
-    picker->setObjectName(QString::fromLatin1(name));
-    auto *label = new CaptionLabel(caption, mandatory);
-    label->captionFor(picker);
-    m_typed.insert(field.toLower(), hidden);
-    m_captions.insert(field.toLower(), label);
-    m_datePickers.insert(field.toLower(), picker);
-    m_entryInputs << picker;
-    return {label, picker, hidden};
-}
-
-void EmployerForm::place(QGridLayout *grid, int row, int column, const Built &built, int span)
-{
-    auto *cell = new QVBoxLayout;
-    cell->setSpacing(1);
-    cell->addWidget(built.caption);
-    cell->addWidget(built.input);
-    grid->addLayout(cell, row, column, 1, span);
-}
-
-void EmployerForm::setEntryEnabled(bool enabled)
-{
-    for (QWidget *input : std::as_const(m_entryInputs))
-        input->setEnabled(enabled);
+    return EntryForm::date(tableFor(contact), caption, field, mandatory, design, name);
 }
 
 void EmployerForm::computeTotal()
@@ -290,44 +223,18 @@ void EmployerForm::loadPickLists(bool withDuration)
         const QString f = QString::fromLatin1(field);
         if (!withDuration && f == QLatin1String("duree_travaux"))
             continue;
-        m_pickLists.value(f.toLower())->showText(m_typed.value(f.toLower())->text());
+        pickList(f)->showText(typedField(f)->text());
     }
     for (const char *field : {"date_installation", "date_registre", "Date_marche", "Date_marche_fin", "date_nais_c"}) {
         const QString f = QString::fromLatin1(field);
-        FieldEdit *typedDate = m_typed.value(f.toLower());
-        const QVariant value = typedDate->table()->value(f);
+        const QVariant value = typedField(f)->table()->value(f);
         if (value.typeId() == QMetaType::QDate && value.toDate().isValid())
-            m_datePickers.value(f.toLower())->showDate(value.toDate());
+            datePicker(f)->showDate(value.toDate());
     }
 }
 
 void EmployerForm::reloadNationalityAndStatus()
 {
     for (const char *field : {"nation_orga", "statut_juridique"})
-        m_pickLists.value(QString::fromLatin1(field))->showText(m_typed.value(QString::fromLatin1(field))->text());
-}
-
-void EmployerForm::scrollToTop()
-{
-    verticalScrollBar()->setValue(0);
-}
-
-PickList *EmployerForm::pickList(const QString &field) const
-{
-    return m_pickLists.value(field.toLower());
-}
-
-DatePicker *EmployerForm::datePicker(const QString &field) const
-{
-    return m_datePickers.value(field.toLower());
-}
-
-FieldEdit *EmployerForm::typedField(const QString &field) const
-{
-    return m_typed.value(field.toLower());
-}
-
-CaptionLabel *EmployerForm::caption(const QString &field) const
-{
-    return m_captions.value(field.toLower());
+        pickList(QString::fromLatin1(field))->showText(typedField(QString::fromLatin1(field))->text());
 }

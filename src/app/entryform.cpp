@@ -1,0 +1,114 @@
+#include "app/entryform.h"
+
+#include "app/captionlabel.h"
+#include "app/datepicker.h"
+#include "app/fieldedit.h"
+#include "app/picklist.h"
+
+#include <QGridLayout>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+EntryForm::EntryForm(QWidget *parent)
+    : QScrollArea(parent)
+{
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setWidgetResizable(true);
+    auto *content = new QWidget;
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPointSize(9);
+    content->setFont(font);
+    m_column = new QVBoxLayout(content);
+    m_column->setContentsMargins(6, 6, 6, 6);
+    m_column->setSpacing(6);
+    setWidget(content);
+}
+
+EntryForm::Built EntryForm::typed(Table *table, const QString &caption, const QString &field, bool mandatory,
+                                  TypingRules::Rules rules)
+{
+    auto *edit = new FieldEdit(table, field, rules);
+    auto *label = new CaptionLabel(caption, mandatory);
+    label->captionFor(edit);
+    m_typed.insert(field.toLower(), edit);
+    m_captions.insert(field.toLower(), label);
+    m_entryInputs << edit;
+    return {label, edit, edit};
+}
+
+EntryForm::Built EntryForm::pick(Table *table, const QString &caption, const QString &field, bool mandatory,
+                                 const QStringList &entries, TypingRules::Rules rules, const char *name)
+{
+    auto *hidden = new FieldEdit(table, field, TypingRules::None, this);
+    hidden->setVisible(false);
+    auto *list = new PickList(entries, hidden, rules);
+    list->setObjectName(QString::fromLatin1(name));
+    auto *label = new CaptionLabel(caption, mandatory);
+    label->captionFor(list);
+    m_typed.insert(field.toLower(), hidden);
+    m_captions.insert(field.toLower(), label);
+    m_pickLists.insert(field.toLower(), list);
+    m_entryInputs << list;
+    return {label, list, hidden};
+}
+
+EntryForm::Built EntryForm::date(Table *table, const QString &caption, const QString &field, bool mandatory,
+                                 const QDate &shown, const char *name)
+{
+    auto *hidden = new FieldEdit(table, field, TypingRules::None, this);
+    hidden->setVisible(false);
+    auto *picker = new DatePicker(shown, hidden);
+    picker->setObjectName(QString::fromLatin1(name));
+    auto *label = new CaptionLabel(caption, mandatory);
+    label->captionFor(picker);
+    m_typed.insert(field.toLower(), hidden);
+    m_captions.insert(field.toLower(), label);
+    m_datePickers.insert(field.toLower(), picker);
+    m_entryInputs << picker;
+    return {label, picker, hidden};
+}
+
+void EntryForm::place(QGridLayout *grid, int row, int column, const Built &built, int span)
+{
+    auto *cell = new QVBoxLayout;
+    cell->setSpacing(1);
+    cell->addWidget(built.caption);
+    cell->addWidget(built.input);
+    grid->addLayout(cell, row, column, 1, span);
+}
+
+void EntryForm::keepDisabled(QWidget *input)
+{
+    m_entryInputs.removeOne(input);
+    input->setEnabled(false);
+}
+
+QWidget *EntryForm::inputOf(const QString &field) const
+{
+    const QString key = field.toLower();
+    if (m_pickLists.contains(key))
+        return m_pickLists.value(key);
+    if (m_datePickers.contains(key))
+        return m_datePickers.value(key);
+    return m_typed.value(key);
+}
+
+void EntryForm::addMandatory(const QStringList &fields, const QStringList &keepFocus)
+{
+    for (const QString &field : fields) {
+        QWidget *focus = keepFocus.contains(field) ? nullptr : inputOf(field);
+        m_mandatory.add({caption(field), typedField(field), focus});
+    }
+}
+
+void EntryForm::setEntryEnabled(bool enabled)
+{
+    for (QWidget *input : std::as_const(m_entryInputs))
+        input->setEnabled(enabled);
+}
+
+void EntryForm::scrollToTop()
+{
+    verticalScrollBar()->setValue(0);
+}

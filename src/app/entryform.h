@@ -1,0 +1,70 @@
+#pragma once
+
+#include "app/mandatorycheck.h"
+#include "app/typingrules.h"
+
+#include <QHash>
+#include <QScrollArea>
+
+class CaptionLabel;
+class DatePicker;
+class FieldEdit;
+class PickList;
+class QGridLayout;
+class QVBoxLayout;
+class Table;
+
+// The scrolling entry form of an editing page: builds captioned inputs bound to table fields
+// (typed fields, pick lists and date pickers with their hidden typed fields), finds them again by
+// field name, and enables them together.
+class EntryForm : public QScrollArea
+{
+    Q_OBJECT
+
+public:
+    explicit EntryForm(QWidget *parent = nullptr);
+
+    MandatoryCheck &mandatory() { return m_mandatory; }
+    void setEntryEnabled(bool enabled);
+    void scrollToTop();
+
+    PickList *pickList(const QString &field) const { return m_pickLists.value(field.toLower()); }
+    DatePicker *datePicker(const QString &field) const { return m_datePickers.value(field.toLower()); }
+    // The typed field of a field: the visible one, or the hidden one under its pick list or picker.
+    FieldEdit *typedField(const QString &field) const { return m_typed.value(field.toLower()); }
+    CaptionLabel *caption(const QString &field) const { return m_captions.value(field.toLower()); }
+    // The input the user fills a field with.
+    QWidget *inputOf(const QString &field) const;
+
+protected:
+    struct Built
+    {
+        CaptionLabel *caption;
+        QWidget *input;
+        FieldEdit *typed;
+    };
+
+    // The layout the inputs go into, inside the scrolling area.
+    QVBoxLayout *column() const { return m_column; }
+    Built typed(Table *table, const QString &caption, const QString &field, bool mandatory,
+                TypingRules::Rules rules);
+    Built pick(Table *table, const QString &caption, const QString &field, bool mandatory, const QStringList &entries,
+               TypingRules::Rules rules, const char *name);
+    Built date(Table *table, const QString &caption, const QString &field, bool mandatory, const QDate &shown,
+               const char *name);
+    // Puts a caption above its input in a cell of the grid.
+    static void place(QGridLayout *grid, int row, int column, const Built &built, int span = 1);
+    // An input that never follows the entry state.
+    void keepDisabled(QWidget *input);
+    // Adds the mandatory fields in check order; those listed in `keepFocus` do not take the focus.
+    void addMandatory(const QStringList &fields, const QStringList &keepFocus = {});
+
+private:
+    QVBoxLayout *m_column;
+    QList<QWidget *> m_entryInputs;
+    QHash<QString, PickList *> m_pickLists;
+    QHash<QString, DatePicker *> m_datePickers;
+    QHash<QString, FieldEdit *> m_typed;
+    QHash<QString, CaptionLabel *> m_captions;
+    MandatoryCheck m_mandatory;
+};
