@@ -26,4 +26,5 @@ void DatePicker::write(const QDate &date)
     if (m_loading)
         return;
     m_target->setText(FieldValue::formatDate(date));
+    emit written(date);
 }

@@ -17,6 +17,10 @@ public:
     // Shows a date without writing it anywhere.
     void showDate(const QDate &date);
 
+signals:
+    // The user picked a date: it went into the field.
+    void written(const QDate &date);
+
 private:
     void write(const QDate &date);
 

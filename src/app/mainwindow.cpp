@@ -56,6 +56,13 @@ MainWindow::MainWindow(const QString &baseDirectory, QWidget *parent)
     buildMenus();
     buildPopupMenus();
     m_employerPage->setListMenu(m_employerListMenu);
+    m_workerPage->setListMenu(m_workerListMenu);
+    connect(m_employerPage, &EmployerPage::entryOpenedForChange, m_workerPage, &WorkerPage::enableProjectList);
+    connect(m_workerPage, &WorkerPage::employerPageRequested, this, &MainWindow::Organisme1Click);
+    connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
+        if (m_pages->widget(index) == m_workerPage)
+            m_workerPage->pageShown();
+    });
 
     // Fixed size; the caption bar keeps only the close and context-help buttons.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint

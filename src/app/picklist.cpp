@@ -31,5 +31,15 @@ void PickList::write()
 {
     if (m_loading)
         return;
-    m_target->setText(currentText());
+    QString text = currentText();
+    if (m_trimmed) {
+        qsizetype begin = 0, end = text.size();
+        while (begin < end && text.at(begin) <= QLatin1Char(' '))
+            ++begin;
+        while (end > begin && text.at(end - 1) <= QLatin1Char(' '))
+            --end;
+        text = text.mid(begin, end - begin);
+    }
+    m_target->setText(text);
+    emit written(text);
 }

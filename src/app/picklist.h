@@ -18,12 +18,19 @@ public:
              QWidget *parent = nullptr);
 
     FieldEdit *target() const { return m_target; }
+    // Writes the text without the blanks and control characters at both ends.
+    void setTrimmed(bool trimmed) { m_trimmed = trimmed; }
     // Shows a text without writing it anywhere.
     void showText(const QString &text);
+
+signals:
+    // The user chose or typed: the text went into the field.
+    void written(const QString &text);
 
 private:
     void write();
 
     FieldEdit *m_target;
     bool m_loading = false;
+    bool m_trimmed = false;
 };

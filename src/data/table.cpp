@@ -341,6 +341,17 @@ bool Table::hasRows() const
     return q.exec() && q.next();
 }
 
+QVariant Table::maximum(const QString &field) const
+{
+    const FieldDef *def = m_schema.field(field);
+    if (!isOpen() || !def)
+        return {};
+    QSqlQuery q = m_db->newQuery();
+    if (!q.exec(QStringLiteral("SELECT max(%1) FROM %2").arg(quoted(def->name), qualifiedTable())) || !q.next())
+        return {};
+    return FieldValue::fromStorage(def->type, q.value(0));
+}
+
 int Table::rowCount() const
 {
     if (!isOpen())

@@ -53,6 +53,8 @@ public:
     int rowCount() const;
     // Whether the view holds a row, without counting them all.
     bool hasRows() const;
+    // The highest value of a field over the whole table, whatever the view; null when it is empty.
+    QVariant maximum(const QString &field) const;
 
     // Navigation: each completes the pending change first (posts it when changed, drops it when not).
     bool first();

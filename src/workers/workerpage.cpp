@@ -1,11 +1,80 @@
 #include "workers/workerpage.h"
 
 #include "app/datamodule.h"
+#include "app/fieldedit.h"
 #include "app/notice.h"
 #include "app/pagebuttons.h"
+#include "app/tablegrid.h"
+#include "app/uiservice.h"
 #include "data/table.h"
+#include "workers/workerform.h"
+#include "workers/workerrecords.h"
 
+#include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
+
+namespace {
+const char *const NoWorkerMessage = "Aucun expatrie enregistrer sur la base de données !";
+
+QList<TableModel::Column> listColumns()
+{
+    static const char *const columns[][2] = {
+        {"Num_Ordre", "N° Ordre"},
+        {"Nom", "Nom"},
+        {"Prenom", "Prenom"},
+        {"Date_nais", "Date de naissance"},
+        {"Lieu_nais", "Lieu de naissance"},
+        {"Sex", "Genre"},
+        {"Situation_familiale", "Situation familiale"},
+        {"Nom_jeune_fille", "Nom de jeune fille"},
+        {"Nom_pere", "Nom du père"},
+        {"Nom_mere", "Nom de la mère"},
+        {"Carte_resid_num", "Carte_resid_num"},
+        {"Carte_resid_du", "Carte_resid_du"},
+        {"Carte_resid_au", "Carte_resid_au"},
+        {"Carte_resid_delivre", "Carte_resid_delivre"},
+        {"Date_entrer_alg", "Date_entrer_alg"},
+        {"Nation", "Nationalité"},
+        {"Adrs_alg", "Adresse en Algérie"},
+        {"Diplome", "Diplôme"},
+        {"Poste_occupe", "Poste à occuper"},
+        {"Lieu_emploi", "Lieu de l'emploi"},
+        {"Brut", "Salaire Brut"},
+        {"Net", "Salaire Net"},
+        {"I_avantage", "Autre avantages"},
+        {"Demeurant", "Demeurant"},
+        {"Refugie_politique", "Réfugie politique"},
+        {"Apatride", "Apatride"},
+        {"Passeport_num", "N° Passeport"},
+        {"Passeport_delivre", "Date délivrance du passeport"},
+        {"Passeport_par", "Passeport délivré par"},
+        {"Passeport_date_debut", "Date debut du passeport"},
+        {"Passeport_date_fin", "Date fin du passeport"},
+        {"Sejour", "Séjour"},
+        {"Emploi_precedent", "Emploi_precedent"},
+        {"Qualification", "Qualification"},
+        {"Emploi_objet", "Emploi_objet"},
+        {"Duree", "Duree"},
+        {"Adresse_etranger", "Adresse_etranger"},
+        {"Ss_alg", "Ss_alg"},
+        {"Ss_etranger", "Ss_etranger"},
+        {"Exper", "Exper"},
+        {"Type_demande", "Type_demande"},
+        {"Date_debut_contrat", "Date_debut_contrat"},
+        {"Date_fin_contrat", "Date_fin_contrat"},
+        {"Pays", "Pays"},
+        {"Nature_activite", "Nature_activite"},
+        {"Tel", "Téléphone"},
+        {"Fax", "Fax"},
+        {"Email", "E-mail"}};
+    QList<TableModel::Column> list;
+    for (const auto &column : columns)
+        list.append({QString::fromUtf8(column[1]), QString::fromUtf8(column[0])});
+    return list;
+}
+} // namespace
 
 WorkerPage::WorkerPage(DataModule *data, QWidget *parent)
     : QWidget(parent)
@@ -14,10 +83,25 @@ WorkerPage::WorkerPage(DataModule *data, QWidget *parent)
     setObjectName(QStringLiteral("TabSheet3"));
     m_notice = new QLabel(Notice::initialText(), this);
     m_notice->setObjectName(QStringLiteral("Label2"));
-    m_notice->setFont(QFont(QStringLiteral("Times New Roman"), -1));
-    m_notice->setStyleSheet(QStringLiteral("font-size: 15px;"));
+    QFont noticeFont(QStringLiteral("Times New Roman"));
+    noticeFont.setPixelSize(15);
+    m_notice->setFont(noticeFont);
     m_notice->move(36, 6);
     m_notice->setFixedWidth(890);
+
+    m_form = new WorkerForm(data, this);
+    m_form->setGeometry(0, 30, 919, 314);
+
+    m_grid = new TableGrid(data->expatries(), listColumns(), this);
+    m_grid->setObjectName(QStringLiteral("DBGrid1"));
+    m_grid->setGeometry(0, 350, 1057, 170);
+    QFont cells(QStringLiteral("Times New Roman"));
+    cells.setPixelSize(15);
+    m_grid->setFont(cells);
+    QFont titles = cells;
+    titles.setBold(true);
+    m_grid->horizontalHeader()->setFont(titles);
+    connect(m_grid, &TableGrid::rowClicked, this, &WorkerPage::listClicked);
 
     const auto buttons = PageButtons::create(this, {{"BitBtn11", "NOUVEAU", 933, 34, 121, 25},
                                                     {"BitBtn12", "ENREGISTRER", 933, 74, 121, 25},
@@ -26,14 +110,210 @@ WorkerPage::WorkerPage(DataModule *data, QWidget *parent)
                                                     {"BitBtn15", "SUPRIMER", 933, 194, 121, 25},
                                                     {"BitBtn20", "IMPRIMER", 933, 234, 121, 25},
                                                     {"BitBtn17", "ACTUALISER", 933, 274, 121, 25}});
-    buttons.at(1)->setEnabled(false);
-    buttons.at(3)->setEnabled(false);
-    m_byRows = {buttons.at(2), buttons.at(4), buttons.at(6), buttons.at(5)};
+    m_new = buttons.at(0);
+    m_save = buttons.at(1);
+    m_modify = buttons.at(2);
+    m_cancel = buttons.at(3);
+    m_delete = buttons.at(4);
+    m_print = buttons.at(5);
+    m_refresh = buttons.at(6);
+    m_save->setEnabled(false);
+    m_cancel->setEnabled(false);
+    connect(m_new, &QPushButton::clicked, this, &WorkerPage::BitBtn11Click);
+    connect(m_save, &QPushButton::clicked, this, &WorkerPage::BitBtn12Click);
+    connect(m_modify, &QPushButton::clicked, this, &WorkerPage::BitBtn13Click);
+    connect(m_cancel, &QPushButton::clicked, this, &WorkerPage::BitBtn14Click);
+    connect(m_delete, &QPushButton::clicked, this, &WorkerPage::BitBtn15Click);
+    connect(m_refresh, &QPushButton::clicked, this, &WorkerPage::BitBtn17Click);
+    connect(m_print, &QPushButton::clicked, this, &WorkerPage::dossierRequested);
+
+    auto *picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Image5"));
+    picture->setPixmap(QPixmap(QStringLiteral(":/images/emblem.png")));
+    picture->setScaledContents(true);
+    picture->setGeometry(976, 314, 33, 33);
+
+    connect(m_form, &WorkerForm::endDateFailed, this,
+            [this](const QString &message) { UiService::instance().error(this, message); });
+}
+
+void WorkerPage::setListMenu(QMenu *menu)
+{
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_grid, &QWidget::customContextMenuRequested, this,
+            [this, menu](const QPoint &pos) { menu->popup(m_grid->viewport()->mapToGlobal(pos)); });
 }
 
 void WorkerPage::enableByRows()
 {
     const bool rows = m_data->expatries()->hasRows();
-    for (QPushButton *button : std::as_const(m_byRows))
+    for (QPushButton *button : {m_modify, m_delete, m_refresh, m_print})
         button->setEnabled(rows);
+}
+
+void WorkerPage::enableProjectList()
+{
+    m_form->projectList()->setEnabled(true);
+}
+
+void WorkerPage::setButtons(const ButtonStates &states)
+{
+    const std::pair<QPushButton *, int> all[] = {{m_new, states.newWorker}, {m_save, states.save},
+                                                 {m_modify, states.modify}, {m_cancel, states.cancel},
+                                                 {m_delete, states.remove}, {m_refresh, states.refresh},
+                                                 {m_print, states.print}};
+    for (const auto &[button, state] : all) {
+        if (state >= 0)
+            button->setEnabled(state == 1);
+    }
+}
+
+void WorkerPage::noWorker()
+{
+    UiService::instance().message(this, QString::fromUtf8(NoWorkerMessage));
+}
+
+void WorkerPage::BitBtn11Click()
+{
+    if (!m_data->employeur()->hasRows()) {
+        UiService::instance().message(this,
+                                      QStringLiteral("Vous devez remplir la session employeur avant d'ajouter les expatries "));
+        emit employerPageRequested();
+        return;
+    }
+    m_form->scrollToTop();
+    m_form->resetPickLists(false);
+    m_form->hideMaidenName();
+    m_form->setEntryEnabled(true, true);
+    Table *workers = m_data->expatries();
+    const int number = WorkerRecords(*m_data).nextOrderNumber();
+    if (!workers->append()) {
+        m_form->setEntryEnabled(false, false);
+        UiService::instance().error(this, workers->lastError());
+        return;
+    }
+    m_form->numberEdit()->setText(QString::number(number));
+    m_entryOpen = true;
+    setButtons({0, 1, 0, 1, 0, 0, 0});
+}
+
+void WorkerPage::BitBtn13Click()
+{
+    Table *workers = m_data->expatries();
+    if (!workers->hasRows()) {
+        noWorker();
+        setButtons({1, 0, 0, 0, 0, 0, 0});
+        return;
+    }
+    if (!workers->edit()) {
+        UiService::instance().error(this, workers->lastError());
+        return;
+    }
+    m_entryOpen = true;
+    setButtons({0, 1, 0, 1, 0, 0, -1});
+    m_form->setEntryEnabled(true, true);
+    m_form->loadPickLists(true);
+    m_form->applyRulesFromRow();
+}
+
+void WorkerPage::BitBtn12Click()
+{
+    Table *contacts = m_data->contact();
+    const bool filled = m_form->mandatory().run();
+    if (filled) {
+        m_form->mandatory().clearMarks();
+        WorkerRecords records(*m_data);
+        if (!records.attachAndSave(m_form->projectList()->currentText())) {
+            // The row stays open with everything typed; nothing else of the save runs.
+            UiService::instance().error(this, records.lastError());
+            return;
+        }
+        m_form->hideCardGroup();
+        m_entryOpen = false;
+        setButtons({1, 0, 1, 0, 1, 1, 1});
+        UiService::instance().message(this,
+                                      QStringLiteral("Tous les informations de cet expatrie sont enregistrer avec succes !"));
+        m_form->scrollToTop();
+        m_form->setEntryEnabled(false, false);
+        contacts->setFiltered(false);
+    } else {
+        UiService::instance().message(
+            this, QStringLiteral("Ces informations sont obligatoires, Merci de remplir tous les informations nécessaires !"));
+    }
+    contacts->setFiltered(false);
+    m_form->resetPickLists(true);
+}
+
+void WorkerPage::BitBtn14Click()
+{
+    Table *workers = m_data->expatries();
+    const bool wasNew = workers->state() == Table::State::Insert;
+    workers->cancel();
+    if (wasNew)
+        workers->last();
+    m_data->employeur()->setFiltered(false);
+    m_data->contact()->setFiltered(false);
+    m_form->scrollToTop();
+    m_form->loadPickLists(false);
+    m_form->applyRulesFromRow();
+    m_entryOpen = false;
+    setButtons({1, 0, 1, 0, 1, 1, 1});
+    m_form->setEntryEnabled(false, false);
+    m_form->mandatory().clearMarks();
+}
+
+void WorkerPage::BitBtn15Click()
+{
+    setButtons({0, 0, 0, 0, 0, 0, -1});
+    Table *workers = m_data->expatries();
+    if (!workers->hasRows()) {
+        noWorker();
+        setButtons({1, -1, -1, -1, -1, -1, -1});
+        return;
+    }
+    if (UiService::instance().confirm(this, QStringLiteral("Voulez vous vraiment suprimer cet expatrie de votre base "
+                                                           "de données !"))
+        && !workers->remove())
+        UiService::instance().error(this, workers->lastError());
+    setButtons({1, 0, 1, 0, 1, 1, -1});
+}
+
+void WorkerPage::BitBtn17Click()
+{
+    Table *workers = m_data->expatries();
+    if (workers->hasRows()) {
+        workers->setFiltered(false);
+        return;
+    }
+    noWorker();
+    setButtons({1, 0, 0, 0, 0, 0, -1});
+}
+
+void WorkerPage::listClicked(int row)
+{
+    // While a worker is being entered the list stays where it is: moving would store it unchecked.
+    if (m_entryOpen) {
+        m_grid->followTable();
+        return;
+    }
+    m_data->expatries()->moveTo(row);
+    DBGrid1CellClick();
+}
+
+void WorkerPage::DBGrid1CellClick()
+{
+    displayRefresh();
+}
+
+void WorkerPage::pageShown()
+{
+    displayRefresh();
+}
+
+void WorkerPage::displayRefresh()
+{
+    if (!m_data->expatries()->hasRows())
+        return;
+    m_form->applyRulesFromRow();
+    m_form->loadPickLists(true);
 }

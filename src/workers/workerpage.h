@@ -4,9 +4,13 @@
 
 class DataModule;
 class QLabel;
+class QMenu;
 class QPushButton;
+class TableGrid;
+class WorkerForm;
 
-// The "Expatries" page: the worker entry form, the list of workers and the command buttons.
+// The "Expatries" page: the worker entry form, the list of workers and the buttons that create,
+// check, save, modify, cancel and delete a worker and lift the list's restriction.
 class WorkerPage : public QWidget
 {
     Q_OBJECT
@@ -15,11 +19,52 @@ public:
     WorkerPage(DataModule *data, QWidget *parent = nullptr);
 
     QLabel *notice() const { return m_notice; }
+    WorkerForm *form() const { return m_form; }
+    TableGrid *grid() const { return m_grid; }
+    bool isEntryOpen() const { return m_entryOpen; }
+    void setListMenu(QMenu *menu);
     // MODIFIER, SUPRIMER, ACTUALISER and IMPRIMER follow whether the worker view holds rows.
     void enableByRows();
+    // The page became the visible one: the form's pick lists follow the current worker.
+    void pageShown();
+    // The employer page opened an entry for change: the project list follows.
+    void enableProjectList();
+
+public slots:
+    void BitBtn11Click(); // NOUVEAU
+    void BitBtn12Click(); // ENREGISTRER
+    void BitBtn13Click(); // MODIFIER
+    void BitBtn14Click(); // ANNULER
+    void BitBtn15Click(); // SUPRIMER
+    void BitBtn17Click(); // ACTUALISER
+    void DBGrid1CellClick();
+
+signals:
+    // NOUVEAU without any employer: the employer page is brought to the front.
+    void employerPageRequested();
+    // IMPRIMER or the list's "Â delivré": print the current worker's dossier.
+    void dossierRequested();
 
 private:
+    struct ButtonStates
+    {
+        int newWorker, save, modify, cancel, remove, refresh, print; // 1 on, 0 off, -1 unchanged
+    };
+    void setButtons(const ButtonStates &states);
+    void displayRefresh();
+    void listClicked(int row);
+    void noWorker();
+
     DataModule *m_data;
     QLabel *m_notice;
-    QList<QPushButton *> m_byRows;
+    WorkerForm *m_form;
+    TableGrid *m_grid;
+    QPushButton *m_new;
+    QPushButton *m_save;
+    QPushButton *m_modify;
+    QPushButton *m_cancel;
+    QPushButton *m_delete;
+    QPushButton *m_print;
+    QPushButton *m_refresh;
+    bool m_entryOpen = false;
 };

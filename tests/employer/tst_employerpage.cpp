@@ -1,4 +1,5 @@
 #include "datafixture.h"
+#include "formdriver.h"
 #include "scriptedui.h"
 
 #include "app/captionlabel.h"
@@ -32,22 +33,9 @@ private:
         bool enabled(const char *button) { return page.findChild<QPushButton *>(QString::fromLatin1(button))->isEnabled(); }
     };
 
-    // Types into a field as the user would (typed field, pick list or date picker).
     static void enter(EmployerForm *form, const QString &field, const QString &text)
     {
-        if (PickList *list = form->pickList(field)) {
-            list->lineEdit()->selectAll();
-            QTest::keyClicks(list->lineEdit(), text);
-        } else if (DatePicker *picker = form->datePicker(field)) {
-            // A picker writes only when its date changes, as when the user picks one.
-            const QDate date = QDate::fromString(text, QStringLiteral("dd/MM/yyyy"));
-            picker->setDate(date.addDays(1));
-            picker->setDate(date);
-        } else {
-            FieldEdit *edit = form->typedField(field);
-            edit->clear();
-            QTest::keyClicks(edit, text);
-        }
+        FormDriver::enter(form, field, text);
     }
 
     static const QStringList &mandatoryFields()

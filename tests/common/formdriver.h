@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/datepicker.h"
+#include "app/entryform.h"
+#include "app/fieldedit.h"
+#include "app/picklist.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+// Fills the inputs of an entry form as a user would: keys typed into typed fields and pick lists,
+// dates picked in pickers.
+namespace FormDriver {
+
+inline void enter(EntryForm *form, const QString &field, const QString &text)
+{
+    if (PickList *list = form->pickList(field)) {
+        list->lineEdit()->selectAll();
+        if (text.isEmpty())
+            QTest::keyClick(list->lineEdit(), Qt::Key_Delete);
+        else
+            QTest::keyClicks(list->lineEdit(), text);
+    } else if (DatePicker *picker = form->datePicker(field)) {
+        // A picker writes only when its date changes, as when the user picks one.
+        const QDate date = QDate::fromString(text, QStringLiteral("dd/MM/yyyy"));
+        picker->setDate(date.addDays(1));
+        picker->setDate(date);
+    } else {
+        FieldEdit *edit = form->typedField(field);
+        edit->clear();
+        QTest::keyClicks(edit, text);
+    }
+}
+
+// Picks an entry of a pick list by its index, as a click in the drop-down does.
+inline void choose(EntryForm *form, const QString &field, int index)
+{
+    PickList *list = form->pickList(field);
+    list->setCurrentIndex(index);
+    emit list->textActivated(list->currentText());
+}
+
+} // namespace FormDriver

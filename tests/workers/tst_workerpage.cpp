@@ -1,0 +1,448 @@
+#include "datafixture.h"
+#include "formdriver.h"
+#include "scriptedui.h"
+
+#include "app/captionlabel.h"
+#include "app/tablegrid.h"
+#include "data/table.h"
+#include "workers/contractdates.h"
+#include "workers/workerform.h"
+#include "workers/workerlists.h"
+#include "workers/workerpage.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+// The "Expatries" page driven as a clerk would: order numbers, the thirty-field check, the save that
+// attaches a worker to its project and employer, the conditional groups, cancel, delete, refresh.
+class TestWorkerPage : public QObject
+{
+    Q_OBJECT
+
+private:
+    struct Page
+    {
+        DataFixture fx;
+        ScriptedUi ui;
+        WorkerPage page{&fx.data()};
+        WorkerForm *form() { return page.form(); }
+        Table *workers() { return fx.data().expatries(); }
+        QString buttons()
+        {
+            QString s;
+            for (const char *b : {"BitBtn11", "BitBtn12", "BitBtn13", "BitBtn14", "BitBtn15", "BitBtn17", "BitBtn20"})
+                s += page.findChild<QPushButton *>(QString::fromLatin1(b))->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+            return s;
+        }
+    };
+
+    static void addEmployer(Page &p, const QString &name, const QString &project, const QString &tel)
+    {
+        QVERIFY(DataFixture::add(p.fx.data().employeur(), {{QStringLiteral("Nom_orga"), name},
+                                                           {QStringLiteral("Lieu_emploi_orga"), QStringLiteral("ORAN ") + name}}));
+        QVERIFY(DataFixture::add(p.fx.data().contact(), {{QStringLiteral("nom_orga"), name},
+                                                         {QStringLiteral("Projet"), project},
+                                                         {QStringLiteral("Tel"), tel},
+                                                         {QStringLiteral("Fax"), tel + QStringLiteral("9")},
+                                                         {QStringLiteral("email"), QStringLiteral("rh@") + name},
+                                                         {QStringLiteral("activite_principal"), QStringLiteral("HOTELLERIE")}}));
+    }
+
+    static void addWorker(Page &p, int number, const QString &employer = QStringLiteral("A"))
+    {
+        QVERIFY(DataFixture::add(p.fx.data().expatries(),
+                                 {{QStringLiteral("Num_Ordre"), number}, {QStringLiteral("Nom_orga"), employer},
+                                  {QStringLiteral("Nom"), QStringLiteral("W%1").arg(number)}}));
+    }
+
+    static const QStringList &mandatoryFields()
+    {
+        static const QStringList fields{
+            "Type_demande", "Nom", "Prenom", "Date_nais", "Lieu_nais", "Sex", "Situation_familiale", "Pays", "Nation",
+            "Apatride", "Refugie_politique", "Nom_pere", "Nom_mere", "Diplome", "Qualification", "Exper",
+            "Poste_occupe", "Duree", "Date_debut_contrat", "Date_fin_contrat", "Sejour", "Adrs_alg",
+            "Adresse_etranger", "Brut", "Net", "Passeport_num", "Passeport_delivre", "Passeport_par",
+            "Passeport_date_debut", "Passeport_date_fin"};
+        return fields;
+    }
+
+    // Fills every mandatory field but those listed (the end date follows start and duration).
+    static void fillWorker(WorkerForm *form, const QStringList &except = {})
+    {
+        for (const QString &field : mandatoryFields()) {
+            if (except.contains(field) || field == QLatin1String("Date_fin_contrat"))
+                continue;
+            if (form->datePicker(field))
+                FormDriver::enter(form, field, QStringLiteral("01/03/2014"));
+            else if (field == QLatin1String("Exper") || field == QLatin1String("Duree"))
+                FormDriver::enter(form, field, QStringLiteral("12"));
+            else
+                FormDriver::enter(form, field, QStringLiteral("X"));
+        }
+    }
+
+private slots:
+    void contractEndDate_data();
+    void contractEndDate();
+    void orderNumbers_data();
+    void orderNumbers();
+    void newWithoutEmployer();
+    void endDateFollowsStartAndDuration();
+    void checkMarksAndResetsPickLists();
+    void singleSpaceCountsAsFilled();
+    void saveCopiesProjectAndEmployer_data();
+    void saveCopiesProjectAndEmployer();
+    void refusedSaves_data();
+    void refusedSaves();
+    void maidenNameAndCardRules();
+    void keyFilterAndTrimming();
+    void cancelAfterNewShowsLastWorker();
+    void deleteYesAndNo();
+    void refreshLiftsRestriction();
+    void displayRefreshSkipsUnreadableDates();
+    void listClickIgnoredDuringEntry();
+};
+
+void TestWorkerPage::contractEndDate_data()
+{
+    QTest::addColumn<QDate>("start");
+    QTest::addColumn<int>("months");
+    QTest::addColumn<QDate>("end");
+    QTest::newRow("a year from the first of March") << QDate(2014, 3, 1) << 12 << QDate(2015, 2, 28);
+    QTest::newRow("end of January plus a month") << QDate(2014, 1, 31) << 1 << QDate(2014, 2, 28);
+    QTest::newRow("two years from New Year") << QDate(2014, 1, 1) << 24 << QDate(2015, 12, 31);
+    QTest::newRow("mid-month") << QDate(2014, 5, 15) << 6 << QDate(2014, 11, 14);
+    QTest::newRow("leap day") << QDate(2016, 3, 1) << 0 << QDate(2016, 2, 29);
+}
+
+void TestWorkerPage::contractEndDate()
+{
+    QFETCH(QDate, start);
+    QFETCH(int, months);
+    QFETCH(QDate, end);
+    QCOMPARE(ContractDates::endDate(start, months), end);
+}
+
+void TestWorkerPage::orderNumbers_data()
+{
+    QTest::addColumn<QList<int>>("existing");
+    QTest::addColumn<int>("deleted");
+    QTest::addColumn<bool>("narrowed");
+    QTest::addColumn<int>("next");
+    QTest::newRow("empty table") << QList<int>{} << 0 << false << 1;
+    QTest::newRow("1, 2, 5") << QList<int>{1, 2, 5} << 0 << false << 6;
+    QTest::newRow("highest deleted") << QList<int>{1, 2, 5, 6} << 6 << false << 6;
+    QTest::newRow("middle deleted") << QList<int>{1, 2, 5} << 2 << false << 6;
+    QTest::newRow("list narrowed to another employer") << QList<int>{1, 2, 5} << 0 << true << 6;
+}
+
+void TestWorkerPage::orderNumbers()
+{
+    QFETCH(QList<int>, existing);
+    QFETCH(int, deleted);
+    QFETCH(bool, narrowed);
+    QFETCH(int, next);
+    Page p;
+    addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
+    for (int n : existing)
+        addWorker(p, n, n == 1 ? QStringLiteral("B") : QStringLiteral("A"));
+    if (deleted) {
+        QVERIFY(p.workers()->locate(deleted));
+        QVERIFY(p.workers()->remove());
+    }
+    if (narrowed) {
+        p.workers()->setFilter(QStringLiteral("Nom_orga"), QStringLiteral("B"));
+        QVERIFY(p.workers()->setFiltered(true));
+    }
+    p.page.BitBtn11Click();
+    QCOMPARE(p.form()->numberEdit()->text(), QString::number(next));
+    QCOMPARE(p.buttons(), QStringLiteral("0101000"));
+    QVERIFY(!p.form()->numberEdit()->isEnabled());
+}
+
+void TestWorkerPage::newWithoutEmployer()
+{
+    Page p;
+    QSignalSpy toEmployers(&p.page, &WorkerPage::employerPageRequested);
+    p.page.BitBtn11Click();
+    QCOMPARE(p.ui.messages, QStringList{"Vous devez remplir la session employeur avant d'ajouter les expatries "});
+    QCOMPARE(toEmployers.count(), 1);
+    QVERIFY(!p.workers()->isEditing());
+}
+
+void TestWorkerPage::endDateFollowsStartAndDuration()
+{
+    Page p;
+    addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
+    p.page.BitBtn11Click();
+    FormDriver::enter(p.form(), QStringLiteral("Duree"), QStringLiteral("12"));
+    FormDriver::enter(p.form(), QStringLiteral("Date_debut_contrat"), QStringLiteral("01/03/2014"));
+    QCOMPARE(p.workers()->text(QStringLiteral("Date_fin_contrat")), QStringLiteral("28/02/2015"));
+    FormDriver::enter(p.form(), QStringLiteral("Duree"), QStringLiteral("6"));
+    QCOMPARE(p.workers()->text(QStringLiteral("Date_fin_contrat")), QStringLiteral("28/08/2014"));
+    // Letters in the duration: no end date computed, a message naming the duration.
+    FormDriver::enter(p.form(), QStringLiteral("Duree"), QStringLiteral("abc"));
+    QCOMPARE(p.workers()->text(QStringLiteral("Duree")), QStringLiteral("abc"));
+    QCOMPARE(p.workers()->text(QStringLiteral("Date_fin_contrat")), QStringLiteral("28/08/2014"));
+    QVERIFY(!p.ui.errors.isEmpty());
+    QVERIFY(p.ui.errors.last().contains(QStringLiteral("durée de recrutement")));
+}
+
+void TestWorkerPage::checkMarksAndResetsPickLists()
+{
+    Page p;
+    addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
+    p.page.BitBtn11Click();
+    fillWorker(p.form(), {"Nom"});
+    p.page.BitBtn12Click();
+    QCOMPARE(p.ui.messages,
+             QStringList{"Ces informations sont obligatoires, Merci de remplir tous les informations nécessaires !"});
+    for (const QString &field : mandatoryFields())
+        QCOMPARE(p.form()->caption(field)->isMarked(), field == QLatin1String("Nom"));
+    QCOMPARE(p.page.focusWidget(), p.form()->typedField(QStringLiteral("Nom")));
+    QCOMPARE(p.form()->pickList(QStringLiteral("Sex"))->currentText(), QStringLiteral("..."));
+    QCOMPARE(p.form()->datePicker(QStringLiteral("Date_nais"))->date(), QDate(1900, 1, 1));
+    QCOMPARE(p.workers()->text(QStringLiteral("Sex")), QStringLiteral("X"));
+    QCOMPARE(p.workers()->rowCount(), 0);
+    QCOMPARE(p.buttons(), QStringLiteral("0101000"));
+    // Filled, the mark goes and the worker is saved.
+    FormDriver::enter(p.form(), QStringLiteral("Nom"), QStringLiteral("DUPONT"));
+    p.page.BitBtn12Click();
+    QVERIFY(!p.form()->caption(QStringLiteral("Nom"))->isMarked());
+    QCOMPARE(p.ui.messages.last(), QStringLiteral("Tous les informations de cet expatrie sont enregistrer avec succes !"));
+    QCOMPARE(p.workers()->rowCount(), 1);
+    QCOMPARE(p.buttons(), QStringLiteral("1010111"));
+    QCOMPARE(p.form()->pickList(QStringLiteral("Sex"))->currentText(), QStringLiteral("..."));
+}
+
+void TestWorkerPage::singleSpaceCountsAsFilled()
+{
+    Page p;
+    addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
+    p.page.BitBtn11Click();
+    fillWorker(p.form(), {"Brut"});
+    FormDriver::enter(p.form(), QStringLiteral("Brut"), QStringLiteral(" "));
+    p.page.BitBtn12Click();
+    QVERIFY(!p.form()->caption(QStringLiteral("Brut"))->isMarked());
+    QCOMPARE(p.workers()->rowCount(), 1);
+}
+
+void TestWorkerPage::saveCopiesProjectAndEmployer_data()
+{
+    QTest::addColumn<QString>("chosenProject");
+    QTest::addColumn<QString>("employer");
+    QTest::addColumn<QString>("tel");
+    // The employer current on the employer page is A; project PB belongs to B.
+    QTest::newRow("no project chosen: the current employer's") << "" << "A" << "021";
+    QTest::newRow("a project chosen: the employer owning it") << "PB" << "B" << "031";
+}
+
+void TestWorkerPage::saveCopiesProjectAndEmployer()
+{
+    QFETCH(QString, chosenProject);
+    QFETCH(QString, employer);
+    QFETCH(QString, tel);
+    Page p;
+    addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
+    addEmployer(p, QStringLiteral("B"), QStringLiteral("PB"), QStringLiteral("031"));
+    QVERIFY(p.fx.data().employeur()->first());
+    p.page.BitBtn11Click();
+    fillWorker(p.form());
+    p.form()->projectList()->setCurrentIndex(p.form()->projectList()->findText(chosenProject));
+    p.page.BitBtn12Click();
+    QCOMPARE(p.ui.errors, QStringList());
+    Table *w = p.workers();
+    QCOMPARE(w->text(QStringLiteral("Nom_orga")), employer);
+    QCOMPARE(w->text(QStringLiteral("Projet")), QStringLiteral("P") + employer);
+    QCOMPARE(w->text(QStringLiteral("Tel")), tel);
+    QCOMPARE(w->text(QStringLiteral("Fax")), tel + QStringLiteral("9"));
+    QCOMPARE(w->text(QStringLiteral("Email")), QStringLiteral("rh@") + employer);
+    QCOMPARE(w->text(QStringLiteral("Nature_activite")), QStringLiteral("HOTELLERIE"));
+    QCOMPARE(w->text(QStringLiteral("Lieu_emploi")), QStringLiteral("ORAN ") + employer);
+    // The employer list stays narrowed to that employer; the contact table is whole again.
+    QCOMPARE(p.fx.data().employeur()->rowCount(), 1);
+    QVERIFY(!p.fx.data().contact()->isFiltered());
+    p.page.BitBtn14Click(); // ANNULER lifts the narrowing
+    QCOMPARE(p.fx.data().employeur()->rowCount(), 2);
+}
+
+void TestWorkerPage::refusedSaves_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("withProjectRow");
+    QTest::addColumn<QString>("errorPart");
+    QTest::newRow("employer without project row") << "" << "" << false << "aucun projet";
+    QTest::newRow("letters in the experience") << "Exper" << "douze" << true << "Exper";
+    QTest::newRow("experience out of range") << "Exper" << "99999999999" << true << "Exper";
+}
+
+void TestWorkerPage::refusedSaves()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, value);
+    QFETCH(bool, withProjectRow);
+    QFETCH(QString, errorPart);
+    Page p;
+    if (withProjectRow)
+        addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
+    else
+        QVERIFY(DataFixture::add(p.fx.data().employeur(), {{QStringLiteral("Nom_orga"), QStringLiteral("A")}}));
+    p.page.BitBtn11Click();
+    fillWorker(p.form());
+    if (!field.isEmpty())
+        FormDriver::enter(p.form(), field, value);
+    p.page.BitBtn12Click();
+    QCOMPARE(p.ui.errors.size(), 1);
+    QVERIFY2(p.ui.errors.first().contains(errorPart, Qt::CaseInsensitive), qPrintable(p.ui.errors.first()));
+    // Nothing stored, the entry kept whole and open, the other tables as they were.
+    QCOMPARE(p.workers()->rowCount(), 0);
+    QVERIFY(p.workers()->isEditing() && p.page.isEntryOpen());
+    QCOMPARE(p.workers()->text(QStringLiteral("Nom")), QStringLiteral("X"));
+    QCOMPARE(p.buttons(), QStringLiteral("0101000"));
+    QVERIFY(!p.fx.data().contact()->isFiltered());
+    QVERIFY(!p.fx.data().employeur()->isFiltered());
+}
+
+void TestWorkerPage::maidenNameAndCardRules()
+{
+    Page p;
+    addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
+    p.page.BitBtn11Click();
+    WorkerForm *f = p.form();
+    QVERIFY(!f->isMaidenNameShown());
+    FormDriver::choose(f, QStringLiteral("Sex"), 1);                 // FEMME
+    FormDriver::choose(f, QStringLiteral("Situation_familiale"), 0); // CELIBATAIRE
+    QVERIFY(!f->isMaidenNameShown());
+    FormDriver::choose(f, QStringLiteral("Situation_familiale"), 1); // MARIE(E)
+    QVERIFY(f->isMaidenNameShown());
+    FormDriver::enter(f, QStringLiteral("Nom_jeune_fille"), QStringLiteral("MARTIN"));
+    FormDriver::choose(f, QStringLiteral("Sex"), 0); // HOMME
+    QVERIFY(!f->isMaidenNameShown());
+    QCOMPARE(p.workers()->text(QStringLiteral("Nom_jeune_fille")), QStringLiteral("MARTIN"));
+
+    p.workers()->setValue(QStringLiteral("Carte_resid_du"), QStringLiteral("02/02/2020"));
+    FormDriver::enter(f, QStringLiteral("Sejour"), QStringLiteral("OUI"));
+    QVERIFY(f->isCardGroupShown());
+    QCOMPARE(f->datePicker(QStringLiteral("Carte_resid_du"))->date(), QDate(2020, 2, 2));
+    FormDriver::enter(f, QStringLiteral("Sejour"), QStringLiteral("oui"));
+    QVERIFY(!f->isCardGroupShown());
+    FormDriver::enter(f, QStringLiteral("Sejour"), QStringLiteral("NON"));
+    QVERIFY(!f->isCardGroupShown());
+}
+
+void TestWorkerPage::keyFilterAndTrimming()
+{
+    Page p;
+    addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
+    p.page.BitBtn11Click();
+    WorkerForm *f = p.form();
+    FormDriver::enter(f, QStringLiteral("Nom"), QStringLiteral("o'brien"));
+    FormDriver::enter(f, QStringLiteral("Diplome"), QStringLiteral("o'brien"));
+    FormDriver::enter(f, QStringLiteral("Pays"), QStringLiteral("  pays inconnu "));
+    QCOMPARE(p.workers()->text(QStringLiteral("Nom")), QStringLiteral("O BRIEN"));
+    QCOMPARE(p.workers()->text(QStringLiteral("Diplome")), QStringLiteral("O'BRIEN"));
+    QCOMPARE(p.workers()->text(QStringLiteral("Pays")), QStringLiteral("PAYS INCONNU"));
+    const int korea = WorkerLists::countries().indexOf(QStringLiteral("COREE DU NORD\t"));
+    QCOMPARE(korea, 49);
+    FormDriver::choose(f, QStringLiteral("Pays"), korea);
+    QCOMPARE(p.workers()->text(QStringLiteral("Pays")), QStringLiteral("COREE DU NORD"));
+    QCOMPARE(WorkerLists::countries().size(), 238);
+    QCOMPARE(WorkerLists::nationalities().size(), 196);
+    QCOMPARE(WorkerLists::experiences().size(), 51);
+}
+
+void TestWorkerPage::cancelAfterNewShowsLastWorker()
+{
+    Page p;
+    addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
+    QVERIFY(DataFixture::add(p.workers(), {{QStringLiteral("Num_Ordre"), 1}, {QStringLiteral("Sex"), QStringLiteral("HOMME")},
+                                           {QStringLiteral("Date_nais"), QStringLiteral("02/01/1980")}}));
+    QVERIFY(DataFixture::add(p.workers(), {{QStringLiteral("Num_Ordre"), 2}, {QStringLiteral("Sex"), QStringLiteral("FEMME")},
+                                           {QStringLiteral("Situation_familiale"), QStringLiteral("VEUF(VE)")},
+                                           {QStringLiteral("Date_nais"), QStringLiteral("03/04/1985")}}));
+    QVERIFY(p.workers()->first());
+    p.page.BitBtn11Click();
+    FormDriver::enter(p.form(), QStringLiteral("Nom"), QStringLiteral("BROUILLON"));
+    p.page.BitBtn14Click();
+    QCOMPARE(p.workers()->rowCount(), 2);
+    QCOMPARE(p.workers()->value(QStringLiteral("Num_Ordre")).toInt(), 2);
+    QCOMPARE(p.form()->pickList(QStringLiteral("Sex"))->currentText(), QStringLiteral("FEMME"));
+    QCOMPARE(p.form()->datePicker(QStringLiteral("Date_nais"))->date(), QDate(1985, 4, 3));
+    QVERIFY(p.form()->isMaidenNameShown());
+    QCOMPARE(p.buttons(), QStringLiteral("1010111"));
+}
+
+void TestWorkerPage::deleteYesAndNo()
+{
+    Page p;
+    for (int n : {1, 2, 3})
+        addWorker(p, n);
+    QVERIFY(p.workers()->locate(2));
+    p.ui.answers = {false, true};
+    p.page.BitBtn15Click();
+    QCOMPARE(p.ui.confirmations, QStringList{"Voulez vous vraiment suprimer cet expatrie de votre base de données !"});
+    QCOMPARE(p.workers()->rowCount(), 3);
+    p.page.BitBtn15Click();
+    QCOMPARE(p.workers()->rowCount(), 2);
+    QCOMPARE(p.workers()->value(QStringLiteral("Num_Ordre")).toInt(), 3);
+    QCOMPARE(p.buttons().left(6), QStringLiteral("101011"));
+}
+
+void TestWorkerPage::refreshLiftsRestriction()
+{
+    Page p;
+    addWorker(p, 1, QStringLiteral("A"));
+    addWorker(p, 2, QStringLiteral("B"));
+    p.workers()->setFilter(QStringLiteral("Nom_orga"), QStringLiteral("A"));
+    QVERIFY(p.workers()->setFiltered(true));
+    p.page.BitBtn17Click();
+    QCOMPARE(p.workers()->rowCount(), 2);
+    QVERIFY(p.ui.messages.isEmpty());
+    // A narrowing that shows nobody stays, with the message.
+    p.workers()->setFilter(QStringLiteral("Nom_orga"), QStringLiteral("Z"));
+    QVERIFY(p.workers()->setFiltered(true));
+    p.page.BitBtn17Click();
+    QCOMPARE(p.ui.messages, QStringList{"Aucun expatrie enregistrer sur la base de données !"});
+    QVERIFY(p.workers()->isFiltered());
+    QCOMPARE(p.buttons().left(6), QStringLiteral("100000"));
+}
+
+void TestWorkerPage::displayRefreshSkipsUnreadableDates()
+{
+    Page p;
+    QVERIFY(DataFixture::add(p.workers(), {{QStringLiteral("Num_Ordre"), 1}, {QStringLiteral("Type_demande"), QStringLiteral("APT")},
+                                           {QStringLiteral("Date_debut_contrat"), QStringLiteral("05/05/2015")}}));
+    QVERIFY(DataFixture::add(p.workers(), {{QStringLiteral("Num_Ordre"), 2}, {QStringLiteral("Type_demande"), QStringLiteral("PERMIS DE TRAVAIL")},
+                                           {QStringLiteral("Sejour"), QStringLiteral("OUI")},
+                                           {QStringLiteral("Carte_resid_au"), QStringLiteral("pas une date")}}));
+    emit p.page.grid()->rowClicked(0);
+    QCOMPARE(p.form()->datePicker(QStringLiteral("Date_debut_contrat"))->date(), QDate(2015, 5, 5));
+    emit p.page.grid()->rowClicked(1);
+    // The blank birth and contract dates leave their pickers; the load goes on to the end.
+    QCOMPARE(p.form()->datePicker(QStringLiteral("Date_debut_contrat"))->date(), QDate(2015, 5, 5));
+    QCOMPARE(p.form()->pickList(QStringLiteral("Type_demande"))->currentText(), QStringLiteral("PERMIS DE TRAVAIL"));
+    QCOMPARE(p.form()->pickList(QStringLiteral("Sejour"))->currentText(), QStringLiteral("OUI"));
+    QVERIFY(p.form()->isCardGroupShown());
+    QVERIFY(p.ui.errors.isEmpty());
+}
+
+void TestWorkerPage::listClickIgnoredDuringEntry()
+{
+    Page p;
+    addWorker(p, 1);
+    addWorker(p, 2);
+    QVERIFY(p.workers()->first());
+    p.page.BitBtn13Click();
+    FormDriver::enter(p.form(), QStringLiteral("Nom"), QStringLiteral("CHANGE"));
+    emit p.page.grid()->rowClicked(1);
+    QVERIFY(p.workers()->isEditing());
+    QCOMPARE(p.workers()->value(QStringLiteral("Num_Ordre")).toInt(), 1);
+    p.page.BitBtn14Click();
+    QCOMPARE(p.workers()->text(QStringLiteral("Nom")), QStringLiteral("W1"));
+}
+
+QTEST_MAIN(TestWorkerPage)
+#include "tst_workerpage.moc"
