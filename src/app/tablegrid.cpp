@@ -34,3 +34,9 @@ void TableGrid::followTable()
     setCurrentIndex(m_model->index(row, current.isValid() ? current.column() : 0));
     selectRow(row);
 }
+
+bool TableGrid::moveTableTo(int row)
+{
+    const QVariant key = m_model->keyAt(row);
+    return key.isValid() ? m_table->moveTo(row, key) : m_table->moveTo(row);
+}

@@ -19,6 +19,8 @@ public:
     TableModel *tableModel() const { return m_model; }
     // Highlights the table's current row again.
     void followTable();
+    // Makes a line of the grid the table's current row.
+    bool moveTableTo(int row);
 
 signals:
     void rowClicked(int row);

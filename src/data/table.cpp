@@ -9,6 +9,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <algorithm>
+
 namespace {
 
 QString quoted(const QString &identifier)
@@ -383,15 +385,27 @@ bool Table::loadAt(int pos)
         clearCurrent();
         return false;
     }
+    return loadWhere(QStringLiteral("ORDER BY %1 LIMIT 1 OFFSET ?").arg(quoted(m_schema.key)), {pos}, pos);
+}
+
+// Reads the current row: the view's filter, then `tail` (an extra condition and its order).
+bool Table::loadWhere(const QString &tail, const QVariantList &binds, int pos)
+{
     QStringList names;
     for (const FieldDef &f : std::as_const(m_schema.fields))
         names << f.name;
+    QString where = whereClause(true);
+    QString rest = tail;
+    if (rest.startsWith(QLatin1String("AND ")))
+        rest = (where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ")) + rest.mid(4);
+    else
+        rest.prepend(QLatin1Char(' '));
     QSqlQuery q = m_db->newQuery();
-    q.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT 1 OFFSET ?")
-                  .arg(columnList(names), qualifiedTable(), whereClause(true), quoted(m_schema.key)));
+    q.prepare(QStringLiteral("SELECT %1 FROM %2%3%4").arg(columnList(names), qualifiedTable(), where, rest));
     for (const QVariant &v : filterBinds())
         q.addBindValue(v);
-    q.addBindValue(pos);
+    for (const QVariant &v : binds)
+        q.addBindValue(v);
     if (!q.exec() || !q.next()) {
         clearCurrent();
         return false;
@@ -452,7 +466,17 @@ bool Table::first()
 
 bool Table::last()
 {
-    return moveTo(rowCount() - 1);
+    if (!isOpen())
+        return fail(QStringLiteral("La table %1 n'est pas ouverte.").arg(objectName()));
+    if (!completePending())
+        return false;
+    const int count = rowCount();
+    if (count == 0)
+        return false;
+    const bool ok = loadWhere(QStringLiteral("ORDER BY %1 DESC LIMIT 1").arg(quoted(m_schema.key)), {}, count - 1);
+    emit afterScroll();
+    emit currentChanged();
+    return ok;
 }
 
 bool Table::next()
@@ -481,6 +505,22 @@ bool Table::moveTo(int row)
     emit afterScroll();
     emit currentChanged();
     return ok;
+}
+
+bool Table::moveTo(int row, const QVariant &key)
+{
+    if (!isOpen())
+        return fail(QStringLiteral("La table %1 n'est pas ouverte.").arg(objectName()));
+    if (!completePending())
+        return false;
+    const FieldDef *keyDef = m_schema.field(m_schema.key);
+    const bool ok = loadWhere(QStringLiteral("AND %1 = ?").arg(quoted(m_schema.key)),
+                              {FieldValue::toStorage(keyDef->type, key)}, row);
+    if (!ok)
+        return moveTo(row);
+    emit afterScroll();
+    emit currentChanged();
+    return true;
 }
 
 bool Table::locate(const QVariant &key)
@@ -758,13 +798,19 @@ QList<QVariantList> Table::fetchRows(int offset, int count, const QStringList &f
         types << (def ? def->type : FieldType::Text);
         names << (def ? def->name : f);
     }
+    // Rows in the second half of the view are read from the end, so that no read steps over more
+    // than half of the view.
+    const int total = rowCount();
+    const bool fromEnd = offset > total / 2;
+    const int end = qMin(offset + count, total);
     QSqlQuery q = m_db->newQuery();
-    q.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT ? OFFSET ?")
-                  .arg(columnList(names), qualifiedTable(), whereClause(true), quoted(m_schema.key)));
+    q.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4%5 LIMIT ? OFFSET ?")
+                  .arg(columnList(names), qualifiedTable(), whereClause(true), quoted(m_schema.key),
+                       fromEnd ? QStringLiteral(" DESC") : QString()));
     for (const QVariant &v : filterBinds())
         q.addBindValue(v);
-    q.addBindValue(count);
-    q.addBindValue(offset);
+    q.addBindValue(fromEnd ? qMax(end - offset, 0) : count);
+    q.addBindValue(fromEnd ? total - end : offset);
     if (!q.exec())
         return rows;
     while (q.next()) {
@@ -773,5 +819,7 @@ QList<QVariantList> Table::fetchRows(int offset, int count, const QStringList &f
             row << FieldValue::fromStorage(types.at(i), q.value(i));
         rows << row;
     }
+    if (fromEnd)
+        std::reverse(rows.begin(), rows.end());
     return rows;
 }

@@ -62,6 +62,8 @@ public:
     bool next();
     bool prior();
     bool moveTo(int row);
+    // Moves to a row whose key the caller already read (a grid's line): no need to count up to it.
+    bool moveTo(int row, const QVariant &key);
     int position() const { return m_pos; }
     // Finds the row with this key in the view and makes it current.
     bool locate(const QVariant &key);
@@ -127,6 +129,7 @@ private:
     QVariantList filterBinds() const;
     QString columnList(const QStringList &fields) const;
     bool loadAt(int pos);
+    bool loadWhere(const QString &condition, const QVariantList &binds, int pos);
     bool loadKey(const QVariant &key);
     int positionOfKey(const QVariant &key) const;
     QVariant storageFilterValue() const;

@@ -10,6 +10,8 @@ TableModel::TableModel(Table *table, const QList<Column> &columns, QObject *pare
 {
     for (const Column &c : columns)
         m_fields << c.field;
+    // The key rides along, after the shown columns.
+    m_fields << table->schema().key;
     connect(m_table, &Table::viewReset, this, &TableModel::reset);
     m_rows = m_table->rowCount();
 }
@@ -53,6 +55,15 @@ QVariant TableModel::data(const QModelIndex &index, int role) const
     if (offset >= rows.size())
         return {};
     return FieldValue::display(rows.at(offset).value(index.column()));
+}
+
+QVariant TableModel::keyAt(int row) const
+{
+    if (row < 0 || row >= m_rows)
+        return {};
+    const auto &rows = page(row / PageSize);
+    const int offset = row % PageSize;
+    return offset < rows.size() ? rows.at(offset).value(m_fields.size() - 1) : QVariant();
 }
 
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const

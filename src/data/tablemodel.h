@@ -26,6 +26,8 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     Table *table() const { return m_table; }
+    // The key of a line, read with the line.
+    QVariant keyAt(int row) const;
     // Pages read from the table since the last reset (for the benchmarks).
     int pagesLoaded() const { return m_pages.size(); }
 

@@ -244,7 +244,7 @@ void EmployerPage::listClicked(int row)
         m_grid->followTable();
         return;
     }
-    m_data->employeur()->moveTo(row);
+    m_grid->moveTableTo(row);
     DBGrid2CellClick();
 }
 

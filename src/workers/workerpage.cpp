@@ -296,7 +296,7 @@ void WorkerPage::listClicked(int row)
         m_grid->followTable();
         return;
     }
-    m_data->expatries()->moveTo(row);
+    m_grid->moveTableTo(row);
     DBGrid1CellClick();
 }
 

@@ -4,6 +4,7 @@
 #include "data/query.h"
 #include "data/schemas.h"
 #include "data/table.h"
+#include "data/tablemodel.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,6 +42,7 @@ private slots:
     void whatOtherToolsWriteReadsBack();
     void busyStoreGivesClearMessage();
     void renameThroughEditKeepsOneRow();
+    void gridModelReadsAnyLine();
 };
 
 void TestTable::layoutsOnDisk_data()
@@ -274,6 +276,33 @@ void TestTable::renameThroughEditKeepsOneRow()
     QVERIFY(employers->post());
     QCOMPARE(employers->rowCount(), 1);
     QCOMPARE(employers->text(QStringLiteral("Nom_orga")), QStringLiteral("NOUVEAU NOM"));
+}
+
+void TestTable::gridModelReadsAnyLine()
+{
+    DataFixture fx;
+    Table *workers = fx.data().expatries();
+    for (int n = 1; n <= 300; ++n)
+        QVERIFY(DataFixture::add(workers, {{QStringLiteral("Num_Ordre"), n * 2},
+                                           {QStringLiteral("Nom_orga"), n % 3 ? QStringLiteral("A") : QStringLiteral("B")}}));
+    TableModel model(workers, {{QStringLiteral("N°"), QStringLiteral("Num_Ordre")}});
+    QCOMPARE(model.rowCount(), 300);
+    for (int row : {0, 127, 128, 149, 150, 151, 255, 256, 299})
+        QCOMPARE(model.data(model.index(row, 0)).toString(), QString::number((row + 1) * 2));
+    QCOMPARE(model.keyAt(299).toInt(), 600);
+    // Under a filter the lines are those of the view.
+    workers->setFilter(QStringLiteral("Nom_orga"), QStringLiteral("B"));
+    QVERIFY(workers->setFiltered(true));
+    QCOMPARE(model.rowCount(), 100);
+    QCOMPARE(model.data(model.index(0, 0)).toString(), QStringLiteral("6"));
+    QCOMPARE(model.data(model.index(99, 0)).toString(), QStringLiteral("600"));
+    // Moving to a line by its key puts the table there; last() stands on the last line.
+    QVERIFY(workers->moveTo(60, model.keyAt(60)));
+    QCOMPARE(workers->position(), 60);
+    QCOMPARE(workers->value(QStringLiteral("Num_Ordre")).toInt(), 366);
+    QVERIFY(workers->last());
+    QCOMPARE(workers->position(), 99);
+    QCOMPARE(workers->value(QStringLiteral("Num_Ordre")).toInt(), 600);
 }
 
 QTEST_GUILESS_MAIN(TestTable)
