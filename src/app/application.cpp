@@ -2,12 +2,15 @@
 
 #include "app/appinfo.h"
 #include "app/appwindows.h"
+#include "app/datamodule.h"
 #include "app/mainwindow.h"
 #include "app/uifonts.h"
+#include "printing/dossierexport.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QTextStream>
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,10 +32,24 @@ bool displayAvailable()
 #endif
 }
 
+// Whether an argument starts with `name`.
+bool hasOption(int argc, char **argv, const char *name)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], name, std::strlen(name)) == 0)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int runVelmora(int argc, char **argv)
 {
+    // A batch export needs no screen.
+    const bool headless = hasOption(argc, argv, "--export-");
+    if (headless && !displayAvailable())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!displayAvailable()) {
         std::fprintf(stderr, "velmora: aucun écran disponible (ni DISPLAY ni WAYLAND_DISPLAY) ; pour lancer "
                              "sans écran : QT_QPA_PLATFORM=offscreen velmora\n");
@@ -51,14 +68,35 @@ int runVelmora(int argc, char **argv)
                                                     "données est créée dans DOSSIER/Base de données employeur."),
                                      QStringLiteral("DOSSIER"));
     parser.addOption(dataDir);
+    const QCommandLineOption exportDossier(QStringLiteral("export-dossier"),
+                                           QStringLiteral("Écrit le dossier de l'expatrie N en PDF, sans fenêtre."),
+                                           QStringLiteral("N"));
+    const QCommandLineOption output(QStringLiteral("output"),
+                                    QStringLiteral("Dossier où l'export écrit ses fichiers PDF."), QStringLiteral("OUT"));
+    parser.addOption(exportDossier);
+    parser.addOption(output);
     parser.process(app);
 
     const QString base = parser.isSet(dataDir) ? QDir(parser.value(dataDir)).absolutePath()
                                                : QApplication::applicationDirPath();
     installUiFonts();
 
+    if (parser.isSet(exportDossier)) {
+        QTextStream errors(stderr);
+        bool ok = false;
+        const int number = parser.value(exportDossier).toInt(&ok);
+        if (!ok || !parser.isSet(output)) {
+            errors << "velmora: --export-dossier N demande un numéro d'expatrie et --output DOSSIER" << Qt::endl;
+            return 1;
+        }
+        DataModule data;
+        DossierExport exporter(data, QDir(parser.value(output)).absolutePath(), errors);
+        return exporter.run(base, number);
+    }
+
     MainWindow window(base);
     AppWindows windows(&window);
+    window.attachWindows(&windows);
     QObject::connect(&window, &MainWindow::quitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
     window.show();
     return app.exec();

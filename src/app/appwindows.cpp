@@ -1,6 +1,7 @@
 #include "app/appwindows.h"
 
 #include "app/formholder.h"
+#include "printing/dossierdialog.h"
 
 #include <QDialog>
 
@@ -14,7 +15,7 @@ AppWindows::AppWindows(QWidget *mainWindow)
     addForm("anx_04", "anx_04");
     addForm("Anx_07", "Anx_07");
     addDialog("apropos", "Â propos");
-    addDialog("Dossier", "Impression de dossier");
+    m_windows << new DossierDialog(m_main);
     addForm("anx_01_02", "Annexe 02/02");
     addForm("Fiche", "Fiche");
     addForm("demande_apt", "demande_apt");

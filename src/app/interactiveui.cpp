@@ -1,6 +1,9 @@
 #include "app/interactiveui.h"
 
 #include "app/appinfo.h"
+#include "printing/documentprinter.h"
+#include "printing/pdfsaving.h"
+#include "printing/previewwindow.h"
 
 #include <QDesktopServices>
 #include <QDialog>
@@ -29,15 +32,20 @@ int InteractiveUi::execDialog(QDialog *dialog)
     return dialog->exec();
 }
 
-void InteractiveUi::preview(QWidget *parent, ReportDocument &)
+void InteractiveUi::preview(QWidget *parent, ReportDocument &document)
 {
-    // The print preview arrives with the report engine.
-    message(parent, QStringLiteral("L'aperçu avant impression n'est pas encore disponible."));
+    PreviewWindow window(document, parent);
+    window.exec();
 }
 
-bool InteractiveUi::print(QWidget *parent, ReportDocument &)
+bool InteractiveUi::print(QWidget *parent, ReportDocument &document)
 {
-    error(parent, QStringLiteral("L'impression n'est pas encore disponible : rien n'a été imprimé."));
+    QString failure;
+    if (DocumentPrinter::print(document, &failure))
+        return true;
+    // Never a print reported that did not happen; the PDF is offered instead.
+    if (confirm(parent, failure + QStringLiteral("\nVoulez-vous l'enregistrer en PDF à la place ?")))
+        PdfSaving::saveWithDialog(parent, document);
     return false;
 }
 

@@ -3,6 +3,7 @@
 #include "agreements/agreementpage.h"
 #include "app/activation.h"
 #include "app/appinfo.h"
+#include "app/appwindows.h"
 #include "app/datamodule.h"
 #include "app/headerstrip.h"
 #include "app/notice.h"
@@ -10,6 +11,8 @@
 #include "data/fieldvalue.h"
 #include "data/table.h"
 #include "employer/employerpage.h"
+#include "printing/dossierdialog.h"
+#include "printing/dossierprinting.h"
 #include "workers/workerpage.h"
 
 #include <QDateTime>
@@ -143,6 +146,15 @@ void MainWindow::buildPopupMenus()
     report->setObjectName(QStringLiteral("Bilan1"));
     report->menuAction()->setEnabled(false);
     report->addAction(QStringLiteral("Modèle 03"));
+}
+
+void MainWindow::attachWindows(AppWindows *windows)
+{
+    auto *dossier = qobject_cast<DossierDialog *>(windows->dialog(QStringLiteral("Dossier")));
+    m_dossierPrinting = new DossierPrinting(m_data, dossier, this);
+    connect(m_workerPage, &WorkerPage::dossierRequested, m_dossierPrinting, &DossierPrinting::BitBtn20Click);
+    QAction *delivered = m_workerListMenu->findChild<QAction *>(QStringLiteral("delivr1"));
+    connect(delivered, &QAction::triggered, m_dossierPrinting, &DossierPrinting::delivr1Click);
 }
 
 void MainWindow::FormCreate()

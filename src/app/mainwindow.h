@@ -3,6 +3,8 @@
 #include <QMainWindow>
 
 class AgreementPage;
+class AppWindows;
+class DossierPrinting;
 class DataModule;
 class EmployerPage;
 class HeaderStrip;
@@ -32,6 +34,9 @@ public:
     QMenu *employerListMenu() const { return m_employerListMenu; }
     QMenu *workerListMenu() const { return m_workerListMenu; }
     int activationCount() const { return m_activations; }
+    // Connects the commands that open the other windows, once they exist.
+    void attachWindows(AppWindows *windows);
+    DossierPrinting *dossierPrinting() const { return m_dossierPrinting; }
 
 public slots:
     void FormCreate();
@@ -67,6 +72,7 @@ private:
     QTimer *m_timer;
     QMenu *m_employerListMenu = nullptr;
     QMenu *m_workerListMenu = nullptr;
+    DossierPrinting *m_dossierPrinting = nullptr;
     int m_activations = 0;
     bool m_shownOnce = false;
 };

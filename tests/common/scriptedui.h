@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app/uiservice.h"
+#include "forms/reportdocument.h"
+
+#include <functional>
 
 #include <QList>
 #include <QString>
@@ -21,15 +24,20 @@ public:
         confirmations << text;
         return answers.isEmpty() ? false : answers.takeFirst();
     }
-    int execDialog(QDialog *) override
+    int execDialog(QDialog *dialog) override
     {
         ++dialogs;
-        return dialogResult;
+        return onDialog ? onDialog(dialog) : dialogResult;
     }
-    void preview(QWidget *, ReportDocument &) override { ++previews; }
-    bool print(QWidget *, ReportDocument &) override
+    void preview(QWidget *, ReportDocument &document) override
+    {
+        ++previews;
+        produced << document.title();
+    }
+    bool print(QWidget *, ReportDocument &document) override
     {
         ++prints;
+        produced << document.title();
         return printResult;
     }
     QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
@@ -43,6 +51,8 @@ public:
     QStringList confirmations;
     QList<bool> answers;
     QStringList urls;
+    QStringList produced; // titles of the documents previewed or printed
+    std::function<int(QDialog *)> onDialog;
     int dialogs = 0;
     int dialogResult = 0;
     int previews = 0;

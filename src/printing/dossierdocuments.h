@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The documents of a worker's dossier in the order they are produced: the dialog's box, its
+// caption, and the forms it produces.
+namespace DossierDocuments {
+
+struct Document
+{
+    QString box;
+    QString caption;
+    QStringList forms;
+};
+
+const QList<Document> &all();
+// The forms of the given boxes, in production order.
+QStringList formsOf(const QStringList &boxes);
+
+} // namespace DossierDocuments

@@ -1,0 +1,68 @@
+#include "printing/dossierexport.h"
+
+#include "app/activation.h"
+#include "app/datamodule.h"
+#include "data/table.h"
+#include "printing/dossierdocuments.h"
+
+#include <QDir>
+#include <QTextStream>
+
+DossierExport::DossierExport(DataModule &data, const QString &outputDirectory, QTextStream &errors)
+    : m_data(data)
+    , m_dossier(data)
+    , m_output(outputDirectory)
+    , m_errors(errors)
+{
+}
+
+void DossierExport::message(const QString &text)
+{
+    m_errors << text << Qt::endl;
+}
+
+void DossierExport::openDialog(const QStringList &enabledBoxes)
+{
+    // "Automatique (recommander)": every enabled document, in production order.
+    for (const QString &form : DossierDocuments::formsOf(enabledBoxes)) {
+        const ReportDocument document = m_dossier.document(form);
+        if (document.pageCount() == 0) {
+            m_errors << QStringLiteral("Formulaire « %1 » pas encore disponible : il n'a pas été produit.").arg(form)
+                     << Qt::endl;
+            continue;
+        }
+        QString error;
+        const QString path = QDir(m_output).filePath(form + QStringLiteral(".pdf"));
+        if (!document.writePdf(path, &error)) {
+            m_errors << QStringLiteral("Le fichier « %1 » n'a pas pu être écrit : %2").arg(path, error) << Qt::endl;
+            m_writeFailed = true;
+        }
+    }
+}
+
+int DossierExport::run(const QString &baseDirectory, int workerNumber)
+{
+    const Activation::Result opened = Activation::run(m_data, baseDirectory);
+    if (!opened.ok) {
+        message(opened.error);
+        return 1;
+    }
+    if (!QDir().mkpath(m_output)) {
+        message(QStringLiteral("Le dossier de sortie « %1 » ne peut pas être créé.").arg(m_output));
+        return 1;
+    }
+    if (!m_data.expatries()->locate(workerNumber)) {
+        message(QStringLiteral("Aucun expatrie ne porte le numéro %1.").arg(workerNumber));
+        return 2;
+    }
+    switch (m_dossier.PrintWorkerDossier(85, *this)) {
+    case WorkerDossier::Outcome::Dialog:
+        return m_writeFailed ? 1 : 0;
+    case WorkerDossier::Outcome::Refused:
+    case WorkerDossier::Outcome::NoWorker:
+        return 2;
+    case WorkerDossier::Outcome::Failed:
+        return 1;
+    }
+    return 1;
+}

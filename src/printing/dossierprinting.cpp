@@ -1,0 +1,49 @@
+#include "printing/dossierprinting.h"
+
+#include "app/uiservice.h"
+#include "printing/dossierdialog.h"
+
+#include <QWidget>
+
+DossierPrinting::DossierPrinting(DataModule *data, DossierDialog *dialog, QWidget *parent)
+    : QObject(parent)
+    , m_dossier(*data)
+    , m_dialog(dialog)
+    , m_parent(parent)
+{
+    m_dialog->setProducer([this](const QString &form, bool print) { return produce(form, print); });
+}
+
+void DossierPrinting::message(const QString &text)
+{
+    UiService::instance().message(m_parent, text);
+}
+
+void DossierPrinting::openDialog(const QStringList &enabledBoxes)
+{
+    m_dialog->setEnabledBoxes(enabledBoxes);
+    UiService::instance().execDialog(m_dialog);
+}
+
+void DossierPrinting::BitBtn20Click()
+{
+    m_dossier.PrintWorkerDossier(85, *this);
+}
+
+void DossierPrinting::delivr1Click()
+{
+    m_dossier.PrintWorkerDossier(75, *this);
+}
+
+bool DossierPrinting::produce(const QString &form, bool print)
+{
+    ReportDocument document = m_dossier.document(form);
+    // A form whose layout is not there produces nothing.
+    if (document.pageCount() == 0)
+        return true;
+    document.setTitle(form);
+    if (print)
+        return UiService::instance().print(m_dialog, document);
+    UiService::instance().preview(m_dialog, document);
+    return true;
+}

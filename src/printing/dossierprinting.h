@@ -1,0 +1,36 @@
+#pragma once
+
+#include "printing/dossierhost.h"
+#include "printing/workerdossier.h"
+
+#include <QObject>
+
+class DataModule;
+class DossierDialog;
+class QWidget;
+
+// The worker dossier print as the worker page starts it (IMPRIMER, or "Â delivré" in the list's
+// pop-up menu): the preparation talking to the user through message boxes and the dossier dialog,
+// whose documents it previews or prints.
+class DossierPrinting : public QObject, public DossierHost
+{
+    Q_OBJECT
+
+public:
+    DossierPrinting(DataModule *data, DossierDialog *dialog, QWidget *parent);
+
+    WorkerDossier &dossier() { return m_dossier; }
+    void message(const QString &text) override;
+    void openDialog(const QStringList &enabledBoxes) override;
+
+public slots:
+    void BitBtn20Click();
+    void delivr1Click();
+
+private:
+    bool produce(const QString &form, bool print);
+
+    WorkerDossier m_dossier;
+    DossierDialog *m_dialog;
+    QWidget *m_parent;
+};

@@ -1,0 +1,28 @@
+#include "printing/pdfsaving.h"
+
+#include "app/uiservice.h"
+#include "forms/reportdocument.h"
+
+#include <QDir>
+
+namespace PdfSaving {
+
+bool saveWithDialog(QWidget *parent, const ReportDocument &document)
+{
+    UiService &ui = UiService::instance();
+    const QString suggested = QDir::home().filePath((document.title().isEmpty() ? QStringLiteral("document")
+                                                                                 : document.title())
+                                                    + QStringLiteral(".pdf"));
+    const QString path = ui.saveFileName(parent, QStringLiteral("Enregistrer en PDF"), suggested,
+                                         QStringLiteral("Documents PDF (*.pdf)"));
+    if (path.isEmpty())
+        return false;
+    QString error;
+    if (!document.writePdf(path, &error)) {
+        ui.error(parent, QStringLiteral("Le fichier « %1 » n'a pas pu être écrit : %2").arg(path, error));
+        return false;
+    }
+    return true;
+}
+
+} // namespace PdfSaving

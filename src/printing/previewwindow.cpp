@@ -1,0 +1,111 @@
+#include "printing/previewwindow.h"
+
+#include "app/uiservice.h"
+#include "forms/reportdocument.h"
+#include "printing/pdfsaving.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+PreviewWindow::PreviewWindow(const ReportDocument &document, QWidget *parent)
+    : QDialog(parent)
+    , m_document(document)
+{
+    setObjectName(QStringLiteral("Preview"));
+    setWindowTitle(QStringLiteral("Aperçu avant impression") +
+                   (document.title().isEmpty() ? QString() : QStringLiteral(" - ") + document.title()));
+    setModal(true);
+    resize(900, 760);
+
+    auto *layout = new QVBoxLayout(this);
+    auto *tools = new QHBoxLayout;
+    const auto button = [this, tools](const QString &text, auto slot) {
+        auto *b = new QPushButton(text, this);
+        b->setAccessibleName(text);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, slot);
+        tools->addWidget(b);
+        return b;
+    };
+    button(QStringLiteral("Première"), [this] { showPage(0); });
+    button(QStringLiteral("Précédente"), [this] { showPage(m_current - 1); });
+    m_position = new QLabel(this);
+    m_position->setObjectName(QStringLiteral("PagePosition"));
+    tools->addWidget(m_position);
+    button(QStringLiteral("Suivante"), [this] { showPage(m_current + 1); });
+    button(QStringLiteral("Dernière"), [this] { showPage(m_document.pageCount() - 1); });
+    button(QStringLiteral("Zoom +"), &PreviewWindow::zoomIn);
+    button(QStringLiteral("Zoom -"), &PreviewWindow::zoomOut);
+    tools->addStretch();
+    button(QStringLiteral("Imprimer"), &PreviewWindow::printDocument);
+    button(QStringLiteral("Enregistrer en PDF…"), &PreviewWindow::savePdf);
+    button(QStringLiteral("Fermer"), &QDialog::accept);
+    layout->addLayout(tools);
+
+    m_scroll = new QScrollArea(this);
+    m_scroll->setBackgroundRole(QPalette::Dark);
+    m_scroll->setAlignment(Qt::AlignHCenter);
+    auto *pages = new QWidget;
+    m_pagesLayout = new QVBoxLayout(pages);
+    m_pagesLayout->setSpacing(12);
+    m_pagesLayout->setAlignment(Qt::AlignHCenter);
+    for (int i = 0; i < document.pageCount(); ++i) {
+        auto *page = new QLabel(pages);
+        page->setObjectName(QStringLiteral("Page%1").arg(i + 1));
+        m_pagesLayout->addWidget(page);
+        m_pages << page;
+    }
+    m_scroll->setWidget(pages);
+    m_scroll->setWidgetResizable(true);
+    layout->addWidget(m_scroll);
+    renderPages();
+    showPage(0);
+}
+
+void PreviewWindow::renderPages()
+{
+    const double dpi = 96.0 * m_zoom * devicePixelRatioF();
+    for (int i = 0; i < m_pages.size(); ++i) {
+        QPixmap pixmap = QPixmap::fromImage(m_document.pageImage(i, dpi));
+        pixmap.setDevicePixelRatio(devicePixelRatioF());
+        m_pages.at(i)->setPixmap(pixmap);
+    }
+}
+
+void PreviewWindow::showPage(int index)
+{
+    const int count = m_document.pageCount();
+    if (count == 0) {
+        m_position->setText(QStringLiteral("Aucune page"));
+        return;
+    }
+    m_current = qBound(0, index, count - 1);
+    m_position->setText(QStringLiteral("Page %1 / %2").arg(m_current + 1).arg(count));
+    m_scroll->ensureWidgetVisible(m_pages.at(m_current), 0, 0);
+}
+
+void PreviewWindow::zoomIn()
+{
+    m_zoom = qMin(m_zoom * 1.25, 4.0);
+    renderPages();
+}
+
+void PreviewWindow::zoomOut()
+{
+    m_zoom = qMax(m_zoom / 1.25, 0.25);
+    renderPages();
+}
+
+void PreviewWindow::printDocument()
+{
+    UiService::instance().print(this, const_cast<ReportDocument &>(m_document));
+}
+
+void PreviewWindow::savePdf()
+{
+    PdfSaving::saveWithDialog(this, m_document);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QScrollArea;
+class QVBoxLayout;
+class ReportDocument;
+
+// The print preview: every page of a document one below the other, with paging, zoom, print,
+// "Enregistrer en PDF…" and close.
+class PreviewWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    PreviewWindow(const ReportDocument &document, QWidget *parent = nullptr);
+
+    int currentPage() const { return m_current; }
+    double zoom() const { return m_zoom; }
+
+public slots:
+    void showPage(int index);
+    void zoomIn();
+    void zoomOut();
+    void printDocument();
+    void savePdf();
+
+private:
+    void renderPages();
+
+    const ReportDocument &m_document;
+    QScrollArea *m_scroll;
+    QVBoxLayout *m_pagesLayout;
+    QList<QLabel *> m_pages;
+    QLabel *m_position;
+    int m_current = 0;
+    double m_zoom = 1.0;
+};

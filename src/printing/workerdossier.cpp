@@ -1,0 +1,119 @@
+#include "printing/workerdossier.h"
+
+#include "app/datamodule.h"
+#include "data/query.h"
+#include "data/table.h"
+#include "forms/formcatalogue.h"
+#include "printing/dossierchecks.h"
+#include "printing/dossierhost.h"
+#include "printing/querydatasource.h"
+
+DossierHost::~DossierHost() = default;
+
+WorkerDossier::WorkerDossier(DataModule &data)
+    : m_data(data)
+{
+}
+
+bool WorkerDossier::countWorkers(QString *error)
+{
+    // Over the whole worker table, every employer's workers.
+    static const char *const counts[][2] = {
+        {"where type_demande<>'APT'", "QRLabel7"},
+        {"where expatries.qualification='CADRE' and type_demande<>'APT'", "QRLabel2"},
+        {"where qualification='AGENT DE MAITRISE' and type_demande<>'APT'", "QRLabel4"},
+        {"where qualification='AGENT D EXECUTION' and type_demande<>'APT'", "QRLabel6"}};
+    Query *q = m_data.imprim();
+    for (const auto &count : counts) {
+        q->clear();
+        q->addLine(QStringLiteral("select *"));
+        q->addLine(QStringLiteral("from expatries"));
+        q->addLine(QString::fromLatin1(count[0]));
+        if (!q->open()) {
+            *error = q->lastError();
+            return false;
+        }
+        m_labels.insert(QString::fromLatin1(count[1]), QString::number(q->count()));
+    }
+    return true;
+}
+
+void WorkerDossier::liftFilters()
+{
+    m_data.expatries()->setFiltered(false);
+    m_data.employeur()->setFiltered(false);
+    m_data.contact()->setFiltered(false);
+}
+
+WorkerDossier::Outcome WorkerDossier::PrintWorkerDossier(int blanks, DossierHost &host)
+{
+    Table *workers = m_data.expatries();
+    const QString number = workers->text(QStringLiteral("Num_Ordre"));
+    const QString employer = workers->text(QStringLiteral("Nom_orga"));
+    const QString surname = workers->text(QStringLiteral("Nom"));
+    const QString firstName = workers->text(QStringLiteral("Prenom"));
+    const QString shownNationality = workers->text(QStringLiteral("Nation"));
+    // Without a worker, or a worker tied to no employer, there is nothing to print.
+    if (number.isEmpty()) {
+        host.message(QStringLiteral("Aucun expatrie enregistrer sur la base de données !"));
+        return Outcome::NoWorker;
+    }
+    if (employer.isEmpty()) {
+        host.message(QStringLiteral("L'expatrie n° %1 (%2 %3) n'est rattaché à aucun organisme employeur : "
+                                    "modifiez-le et enregistrez-le avec son projet avant d'imprimer son dossier.")
+                         .arg(number, surname, firstName));
+        return Outcome::NoWorker;
+    }
+
+    for (Table *t : {m_data.employeur(), m_data.contact()}) {
+        t->setFiltered(false);
+        t->setFilter(QStringLiteral("Nom_orga"), employer);
+        t->setFiltered(true);
+    }
+    const auto failed = [&](const QString &error) {
+        liftFilters();
+        host.message(QStringLiteral("Le dossier ne peut pas être préparé : %1").arg(error));
+        return Outcome::Failed;
+    };
+    QString error;
+    if (!countWorkers(&error))
+        return failed(error);
+
+    // The worker's row joined to its employer and contact rows; the values are bound, never spliced.
+    Query *print = m_data.imprim();
+    print->clear();
+    print->addLine(QStringLiteral("select *"));
+    print->addLine(QStringLiteral("from employeur, contact, expatries"));
+    print->addLine(QStringLiteral("where expatries.Num_ordre=:number and contact.Nom_orga=:employer and "
+                                  "Employeur.Nom_orga=:employer"));
+    print->bindValue(QStringLiteral(":number"), number);
+    print->bindValue(QStringLiteral(":employer"), employer);
+    if (!print->open())
+        return failed(print->lastError());
+    if (print->count() >= 1)
+        host.message(DossierChecks::announcement(surname, firstName));
+
+    workers->setFilter(QStringLiteral("Num_ordre"), number);
+    workers->setFiltered(true);
+
+    DossierChecks::Worker worker{print->text(QStringLiteral("type_demande")), print->text(QStringLiteral("Nation")),
+                                 print->value(QStringLiteral("duree")), surname, firstName, shownNationality};
+    bool dialog = false;
+    for (const DossierChecks::Step &step : DossierChecks::run(worker, blanks)) {
+        if (step.dialog) {
+            dialog = true;
+            host.openDialog(DossierChecks::boxesOf(step.selection));
+        } else {
+            host.message(step.text);
+        }
+    }
+    liftFilters();
+    return dialog ? Outcome::Dialog : Outcome::Refused;
+}
+
+ReportDocument WorkerDossier::document(const QString &form) const
+{
+    QueryDataSource source(m_data.imprim());
+    source.first();
+    return FormCatalogue::document(form, &source, form == QLatin1String("anx_01") ? m_labels : QHash<QString, QString>());
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "forms/reportdocument.h"
+
+#include <QHash>
+#include <QString>
+
+class DataModule;
+class DossierHost;
+
+// Prepares the print of the current worker's dossier: narrows the employer and contact tables to
+// the worker's employer, counts the foreign workers for Annexe 01, loads the print query with the
+// worker's row, announces the print, checks the request type and opens the dossier dialog with the
+// documents of that type, then lifts the filters. Never writes to a table.
+class WorkerDossier
+{
+public:
+    enum class Outcome {
+        Dialog,     // the dialog opened at least once
+        Refused,    // only messages: a check refused, or the type has no dossier
+        NoWorker,   // no worker, or a worker without employer: nothing to print
+        Failed      // a query could not be run
+    };
+
+    explicit WorkerDossier(DataModule &data);
+
+    // `blanks` opens the error messages: 85 from the IMPRIMER button, 75 from the list's pop-up item.
+    Outcome PrintWorkerDossier(int blanks, DossierHost &host);
+
+    // The captions of Annexe 01's print-time labels, set by the last run.
+    QHash<QString, QString> labels() const { return m_labels; }
+    // A form of the dossier laid out from the print query as the last run left it.
+    ReportDocument document(const QString &form) const;
+
+private:
+    bool countWorkers(QString *error);
+    void liftFilters();
+
+    DataModule &m_data;
+    QHash<QString, QString> m_labels;
+};

@@ -1,0 +1,341 @@
+#include "datafixture.h"
+#include "scriptedui.h"
+
+#include "data/query.h"
+#include "data/table.h"
+#include "printing/dossierchecks.h"
+#include "printing/dossierdialog.h"
+#include "printing/dossierdocuments.h"
+#include "printing/dossierexport.h"
+#include "printing/dossierprinting.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+
+using DossierChecks::Selection;
+
+// A worker's dossier: the request-type checks and their messages, the dossier dialog, the
+// preparation over the tables, and the export without a window.
+class TestDossier : public QObject
+{
+    Q_OBJECT
+
+private:
+    // What the checks give, written short: "dialog:APT", or the message's closing line.
+    static QStringList outline(const QList<DossierChecks::Step> &steps)
+    {
+        static const QHash<Selection, QString> names{{Selection::Apt, "APT"},
+                                                     {Selection::Annexe10, "ANNEXE10"},
+                                                     {Selection::Change, "CHANGE"},
+                                                     {Selection::Permit, "PERMIT"}};
+        QStringList out;
+        for (const auto &s : steps)
+            out << (s.dialog ? QStringLiteral("dialog:") + names.value(s.selection) : s.text.split(QStringLiteral("\r\n")).last());
+        return out;
+    }
+
+    static void addWorker(DataFixture &fx, int number, const QString &employer, const QString &type,
+                          const QString &nation, const QVariant &duration = {}, const QString &qualification = {})
+    {
+        QVERIFY(DataFixture::add(fx.data().expatries(), {{QStringLiteral("Num_Ordre"), number},
+                                                         {QStringLiteral("Nom_orga"), employer},
+                                                         {QStringLiteral("Nom"), QStringLiteral("NOM%1").arg(number)},
+                                                         {QStringLiteral("Prenom"), QStringLiteral("PRENOM")},
+                                                         {QStringLiteral("Type_demande"), type},
+                                                         {QStringLiteral("Nation"), nation},
+                                                         {QStringLiteral("Duree"), duration},
+                                                         {QStringLiteral("Qualification"), qualification}}));
+    }
+
+    static void addEmployer(DataFixture &fx, const QString &name)
+    {
+        QVERIFY(DataFixture::add(fx.data().employeur(), {{QStringLiteral("Nom_orga"), name},
+                                                         {QStringLiteral("Adrs_orga"), QStringLiteral("ALGER")}}));
+        QVERIFY(DataFixture::add(fx.data().contact(), {{QStringLiteral("nom_orga"), name},
+                                                       {QStringLiteral("Projet"), QStringLiteral("PROJET ") + name}}));
+    }
+
+private slots:
+    void checks_data();
+    void checks();
+    void messagesOpenWithTheirBlanks();
+    void dialogChoices();
+    void dialogRunsInOrderAndStopsOnFailure();
+    void preparationOverTheTables_data();
+    void preparationOverTheTables();
+    void headCountsOverEveryEmployer();
+    void nothingToPrint_data();
+    void nothingToPrint();
+    void exportWithoutWindow_data();
+    void exportWithoutWindow();
+};
+
+void TestDossier::checks_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("nation");
+    QTest::addColumn<QVariant>("duration");
+    QTest::addColumn<QStringList>("steps");
+    const QString toPermis = "Non soumis au Visa du Travail! vous devez modifier le TYPE DE DEMANDE vers PERMIS, Merci";
+    const QString toPermisTravail =
+        "Non soumis au Visa du Travail! vous devez modifier le TYPE DE DEMANDE vers PERMIS DE TRAVAIL, Merci";
+    const QString toAnnexe10 = "Non soumis au Permis du Travail! vous devez modifier le TYPE DE DEMANDE vers ANNEXE 10, Merci";
+    const QString tooLong = "Impossible d'établir une demande d'obtention d'une Autorisation Temporaire de Travail";
+    QTest::newRow("APT, visa") << "APT" << "FRANCAISE" << QVariant() << QStringList{"dialog:APT"};
+    QTest::newRow("APT, no visa") << "APT" << "MAROCAINE" << QVariant() << QStringList{toPermis};
+    QTest::newRow("APT, blank nationality") << "APT" << "" << QVariant() << QStringList{"dialog:APT"};
+    QTest::newRow("ANNEXE 10, exempt") << "ANNEXE 10" << "TUNISIENNE" << QVariant() << QStringList{"dialog:ANNEXE10"};
+    QTest::newRow("RENOUVELLEMENT ANNEXE 10, not exempt")
+        << "RENOUVELLEMENT ANNEXE 10" << "ITALIENNE" << QVariant() << QStringList{toPermisTravail};
+    for (const char *change : {"CHANGEMENT WILAYA (SORTIES)", "CHANGEMENT WILAYA (ENTREES)", "CHANGEMENT POSTE DE TRAVAIL"})
+        QTest::newRow(change) << change << "CHINOISE" << QVariant() << QStringList{"dialog:CHANGE"};
+    QTest::newRow("PERMIS, not exempt") << "PERMIS DE TRAVAIL" << "CHINOISE" << QVariant() << QStringList{"dialog:PERMIT"};
+    QTest::newRow("PERMIS, exempt: twice") << "PERMIS DE TRAVAIL" << "TUNISIENNE" << QVariant()
+                                           << QStringList{toAnnexe10, toAnnexe10};
+    QTest::newRow("RENOUVELLEMENT P T, not exempt")
+        << "RENOUVELLEMENT P T" << "RUSSE" << QVariant() << QStringList{"dialog:PERMIT"};
+    QTest::newRow("RENOUVELLEMENT P T, exempt") << "RENOUVELLEMENT P T" << "FRANCAISE" << QVariant()
+                                                << QStringList{toAnnexe10};
+    QTest::newRow("ATT, 3 months") << "AUTORISATION TEMPORAIRE DE TRAVAIL" << "RUSSE" << QVariant(3)
+                                   << QStringList{"dialog:PERMIT"};
+    QTest::newRow("ATT, 4 months") << "AUTORISATION TEMPORAIRE DE TRAVAIL" << "RUSSE" << QVariant(4)
+                                   << QStringList{tooLong, "dialog:PERMIT"};
+    QTest::newRow("renewed ATT, blank duration") << "RENOUVELLEMENT A T T" << "RUSSE" << QVariant()
+                                                 << QStringList{"dialog:PERMIT"};
+    QTest::newRow("CHANGEMENT EMPLOYEUR") << "CHANGEMENT EMPLOYEUR" << "RUSSE" << QVariant() << QStringList{};
+    QTest::newRow("blank type") << "" << "RUSSE" << QVariant() << QStringList{};
+    QTest::newRow("lower-case type") << "apt" << "FRANCAISE" << QVariant() << QStringList{};
+}
+
+void TestDossier::checks()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, nation);
+    QFETCH(QVariant, duration);
+    QFETCH(QStringList, steps);
+    QCOMPARE(outline(DossierChecks::run({type, nation, duration, "NOM", "PRENOM", nation}, 85)), steps);
+}
+
+void TestDossier::messagesOpenWithTheirBlanks()
+{
+    const DossierChecks::Worker w{"APT", "MAROCAINE", {}, "ALAMI", "KARIM", "MAROCAINE"};
+    const QString button = DossierChecks::run(w, 85).first().text;
+    const QString popup = DossierChecks::run(w, 75).first().text;
+    QCOMPARE(button, QString(85, QLatin1Char(' ')) + "Erreur de saisie ! \r\nCet expatrie  M,Mlle,Mme : \r\nNom : ALAMI\r\n"
+                                                      "Prénom : KARIM\r\nNationalité : MAROCAINE\r\nNon soumis au Visa du "
+                                                      "Travail! vous devez modifier le TYPE DE DEMANDE vers PERMIS, Merci");
+    QCOMPARE(popup, button.mid(10));
+    const QString duration = DossierChecks::run({"RENOUVELLEMENT A T T", "RUSSE", 6, "IVANOV", "OLEG", "RUSSE"}, 75).first().text;
+    QCOMPARE(duration.split("\r\n"),
+             (QStringList{QString(75, QLatin1Char(' ')) + "Erreur de saisie ! ", "La durée de contrat de M,Mlle,Mme : ",
+                          "Nom : IVANOV", "Prénom : OLEG", "Nationalité : RUSSE", "est supérieure a trois (03) mois !,",
+                          "Impossible d'établir une demande d'obtention d'une Autorisation Temporaire de Travail"}));
+    QCOMPARE(DossierChecks::announcement("ALAMI", "KARIM"),
+             QString(13, QLatin1Char(' ')) + "Vous allez accedez a l'impression du dossier à fournir \r\nauprès des services "
+                                             "de la Direction de Wilaya de l'Emploi de M,Mlle,Mme : \r\nALAMI\r\nKARIM");
+}
+
+void TestDossier::dialogChoices()
+{
+    DossierDialog dialog;
+    dialog.setEnabledBoxes(DossierChecks::boxesOf(Selection::Apt));
+    dialog.show();
+    QVERIFY(!dialog.runButton()->isEnabled());
+    dialog.automatic()->click();
+    QVERIFY(!dialog.runButton()->isEnabled()); // no output chosen yet
+    dialog.preview()->click();
+    QVERIFY(dialog.runButton()->isEnabled());
+    QCOMPARE(dialog.tickedBoxes(), (QStringList{"CheckBox4", "CheckBox6", "CheckBox1", "CheckBox2", "CheckBox5", "CheckBox7"}));
+    QCOMPARE(DossierDocuments::formsOf(dialog.tickedBoxes()),
+             (QStringList{"demande_apt", "demande_visa", "anx_01", "anx_01_02", "anx_02_Individuelle", "recrutement",
+                          "rapatriement1"}));
+    // Automatic: a box cleared by hand comes back when the output changes.
+    dialog.box("CheckBox2")->setChecked(false);
+    dialog.printer()->click();
+    QVERIFY(dialog.box("CheckBox2")->isChecked());
+    // Manual: every tick cleared, again on each output change.
+    dialog.manual()->click();
+    QCOMPARE(dialog.tickedBoxes(), QStringList());
+    dialog.box("CheckBox1")->setChecked(true);
+    dialog.preview()->click();
+    QCOMPARE(dialog.tickedBoxes(), QStringList());
+    QVERIFY(!dialog.box("CheckBox11")->isEnabled());
+    // "Fermer" clears and disables; the next opening starts without a choice.
+    dialog.closeButton()->click();
+    QVERIFY(!dialog.isVisible());
+    for (const auto &d : DossierDocuments::all())
+        QVERIFY(!dialog.box(d.box)->isEnabled() && !dialog.box(d.box)->isChecked());
+    dialog.setEnabledBoxes(DossierChecks::boxesOf(Selection::Permit));
+    dialog.show();
+    QVERIFY(!dialog.automatic()->isChecked() && !dialog.manual()->isChecked());
+    QVERIFY(!dialog.preview()->isChecked() && !dialog.printer()->isChecked());
+    QVERIFY(!dialog.runButton()->isEnabled());
+    // Escape does not leave the dialog.
+    dialog.reject();
+    QVERIFY(dialog.isVisible());
+}
+
+void TestDossier::dialogRunsInOrderAndStopsOnFailure()
+{
+    DossierDialog dialog;
+    QStringList produced;
+    QString failOn;
+    dialog.setProducer([&](const QString &form, bool print) {
+        produced << (print ? QStringLiteral("print:") : QStringLiteral("view:")) + form;
+        return form != failOn;
+    });
+    dialog.setEnabledBoxes(DossierChecks::boxesOf(Selection::Annexe10));
+    dialog.show();
+    dialog.automatic()->click();
+    dialog.preview()->click();
+    dialog.RunDossier();
+    QCOMPARE(produced, (QStringList{"view:DEMANDE_permis", "view:anx_01", "view:anx_01_02", "view:anx_04",
+                                    "view:contrat1", "view:contrat2", "view:rapatriement1"}));
+    QCOMPARE(dialog.tickedBoxes(), QStringList());
+    produced.clear();
+    dialog.RunDossier();
+    QCOMPARE(produced, QStringList());
+    // A failed print stops the run; that document and the ones after keep their ticks.
+    dialog.printer()->click();
+    failOn = QStringLiteral("anx_04");
+    dialog.RunDossier();
+    QCOMPARE(produced.last(), QStringLiteral("print:anx_04"));
+    QCOMPARE(dialog.tickedBoxes(), (QStringList{"CheckBox10", "CheckBox9", "CheckBox7"}));
+}
+
+void TestDossier::preparationOverTheTables_data()
+{
+    QTest::addColumn<QString>("employer");
+    QTest::newRow("plain name") << "SARL ALPHA";
+    QTest::newRow("name with an apostrophe") << "L'ENTREPRISE' OR '1'='1";
+}
+
+void TestDossier::preparationOverTheTables()
+{
+    QFETCH(QString, employer);
+    DataFixture fx;
+    ScriptedUi ui;
+    addEmployer(fx, employer);
+    addEmployer(fx, QStringLiteral("AUTRE"));
+    addWorker(fx, 1, employer, QStringLiteral("APT"), QStringLiteral("FRANCAISE"));
+    addWorker(fx, 2, QStringLiteral("AUTRE"), QStringLiteral("APT"), QStringLiteral("FRANCAISE"));
+    QVERIFY(fx.data().expatries()->first());
+    DossierDialog dialog;
+    DossierPrinting printing(&fx.data(), &dialog, nullptr);
+    QStringList enabledAtOpening;
+    int workersInView = -1;
+    ui.onDialog = [&](QDialog *) {
+        for (const auto &d : DossierDocuments::all()) {
+            if (dialog.box(d.box)->isEnabled())
+                enabledAtOpening << d.box;
+        }
+        workersInView = fx.data().expatries()->rowCount();
+        return 0;
+    };
+    printing.BitBtn20Click();
+    QCOMPARE(ui.messages, QStringList{DossierChecks::announcement("NOM1", "PRENOM")});
+    QCOMPARE(ui.dialogs, 1);
+    QCOMPARE(enabledAtOpening, (QStringList{"CheckBox4", "CheckBox6", "CheckBox1", "CheckBox2", "CheckBox5", "CheckBox7"}));
+    QCOMPARE(workersInView, 1);
+    // The print query holds the worker's row with its employer's data.
+    QCOMPARE(printing.dossier().document(QStringLiteral("anx_01")).pageCount(), 1);
+    QCOMPARE(fx.data().imprim()->text(QStringLiteral("Nom_orga")), employer);
+    QCOMPARE(fx.data().imprim()->text(QStringLiteral("Projet_1")), QStringLiteral("PROJET ") + employer);
+    QCOMPARE(fx.data().imprim()->text(QStringLiteral("Num_Ordre_1")), QStringLiteral("1"));
+    // Afterwards every table shows all its rows.
+    for (Table *t : {fx.data().expatries(), fx.data().employeur(), fx.data().contact()})
+        QVERIFY(!t->isFiltered());
+    QCOMPARE(fx.data().expatries()->rowCount(), 2);
+}
+
+void TestDossier::headCountsOverEveryEmployer()
+{
+    DataFixture fx;
+    ScriptedUi ui;
+    addEmployer(fx, QStringLiteral("A"));
+    addEmployer(fx, QStringLiteral("B"));
+    addWorker(fx, 1, QStringLiteral("A"), QStringLiteral("PERMIS DE TRAVAIL"), QStringLiteral("RUSSE"), {}, QStringLiteral("CADRE"));
+    addWorker(fx, 2, QStringLiteral("B"), QStringLiteral("PERMIS DE TRAVAIL"), QStringLiteral("RUSSE"), {}, QStringLiteral("CADRE"));
+    addWorker(fx, 3, QStringLiteral("B"), QStringLiteral("RENOUVELLEMENT P T"), QStringLiteral("RUSSE"), {},
+              QStringLiteral("AGENT D EXECUTION"));
+    addWorker(fx, 4, QStringLiteral("B"), QStringLiteral("APT"), QStringLiteral("RUSSE"), {}, QStringLiteral("CADRE"));
+    addWorker(fx, 5, QStringLiteral("A"), QStringLiteral("ANNEXE 10"), QStringLiteral("FRANCAISE"), {}, QStringLiteral("AUTRE"));
+    QVERIFY(fx.data().expatries()->first());
+    DossierDialog dialog;
+    DossierPrinting printing(&fx.data(), &dialog, nullptr);
+    printing.delivr1Click();
+    const auto labels = printing.dossier().labels();
+    QCOMPARE(labels.value("QRLabel7"), QStringLiteral("4"));
+    QCOMPARE(labels.value("QRLabel2"), QStringLiteral("2"));
+    QCOMPARE(labels.value("QRLabel4"), QStringLiteral("0"));
+    QCOMPARE(labels.value("QRLabel6"), QStringLiteral("1"));
+}
+
+void TestDossier::nothingToPrint_data()
+{
+    QTest::addColumn<bool>("withWorker");
+    QTest::addColumn<QString>("messagePart");
+    QTest::newRow("empty worker table") << false << "Aucun expatrie";
+    QTest::newRow("worker without employer") << true << "aucun organisme employeur";
+}
+
+void TestDossier::nothingToPrint()
+{
+    QFETCH(bool, withWorker);
+    QFETCH(QString, messagePart);
+    DataFixture fx;
+    ScriptedUi ui;
+    if (withWorker)
+        addWorker(fx, 1, QString(), QStringLiteral("APT"), QStringLiteral("FRANCAISE"));
+    DossierDialog dialog;
+    DossierPrinting printing(&fx.data(), &dialog, nullptr);
+    printing.BitBtn20Click();
+    QCOMPARE(ui.messages.size(), 1);
+    QVERIFY2(ui.messages.first().contains(messagePart), qPrintable(ui.messages.first()));
+    QCOMPARE(ui.dialogs, 0);
+}
+
+void TestDossier::exportWithoutWindow_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("nation");
+    QTest::addColumn<int>("number");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("annexe01");
+    QTest::newRow("APT dossier") << "APT" << "FRANCAISE" << 1 << 0 << true;
+    QTest::newRow("refused APT") << "APT" << "MAROCAINE" << 1 << 2 << false;
+    QTest::newRow("no such worker") << "APT" << "FRANCAISE" << 9 << 2 << false;
+}
+
+void TestDossier::exportWithoutWindow()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, nation);
+    QFETCH(int, number);
+    QFETCH(int, status);
+    QFETCH(bool, annexe01);
+    QTemporaryDir out;
+    QString errors;
+    {
+        DataFixture fx;
+        addEmployer(fx, QStringLiteral("SARL ALPHA"));
+        addWorker(fx, 1, QStringLiteral("SARL ALPHA"), type, nation);
+        QTextStream stream(&errors);
+        DataModule data;
+        DossierExport exporter(data, out.path(), stream);
+        QCOMPARE(exporter.run(fx.base(), number), status);
+    }
+    QCOMPARE(QFile::exists(QDir(out.path()).filePath("anx_01.pdf")), annexe01);
+    QCOMPARE(QFile::exists(QDir(out.path()).filePath("anx_01_02.pdf")), annexe01);
+    if (status == 0)
+        QVERIFY(errors.startsWith(QString(13, QLatin1Char(' ')) + "Vous allez accedez"));
+}
+
+QTEST_MAIN(TestDossier)
+#include "tst_dossier.moc"
