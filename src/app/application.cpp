@@ -6,6 +6,7 @@
 #include "app/mainwindow.h"
 #include "app/uifonts.h"
 #include "printing/dossierexport.h"
+#include "printing/sheetexport.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -73,7 +74,12 @@ int runVelmora(int argc, char **argv)
                                            QStringLiteral("N"));
     const QCommandLineOption output(QStringLiteral("output"),
                                     QStringLiteral("Dossier où l'export écrit ses fichiers PDF."), QStringLiteral("OUT"));
+    const QCommandLineOption exportFiche(QStringLiteral("export-fiche"),
+                                         QStringLiteral("Écrit la fiche d'identification de l'employeur NOM en PDF, "
+                                                        "sans fenêtre."),
+                                         QStringLiteral("NOM"));
     parser.addOption(exportDossier);
+    parser.addOption(exportFiche);
     parser.addOption(output);
     parser.process(app);
 
@@ -81,6 +87,15 @@ int runVelmora(int argc, char **argv)
                                                : QApplication::applicationDirPath();
     installUiFonts();
 
+    if (parser.isSet(exportFiche)) {
+        QTextStream errors(stderr);
+        if (!parser.isSet(output)) {
+            errors << "velmora: --export-fiche NOM demande --output DOSSIER" << Qt::endl;
+            return 1;
+        }
+        DataModule data;
+        return SheetExport::run(data, base, parser.value(exportFiche), QDir(parser.value(output)).absolutePath(), errors);
+    }
     if (parser.isSet(exportDossier)) {
         QTextStream errors(stderr);
         bool ok = false;

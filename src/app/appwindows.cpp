@@ -1,5 +1,6 @@
 #include "app/appwindows.h"
 
+#include "about/aboutbox.h"
 #include "app/formholder.h"
 #include "printing/dossierdialog.h"
 
@@ -14,7 +15,7 @@ AppWindows::AppWindows(QWidget *mainWindow)
     addForm("anx_02_Individuelle", "Annexe 02 (Individuelle)");
     addForm("anx_04", "anx_04");
     addForm("Anx_07", "Anx_07");
-    addDialog("apropos", "Â propos");
+    m_windows << new AboutBox(m_main);
     m_windows << new DossierDialog(m_main);
     addForm("anx_01_02", "Annexe 02/02");
     addForm("Fiche", "Fiche");

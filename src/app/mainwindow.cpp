@@ -13,12 +13,16 @@
 #include "employer/employerpage.h"
 #include "printing/dossierdialog.h"
 #include "printing/dossierprinting.h"
+#include "printing/employersheet.h"
+#include "app/fieldedit.h"
+#include "employer/employerform.h"
 #include "workers/workerpage.h"
 
 #include <QDateTime>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QLayout>
 #include <QTabBar>
 #include <QTabWidget>
@@ -59,6 +63,8 @@ MainWindow::MainWindow(const QString &baseDirectory, QWidget *parent)
     buildMenus();
     buildPopupMenus();
     m_employerPage->setListMenu(m_employerListMenu);
+    connect(m_employerPage->printButton(), &QPushButton::clicked, this, &MainWindow::BitBtn5Click);
+    connect(m_employerListMenu->actions().first(), &QAction::triggered, this, &MainWindow::Fichedidentification1Click);
     m_workerPage->setListMenu(m_workerListMenu);
     connect(m_employerPage, &EmployerPage::entryOpenedForChange, m_workerPage, &WorkerPage::enableProjectList);
     connect(m_workerPage, &WorkerPage::employerPageRequested, this, &MainWindow::Organisme1Click);
@@ -155,6 +161,7 @@ void MainWindow::attachWindows(AppWindows *windows)
     connect(m_workerPage, &WorkerPage::dossierRequested, m_dossierPrinting, &DossierPrinting::BitBtn20Click);
     QAction *delivered = m_workerListMenu->findChild<QAction *>(QStringLiteral("delivr1"));
     connect(delivered, &QAction::triggered, m_dossierPrinting, &DossierPrinting::delivr1Click);
+    m_about = windows->dialog(QStringLiteral("apropos"));
 }
 
 void MainWindow::FormCreate()
@@ -217,7 +224,36 @@ void MainWindow::Bilans1Click()
 
 void MainWindow::propos1Click()
 {
-    emit aboutRequested();
+    if (m_about)
+        UiService::instance().execDialog(m_about);
+}
+
+void MainWindow::BitBtn5Click()
+{
+    printEmployerSheet();
+}
+
+void MainWindow::Fichedidentification1Click()
+{
+    printEmployerSheet();
+}
+
+void MainWindow::printEmployerSheet()
+{
+    EmployerSheet sheet(*m_data);
+    if (!sheet.prepare(m_employerPage->form()->nameEdit()->text())) {
+        UiService::instance().message(this, sheet.lastError());
+        return;
+    }
+    ReportDocument document = sheet.document();
+    if (document.pageCount() == 0) {
+        UiService::instance().error(this, QStringLiteral("Le formulaire « Fiche » n'est pas disponible."));
+        return;
+    }
+    UiService::instance().preview(this, document);
+    // This preview is the one window whose closing hands the focus back to the main window:
+    // the activation runs again (an entry in progress is dropped, the lists return to their first row).
+    FormActivate();
 }
 
 void MainWindow::Quitter1Click()

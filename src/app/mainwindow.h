@@ -8,6 +8,7 @@ class DossierPrinting;
 class DataModule;
 class EmployerPage;
 class HeaderStrip;
+class QDialog;
 class QLabel;
 class QMenu;
 class QTabWidget;
@@ -49,15 +50,18 @@ public slots:
     void Bilans1Click();
     void propos1Click();
     void Quitter1Click();
+    // The employer identification sheet (IMPRIMER of the employer page, or the list's pop-up item).
+    void BitBtn5Click();
+    void Fichedidentification1Click();
 
 signals:
     void quitRequested();
-    void aboutRequested();
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void printEmployerSheet();
     void buildMenus();
     void buildPopupMenus();
     QWidget *buildBilanPage();
@@ -73,6 +77,7 @@ private:
     QMenu *m_employerListMenu = nullptr;
     QMenu *m_workerListMenu = nullptr;
     DossierPrinting *m_dossierPrinting = nullptr;
+    QDialog *m_about = nullptr;
     int m_activations = 0;
     bool m_shownOnce = false;
 };

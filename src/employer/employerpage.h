@@ -22,6 +22,7 @@ public:
     EmployerForm *form() const { return m_form; }
     TableGrid *grid() const { return m_grid; }
     bool isEntryOpen() const { return m_entryOpen; }
+    QPushButton *printButton() const { return m_print; }
     // The pop-up menu of the list.
     void setListMenu(QMenu *menu);
     // MODIFIER, IMPRIMER and SUPRIMER follow whether the employer view holds rows.

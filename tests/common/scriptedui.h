@@ -33,6 +33,8 @@ public:
     {
         ++previews;
         produced << document.title();
+        if (onPreview)
+            onPreview(document);
     }
     bool print(QWidget *, ReportDocument &document) override
     {
@@ -53,6 +55,7 @@ public:
     QStringList urls;
     QStringList produced; // titles of the documents previewed or printed
     std::function<int(QDialog *)> onDialog;
+    std::function<void(ReportDocument &)> onPreview;
     int dialogs = 0;
     int dialogResult = 0;
     int previews = 0;

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "about/versioninfo.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+
+// The about box "Â propos": the administration's names, which open its web site, and the
+// program's version information, read again each time the box is shown.
+class AboutBox : public QDialog
+{
+    Q_OBJECT
+
+public:
+    using Source = std::function<std::optional<VersionInfo::Blocks>()>;
+
+    explicit AboutBox(QWidget *parent = nullptr, Source source = &VersionInfo::ofProgram);
+
+    // The address the clickable texts open.
+    static QString webAddress();
+    QLabel *text(const QString &name) const;
+    QList<QLabel *> links() const { return m_links; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void fillTexts();
+
+    Source m_source;
+    QList<QLabel *> m_links;
+};

@@ -1,0 +1,43 @@
+#include "printing/employersheet.h"
+
+#include "app/datamodule.h"
+#include "data/query.h"
+#include "data/table.h"
+#include "forms/formcatalogue.h"
+#include "printing/querydatasource.h"
+
+bool EmployerSheet::prepare(const QString &name)
+{
+    if (!m_data.employeur()->hasRows()) {
+        m_error = noEmployerMessage();
+        return false;
+    }
+    // The name is bound, never spliced: an apostrophe in it is just a character.
+    Query *q = m_data.imprim1();
+    q->clear();
+    q->addLine(QStringLiteral("select *"));
+    q->addLine(QStringLiteral("from employeur, contact"));
+    q->addLine(QStringLiteral("where employeur.nom_orga=:name and contact.nom_orga=:name"));
+    q->bindValue(QStringLiteral(":name"), name);
+    if (!q->open()) {
+        m_error = QStringLiteral("La fiche d'identification ne peut pas être préparée : %1").arg(q->lastError());
+        return false;
+    }
+    return true;
+}
+
+ReportDocument EmployerSheet::document() const
+{
+    QueryDataSource source(m_data.imprim1());
+    ReportDocument sheet = FormCatalogue::document(QStringLiteral("Fiche"), &source);
+    sheet.setTitle(QStringLiteral("Fiche"));
+    return sheet;
+}
+
+bool EmployerSheet::exists(const QString &name) const
+{
+    Query probe(m_data.database());
+    probe.addLine(QStringLiteral("select Nom_orga from employeur where Nom_orga=:name"));
+    probe.bindValue(QStringLiteral(":name"), name);
+    return probe.open() && !probe.atEnd();
+}
