@@ -5,12 +5,13 @@
 #include "app/datepicker.h"
 #include "app/fieldedit.h"
 #include "app/picklist.h"
+#include "app/projectlist.h"
 #include "data/fieldvalue.h"
 #include "data/table.h"
 #include "workers/contractdates.h"
 #include "workers/workerlists.h"
 
-#include <QComboBox>
+#include "app/projectlist.h"
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -66,8 +67,6 @@ WorkerForm::WorkerForm(DataModule *data, QWidget *parent)
             [this] { applyCardRule(pickList(QStringLiteral("Sejour"))->currentText()); });
     connect(pickList(QStringLiteral("Duree")), &PickList::written, this, &WorkerForm::computeEndDate);
     connect(datePicker(QStringLiteral("Date_debut_contrat")), &DatePicker::written, this, &WorkerForm::computeEndDate);
-    connect(m_data->contact(), &Table::viewReset, this, &WorkerForm::fillProjects);
-    fillProjects();
 
     showMaidenName(false);
     showCardGroup(false);
@@ -140,7 +139,7 @@ void WorkerForm::buildRows()
           pick(workers, QStringLiteral("EXPERIENCE :"), QStringLiteral("Exper"), true, WorkerLists::experiences(),
                TypingRules::None, "ComboBox12"));
 
-    m_projects = new QComboBox;
+    m_projects = new ProjectList(m_data->contact());
     m_projects->setObjectName(QStringLiteral("DBLookupComboBox1"));
     auto *projectCaption = new CaptionLabel(QStringLiteral("PROJET :"), false);
     projectCaption->captionFor(m_projects);
@@ -208,19 +207,6 @@ void WorkerForm::buildRows()
     place(grid, row++, 0,
           typed(workers, QStringLiteral("OBJET DE L'EMPLOI :"), QStringLiteral("Emploi_objet"), false, Caps), 4);
     column()->addStretch();
-}
-
-void WorkerForm::fillProjects()
-{
-    const QString chosen = m_projects->currentText();
-    Table *contacts = m_data->contact();
-    QStringList projects;
-    for (const QVariantList &row : contacts->fetchRows(0, contacts->rowCount(), {QStringLiteral("Projet")}))
-        projects << FieldValue::display(row.value(0));
-    const QSignalBlocker block(m_projects);
-    m_projects->clear();
-    m_projects->addItems(projects);
-    m_projects->setCurrentIndex(projects.indexOf(chosen));
 }
 
 void WorkerForm::setEntryEnabled(bool enabled, bool includingProjects)

@@ -3,8 +3,7 @@
 #include "app/entryform.h"
 
 class DataModule;
-class QComboBox;
-class QGroupBox;
+class ProjectList;
 
 // The entry form of the "Expatries" page: one worker's inputs bound to the current worker row,
 // the eleven pick lists, the ten date pickers, the project list, the computed contract end date and
@@ -17,7 +16,7 @@ public:
     WorkerForm(DataModule *data, QWidget *parent = nullptr);
 
     FieldEdit *numberEdit() const { return m_number; }
-    QComboBox *projectList() const { return m_projects; }
+    ProjectList *projectList() const { return m_projects; }
     bool isMaidenNameShown() const { return m_maidenShown; }
     bool isCardGroupShown() const { return m_cardShown; }
 
@@ -39,7 +38,6 @@ signals:
 
 private:
     void buildRows();
-    void fillProjects();
     void showMaidenName(bool shown);
     void showCardGroup(bool shown);
     void applyMaidenRule(const QString &sex, const QString &status);
@@ -48,7 +46,7 @@ private:
 
     DataModule *m_data;
     FieldEdit *m_number = nullptr;
-    QComboBox *m_projects = nullptr;
+    ProjectList *m_projects = nullptr;
     QList<QWidget *> m_maidenWidgets;
     QList<QWidget *> m_cardWidgets;
     bool m_maidenShown = false;

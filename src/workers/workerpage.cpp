@@ -10,7 +10,7 @@
 #include "workers/workerform.h"
 #include "workers/workerrecords.h"
 
-#include <QComboBox>
+#include "app/projectlist.h"
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>

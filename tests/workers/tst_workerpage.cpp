@@ -3,6 +3,7 @@
 #include "scriptedui.h"
 
 #include "app/captionlabel.h"
+#include "app/projectlist.h"
 #include "app/tablegrid.h"
 #include "data/table.h"
 #include "workers/contractdates.h"

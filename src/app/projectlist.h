@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QComboBox>
+
+class Table;
+
+// A drop-down of the projects (`Projet`) in the contact table's current view, bound to nothing:
+// the project chosen stays chosen while it is still offered.
+class ProjectList : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit ProjectList(Table *contacts, QWidget *parent = nullptr);
+
+    // Reads the projects of the view again.
+    void refill();
+
+private:
+    Table *m_contacts;
+};
