@@ -5,6 +5,7 @@
 #include "app/datamodule.h"
 #include "app/mainwindow.h"
 #include "app/uifonts.h"
+#include "printing/agreementexport.h"
 #include "printing/dossierexport.h"
 #include "printing/sheetexport.h"
 
@@ -78,8 +79,13 @@ int runVelmora(int argc, char **argv)
                                          QStringLiteral("Écrit la fiche d'identification de l'employeur NOM en PDF, "
                                                         "sans fenêtre."),
                                          QStringLiteral("NOM"));
+    const QCommandLineOption exportAgreement(QStringLiteral("export-ap01"),
+                                             QStringLiteral("Écrit le formulaire AP N° 01 du projet PROJET en PDF, "
+                                                            "sans fenêtre."),
+                                             QStringLiteral("PROJET"));
     parser.addOption(exportDossier);
     parser.addOption(exportFiche);
+    parser.addOption(exportAgreement);
     parser.addOption(output);
     parser.process(app);
 
@@ -87,14 +93,17 @@ int runVelmora(int argc, char **argv)
                                                : QApplication::applicationDirPath();
     installUiFonts();
 
-    if (parser.isSet(exportFiche)) {
+    if (parser.isSet(exportFiche) || parser.isSet(exportAgreement)) {
         QTextStream errors(stderr);
         if (!parser.isSet(output)) {
-            errors << "velmora: --export-fiche NOM demande --output DOSSIER" << Qt::endl;
+            errors << "velmora: l'export demande --output DOSSIER" << Qt::endl;
             return 1;
         }
         DataModule data;
-        return SheetExport::run(data, base, parser.value(exportFiche), QDir(parser.value(output)).absolutePath(), errors);
+        const QString out = QDir(parser.value(output)).absolutePath();
+        if (parser.isSet(exportFiche))
+            return SheetExport::run(data, base, parser.value(exportFiche), out, errors);
+        return AgreementExport::run(data, base, parser.value(exportAgreement), out, errors);
     }
     if (parser.isSet(exportDossier)) {
         QTextStream errors(stderr);

@@ -1,12 +1,14 @@
 #include "app/appwindows.h"
 
 #include "about/aboutbox.h"
+#include "agreements/agreementprintwindow.h"
 #include "app/formholder.h"
+#include "app/mainwindow.h"
 #include "printing/dossierdialog.h"
 
 #include <QDialog>
 
-AppWindows::AppWindows(QWidget *mainWindow)
+AppWindows::AppWindows(MainWindow *mainWindow)
     : QObject(mainWindow)
     , m_main(mainWindow)
 {
@@ -30,7 +32,7 @@ AppWindows::AppWindows(QWidget *mainWindow)
     addDialog("demande_accord", "Dossier de la demande d’accord de principe (1er cas)");
     addDialog("demande_accord1", "Dossier de la demande d'accord de principe (2éme cas)");
     addForm("AP01", "Formulaire accord de principe N° 01");
-    addDialog("imp_accord", "Impression ");
+    m_windows << new AgreementPrintWindow(mainWindow->data(), mainWindow);
 }
 
 void AppWindows::addForm(const char *name, const char *caption)

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 
+class MainWindow;
 class QDialog;
 
 // Every window of the program after the main one, created once at start-up in a fixed order and
@@ -12,7 +13,7 @@ class AppWindows : public QObject
     Q_OBJECT
 
 public:
-    explicit AppWindows(QWidget *mainWindow);
+    explicit AppWindows(MainWindow *mainWindow);
 
     // The windows in creation order (the main window, created before, is not in the list).
     QList<QObject *> all() const { return m_windows; }

@@ -162,6 +162,9 @@ void MainWindow::attachWindows(AppWindows *windows)
     QAction *delivered = m_workerListMenu->findChild<QAction *>(QStringLiteral("delivr1"));
     connect(delivered, &QAction::triggered, m_dossierPrinting, &DossierPrinting::delivr1Click);
     m_about = windows->dialog(QStringLiteral("apropos"));
+    QDialog *agreementPrint = windows->dialog(QStringLiteral("imp_accord"));
+    if (auto *print = m_agreementPage->findChild<QPushButton *>(QStringLiteral("BitBtn16")))
+        connect(print, &QPushButton::clicked, this, [agreementPrint] { UiService::instance().execDialog(agreementPrint); });
 }
 
 void MainWindow::FormCreate()

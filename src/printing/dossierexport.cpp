@@ -1,8 +1,8 @@
 #include "printing/dossierexport.h"
 
-#include "app/activation.h"
 #include "app/datamodule.h"
 #include "data/table.h"
+#include "printing/batchexport.h"
 #include "printing/dossierdocuments.h"
 
 #include <QDir>
@@ -24,29 +24,18 @@ void DossierExport::message(const QString &text)
 void DossierExport::openDialog(const QStringList &enabledBoxes)
 {
     // "Automatique (recommander)": every enabled document, in production order.
+    // A form whose layout is missing is named and skipped; a file that cannot be written fails the run.
     for (const QString &form : DossierDocuments::formsOf(enabledBoxes)) {
         const ReportDocument document = m_dossier.document(form);
-        if (document.pageCount() == 0) {
-            m_errors << QStringLiteral("Formulaire « %1 » pas encore disponible : il n'a pas été produit.").arg(form)
-                     << Qt::endl;
-            continue;
-        }
-        QString error;
-        const QString path = QDir(m_output).filePath(form + QStringLiteral(".pdf"));
-        if (!document.writePdf(path, &error)) {
-            m_errors << QStringLiteral("Le fichier « %1 » n'a pas pu être écrit : %2").arg(path, error) << Qt::endl;
+        if (BatchExport::write(document, form, m_output, m_errors) != 0 && document.pageCount() > 0)
             m_writeFailed = true;
-        }
     }
 }
 
 int DossierExport::run(const QString &baseDirectory, int workerNumber)
 {
-    const Activation::Result opened = Activation::run(m_data, baseDirectory);
-    if (!opened.ok) {
-        message(opened.error);
+    if (!BatchExport::open(m_data, baseDirectory, m_errors))
         return 1;
-    }
     if (!QDir().mkpath(m_output)) {
         message(QStringLiteral("Le dossier de sortie « %1 » ne peut pas être créé.").arg(m_output));
         return 1;
