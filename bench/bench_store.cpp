@@ -38,7 +38,8 @@ double startUp(const QString &base)
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+        qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     installUiFonts();
     const int employers = 1000;
@@ -51,7 +52,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "generator failed\n");
         return 1;
     }
-    std::printf("generated %d employers, %d workers in %.0f ms\n", employers, workers, gen.nsecsElapsed() / 1e6);
+    std::printf(
+        "generated %d employers, %d workers in %.0f ms\n", employers, workers, gen.nsecsElapsed() / 1e6);
 
     startUp(emptyStore.path()); // warm-up: fonts, plugins
     QList<double> empty, large;
@@ -83,11 +85,11 @@ int main(int argc, char **argv)
         table->rowCount();
         off << t.nsecsElapsed() / 1e6;
     }
-    std::printf("filter on (Nom_orga, %d rows) with row count: %.2f ms median (target < 5)\n", workers / employers,
-                median(on));
+    std::printf("filter on (Nom_orga, %d rows) with row count: %.2f ms median (target < 5)\n",
+        workers / employers, median(on));
     std::printf("filter off (%d rows) with row count:          %.2f ms median\n", workers, median(off));
 
-    rusage usage{};
+    rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("peak memory: %.1f MB (target < 150)\n", usage.ru_maxrss / 1024.0);
     return 0;

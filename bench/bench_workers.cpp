@@ -26,8 +26,7 @@ double median(QList<double> v)
     return v.at(v.size() / 2);
 }
 
-template<typename F>
-double timed(F &&f)
+template<typename F> double timed(F &&f)
 {
     QElapsedTimer t;
     t.start();
@@ -81,12 +80,12 @@ int main(int argc, char **argv)
     }
 
     std::printf("rows in the list: %d, pages of %d rows read: %d\n", grid->tableModel()->rowCount(), 128,
-                grid->tableModel()->pagesLoaded());
+        grid->tableModel()->pagesLoaded());
     std::printf("page shown (display refresh): %.2f ms median (target < 20)\n", median(shown));
     std::printf("cell click (move + display refresh): %.2f ms median (target < 20)\n", median(clicks));
-    std::printf("list row count: %.2f ms; 50 scroll steps: %.1f ms; jump to the last row: %.2f ms\n", open, scroll,
-                toEnd);
-    rusage usage{};
+    std::printf("list row count: %.2f ms; 50 scroll steps: %.1f ms; jump to the last row: %.2f ms\n", open,
+        scroll, toEnd);
+    rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("peak memory: %.1f MB\n", usage.ru_maxrss / 1024.0);
     return 0;

@@ -28,7 +28,8 @@ inline bool fill(const QString &base, int employers, int workers)
     const auto run = [&](const QString &file, const auto &body) {
         bool ok = false;
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("generator"));
+            QSqlDatabase db
+                = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("generator"));
             db.setDatabaseName(dir.filePath(file));
             if (db.open()) {
                 QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous=OFF"));
@@ -42,9 +43,10 @@ inline bool fill(const QString &base, int employers, int workers)
     };
     bool ok = run(QStringLiteral("Employeur.DB"), [&](QSqlDatabase &db) {
         QSqlQuery q(db);
-        q.prepare(QStringLiteral("INSERT INTO Employeur (Nom_orga, Monsieur, Adrs_orga, Nation_orga, Lieu_emploi_orga, "
-                                 "Nb_et, Nb_al, Nb_t, Date_marche) VALUES (?, 'M. RESPONSABLE', 'ALGER', 'FRANCAISE', "
-                                 "'ORAN', 12, 30, 42, '2024-01-15')"));
+        q.prepare(QStringLiteral(
+            "INSERT INTO Employeur (Nom_orga, Monsieur, Adrs_orga, Nation_orga, Lieu_emploi_orga, "
+            "Nb_et, Nb_al, Nb_t, Date_marche) VALUES (?, 'M. RESPONSABLE', 'ALGER', 'FRANCAISE', "
+            "'ORAN', 12, 30, 42, '2024-01-15')"));
         for (int i = 0; i < employers; ++i) {
             q.addBindValue(employerName(i));
             if (!q.exec())
@@ -66,9 +68,10 @@ inline bool fill(const QString &base, int employers, int workers)
     });
     ok = ok && run(QStringLiteral("Expatries.DB"), [&](QSqlDatabase &db) {
         QSqlQuery q(db);
-        q.prepare(QStringLiteral("INSERT INTO Expatries (Num_Ordre, Nom_orga, Projet, Nom, Prenom, Nation, "
-                                 "Date_nais, Passeport_num, Type_demande, Duree, Poste_occupe) VALUES (?, ?, ?, ?, "
-                                 "'JEAN', 'FRANCAISE', '1985-06-30', 'P1234567', 'APT', 12, 'INGENIEUR')"));
+        q.prepare(
+            QStringLiteral("INSERT INTO Expatries (Num_Ordre, Nom_orga, Projet, Nom, Prenom, Nation, "
+                           "Date_nais, Passeport_num, Type_demande, Duree, Poste_occupe) VALUES (?, ?, ?, ?, "
+                           "'JEAN', 'FRANCAISE', '1985-06-30', 'P1234567', 'APT', 12, 'INGENIEUR')"));
         for (int i = 0; i < workers; ++i) {
             const int e = i % employers;
             q.addBindValue(i + 1);

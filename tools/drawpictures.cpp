@@ -1,5 +1,6 @@
 // Draws the program's own pictures (banner and emblem) into resources/.
-// Build once by hand: g++ -std=c++20 -fPIC drawpictures.cpp $(pkg-config --cflags --libs Qt6Gui) -o drawpictures
+// Build once by hand: g++ -std=c++20 -fPIC drawpictures.cpp $(pkg-config --cflags --libs Qt6Gui) -o
+// drawpictures
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -27,7 +28,7 @@ int main(int argc, char **argv)
         QFont sub(QStringLiteral("Liberation Sans"), 10);
         p.setFont(sub);
         p.drawText(QRect(0, 50, 631, 26), Qt::AlignCenter,
-                   QStringLiteral("Dossiers d'emploi des travailleurs étrangers"));
+            QStringLiteral("Dossiers d'emploi des travailleurs étrangers"));
     }
     banner.save(out + QStringLiteral("/banner.png"));
 

@@ -70,8 +70,8 @@ AboutBox::AboutBox(QWidget *parent, Source source)
     link(QStringLiteral("MERIDANE"), times(12, true), 203, 133);
     link(QStringLiteral("Direction de Wilaya de l'Emploi "), times(12, true), 224, 153);
 
-    const std::pair<const char *, int> texts[] = {
-        {"description", 180}, {"Version", 201}, {"Comment", 221}, {"Copyright", 241}, {"Organisation", 260}};
+    const std::pair<const char *, int> texts[] = { { "description", 180 }, { "Version", 201 },
+        { "Comment", 221 }, { "Copyright", 241 }, { "Organisation", 260 } };
     for (const auto &[name, y] : texts) {
         auto *label = new QLabel(QStringLiteral("....."), this);
         label->setObjectName(QString::fromLatin1(name));
@@ -112,7 +112,9 @@ void AboutBox::fillTexts()
     };
     set("description", QStringLiteral("Développeur: ") + strings.value(QStringLiteral("FileDescription")));
     set("Version", QStringLiteral("Version: ") + strings.value(QStringLiteral("FileVersion")));
-    set("Comment", text(QStringLiteral("Version"))->text() + QLatin1Char(' ') + strings.value(QStringLiteral("Comments")));
+    set("Comment",
+        text(QStringLiteral("Version"))->text() + QLatin1Char(' ')
+            + strings.value(QStringLiteral("Comments")));
     set("Copyright", QStringLiteral("Copyright: ") + strings.value(QStringLiteral("LegalCopyright")));
     set("Organisation", strings.value(QStringLiteral("CompanyName")));
 }

@@ -35,7 +35,7 @@ AgreementPrintWindow::AgreementPrintWindow(DataModule *data, QWidget *parent)
     printCaption->move(2, 57);
     m_form = new QCheckBox(QStringLiteral("Tableau des prévisions de recrutement, par postes de travail et "
                                           "qualifications professionnelles (Formulaire AP N° 01)"),
-                           this);
+        this);
     m_form->setObjectName(QStringLiteral("CheckBox1"));
     m_form->setGeometry(16, 80, 729, 22);
     auto *run = new QPushButton(QStringLiteral("Exécuter"), this);
@@ -44,7 +44,7 @@ AgreementPrintWindow::AgreementPrintWindow(DataModule *data, QWidget *parent)
     auto *close = new QPushButton(QStringLiteral("Fermer"), this);
     close->setObjectName(QStringLiteral("BitBtn2"));
     close->setGeometry(432, 112, 75, 25);
-    for (QPushButton *button : {run, close}) {
+    for (QPushButton *button : { run, close }) {
         button->setAccessibleName(button->text());
         button->setAutoDefault(false);
     }

@@ -23,7 +23,7 @@ public slots:
     void runClicked();
     void closeClicked();
     // Without title-bar buttons, Escape does not close it either.
-    void reject() override {}
+    void reject() override { }
 
 private:
     DataModule *m_data;

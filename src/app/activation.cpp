@@ -68,10 +68,11 @@ Activation::Result Activation::run(DataModule &data, const QString &baseDirector
     {
         QTemporaryFile probe(QDir(dir).filePath(QStringLiteral(".velmora-probe-XXXXXX")));
         if (!probe.open())
-            return failed(QStringLiteral("Le répertoire de la base de données « %1 » n'est pas accessible en "
-                                         "écriture.\nLancez VELMORA avec l'option --data-dir DOSSIER pour placer "
-                                         "la base dans un dossier où vous pouvez écrire.")
-                              .arg(QDir::toNativeSeparators(dir)));
+            return failed(
+                QStringLiteral("Le répertoire de la base de données « %1 » n'est pas accessible en "
+                               "écriture.\nLancez VELMORA avec l'option --data-dir DOSSIER pour placer "
+                               "la base dans un dossier où vous pouvez écrire.")
+                    .arg(QDir::toNativeSeparators(dir)));
     }
     data.imprim()->close();
     data.imprim1()->close();
@@ -85,10 +86,8 @@ Activation::Result Activation::run(DataModule &data, const QString &baseDirector
     };
     // contact, the agreements, the workers, the employers: each created when its file is missing
     // (names compared without regard to case), then opened.
-    const Step steps[] = {{data.contact(), "contact.DB"},
-                          {data.accord(), "Accord.DB"},
-                          {data.expatries(), "Expatries.DB"},
-                          {data.employeur(), "Employeur.DB"}};
+    const Step steps[] = { { data.contact(), "contact.DB" }, { data.accord(), "Accord.DB" },
+        { data.expatries(), "Expatries.DB" }, { data.employeur(), "Employeur.DB" } };
     for (const Step &step : steps) {
         Table &table = *step.table;
         const QString file = QString::fromLatin1(step.file);
@@ -106,7 +105,7 @@ Activation::Result Activation::run(DataModule &data, const QString &baseDirector
 
     // The print queries and the agreement print table, on the same directory.
     data.resetPrintQueries();
-    for (Query *query : {data.imprim(), data.imprim1()}) {
+    for (Query *query : { data.imprim(), data.imprim1() }) {
         if (!query->open())
             return failed(query->lastError());
     }
@@ -147,8 +146,8 @@ bool Activation::recoverAgreements(DataModule &data, Result &result)
         accord.setIndex(num.name);
         accord.create();
     }
-    static const char *const others[] = {"nom_orga", "Projet", "Poste", "Diplome", "Experience",
-                                         "Autre_condition", "Algériens", "étrangers"};
+    static const char *const others[] = { "nom_orga", "Projet", "Poste", "Diplome", "Experience",
+        "Autre_condition", "Algériens", "étrangers" };
     for (const char *name : others) {
         FieldDef f = *accord.schema().field(QString::fromUtf8(name));
         f.name = QString::fromUtf8(name);

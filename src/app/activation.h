@@ -14,8 +14,8 @@ public:
     struct Result
     {
         bool ok = true;
-        QString error;        // French message when not ok
-        QString backupPath;   // the kept agreement file when the recovery ran
+        QString error; // French message when not ok
+        QString backupPath; // the kept agreement file when the recovery ran
     };
 
     // `baseDirectory` stands for the executable's directory; the database directory is inside it.

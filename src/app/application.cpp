@@ -53,8 +53,9 @@ int runVelmora(int argc, char **argv)
     if (headless && !displayAvailable())
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!displayAvailable()) {
-        std::fprintf(stderr, "velmora: aucun écran disponible (ni DISPLAY ni WAYLAND_DISPLAY) ; pour lancer "
-                             "sans écran : QT_QPA_PLATFORM=offscreen velmora\n");
+        std::fprintf(stderr,
+            "velmora: aucun écran disponible (ni DISPLAY ni WAYLAND_DISPLAY) ; pour lancer "
+            "sans écran : QT_QPA_PLATFORM=offscreen velmora\n");
         return 1;
     }
     QApplication app(argc, argv);
@@ -66,23 +67,22 @@ int runVelmora(int argc, char **argv)
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-                                     QStringLiteral("Dossier qui tient lieu de celui du programme : la base de "
-                                                    "données est créée dans DOSSIER/Base de données employeur."),
-                                     QStringLiteral("DOSSIER"));
+        QStringLiteral("Dossier qui tient lieu de celui du programme : la base de "
+                       "données est créée dans DOSSIER/Base de données employeur."),
+        QStringLiteral("DOSSIER"));
     parser.addOption(dataDir);
     const QCommandLineOption exportDossier(QStringLiteral("export-dossier"),
-                                           QStringLiteral("Écrit le dossier de l'expatrie N en PDF, sans fenêtre."),
-                                           QStringLiteral("N"));
+        QStringLiteral("Écrit le dossier de l'expatrie N en PDF, sans fenêtre."), QStringLiteral("N"));
     const QCommandLineOption output(QStringLiteral("output"),
-                                    QStringLiteral("Dossier où l'export écrit ses fichiers PDF."), QStringLiteral("OUT"));
+        QStringLiteral("Dossier où l'export écrit ses fichiers PDF."), QStringLiteral("OUT"));
     const QCommandLineOption exportFiche(QStringLiteral("export-fiche"),
-                                         QStringLiteral("Écrit la fiche d'identification de l'employeur NOM en PDF, "
-                                                        "sans fenêtre."),
-                                         QStringLiteral("NOM"));
+        QStringLiteral("Écrit la fiche d'identification de l'employeur NOM en PDF, "
+                       "sans fenêtre."),
+        QStringLiteral("NOM"));
     const QCommandLineOption exportAgreement(QStringLiteral("export-ap01"),
-                                             QStringLiteral("Écrit le formulaire AP N° 01 du projet PROJET en PDF, "
-                                                            "sans fenêtre."),
-                                             QStringLiteral("PROJET"));
+        QStringLiteral("Écrit le formulaire AP N° 01 du projet PROJET en PDF, "
+                       "sans fenêtre."),
+        QStringLiteral("PROJET"));
     parser.addOption(exportDossier);
     parser.addOption(exportFiche);
     parser.addOption(exportAgreement);
@@ -110,7 +110,8 @@ int runVelmora(int argc, char **argv)
         bool ok = false;
         const int number = parser.value(exportDossier).toInt(&ok);
         if (!ok || !parser.isSet(output)) {
-            errors << "velmora: --export-dossier N demande un numéro d'expatrie et --output DOSSIER" << Qt::endl;
+            errors << "velmora: --export-dossier N demande un numéro d'expatrie et --output DOSSIER"
+                   << Qt::endl;
             return 1;
         }
         DataModule data;

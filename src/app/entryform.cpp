@@ -25,8 +25,8 @@ EntryForm::EntryForm(QWidget *parent)
     setWidget(content);
 }
 
-EntryForm::Built EntryForm::typed(Table *table, const QString &caption, const QString &field, bool mandatory,
-                                  TypingRules::Rules rules)
+EntryForm::Built EntryForm::typed(
+    Table *table, const QString &caption, const QString &field, bool mandatory, TypingRules::Rules rules)
 {
     auto *edit = new FieldEdit(table, field, rules);
     auto *label = new CaptionLabel(caption, mandatory);
@@ -34,11 +34,11 @@ EntryForm::Built EntryForm::typed(Table *table, const QString &caption, const QS
     m_typed.insert(field.toLower(), edit);
     m_captions.insert(field.toLower(), label);
     m_entryInputs << edit;
-    return {label, edit, edit};
+    return { label, edit, edit };
 }
 
 EntryForm::Built EntryForm::pick(Table *table, const QString &caption, const QString &field, bool mandatory,
-                                 const QStringList &entries, TypingRules::Rules rules, const char *name)
+    const QStringList &entries, TypingRules::Rules rules, const char *name)
 {
     auto *hidden = new FieldEdit(table, field, TypingRules::None, this);
     hidden->setVisible(false);
@@ -50,11 +50,11 @@ EntryForm::Built EntryForm::pick(Table *table, const QString &caption, const QSt
     m_captions.insert(field.toLower(), label);
     m_pickLists.insert(field.toLower(), list);
     m_entryInputs << list;
-    return {label, list, hidden};
+    return { label, list, hidden };
 }
 
 EntryForm::Built EntryForm::date(Table *table, const QString &caption, const QString &field, bool mandatory,
-                                 const QDate &shown, const char *name)
+    const QDate &shown, const char *name)
 {
     auto *hidden = new FieldEdit(table, field, TypingRules::None, this);
     hidden->setVisible(false);
@@ -66,7 +66,7 @@ EntryForm::Built EntryForm::date(Table *table, const QString &caption, const QSt
     m_captions.insert(field.toLower(), label);
     m_datePickers.insert(field.toLower(), picker);
     m_entryInputs << picker;
-    return {label, picker, hidden};
+    return { label, picker, hidden };
 }
 
 void EntryForm::place(QGridLayout *grid, int row, int column, const Built &built, int span)
@@ -98,7 +98,7 @@ void EntryForm::addMandatory(const QStringList &fields, const QStringList &keepF
 {
     for (const QString &field : fields) {
         QWidget *focus = keepFocus.contains(field) ? nullptr : inputOf(field);
-        m_mandatory.add({caption(field), typedField(field), focus});
+        m_mandatory.add({ caption(field), typedField(field), focus });
     }
 }
 

@@ -46,12 +46,12 @@ protected:
 
     // The layout the inputs go into, inside the scrolling area.
     QVBoxLayout *column() const { return m_column; }
-    Built typed(Table *table, const QString &caption, const QString &field, bool mandatory,
-                TypingRules::Rules rules);
-    Built pick(Table *table, const QString &caption, const QString &field, bool mandatory, const QStringList &entries,
-               TypingRules::Rules rules, const char *name);
+    Built typed(
+        Table *table, const QString &caption, const QString &field, bool mandatory, TypingRules::Rules rules);
+    Built pick(Table *table, const QString &caption, const QString &field, bool mandatory,
+        const QStringList &entries, TypingRules::Rules rules, const char *name);
     Built date(Table *table, const QString &caption, const QString &field, bool mandatory, const QDate &shown,
-               const char *name);
+        const char *name);
     // Puts a caption above its input in a cell of the grid.
     static void place(QGridLayout *grid, int row, int column, const Built &built, int span = 1);
     // An input that never follows the entry state.

@@ -15,7 +15,8 @@ FieldEdit::FieldEdit(Table *table, const QString &field, TypingRules::Rules rule
     if (def->type == FieldType::Text && def->size > 0)
         setMaxLength(def->size);
     if (def->type == FieldType::Integer)
-        setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-+]?[0-9]*")), this));
+        setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-+]?[0-9]*")), this));
     if (rules != TypingRules::None)
         new TypingRules(this, rules);
 

@@ -15,7 +15,7 @@ class FieldEdit : public QLineEdit
 
 public:
     FieldEdit(Table *table, const QString &field, TypingRules::Rules rules = TypingRules::None,
-              QWidget *parent = nullptr);
+        QWidget *parent = nullptr);
 
     Table *table() const { return m_table; }
     QString field() const { return m_field; }

@@ -23,7 +23,8 @@ void InteractiveUi::error(QWidget *parent, const QString &text)
 
 bool InteractiveUi::confirm(QWidget *parent, const QString &text)
 {
-    return QMessageBox::warning(parent, AppInfo::title(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+    return QMessageBox::warning(
+               parent, AppInfo::title(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
 }
 
@@ -49,8 +50,8 @@ bool InteractiveUi::print(QWidget *parent, ReportDocument &document)
     return false;
 }
 
-QString InteractiveUi::saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
-                                    const QString &filter)
+QString InteractiveUi::saveFileName(
+    QWidget *parent, const QString &caption, const QString &suggested, const QString &filter)
 {
     return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
 }

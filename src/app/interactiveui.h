@@ -13,7 +13,7 @@ public:
     int execDialog(QDialog *dialog) override;
     void preview(QWidget *parent, ReportDocument &document) override;
     bool print(QWidget *parent, ReportDocument &document) override;
-    QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
-                         const QString &filter) override;
+    QString saveFileName(
+        QWidget *parent, const QString &caption, const QString &suggested, const QString &filter) override;
     void openUrl(const QString &url) override;
 };

@@ -5,25 +5,25 @@
 #include "app/appinfo.h"
 #include "app/appwindows.h"
 #include "app/datamodule.h"
+#include "app/fieldedit.h"
 #include "app/headerstrip.h"
 #include "app/notice.h"
 #include "app/uiservice.h"
 #include "data/fieldvalue.h"
 #include "data/table.h"
+#include "employer/employerform.h"
 #include "employer/employerpage.h"
 #include "printing/dossierdialog.h"
 #include "printing/dossierprinting.h"
 #include "printing/employersheet.h"
-#include "app/fieldedit.h"
-#include "employer/employerform.h"
 #include "workers/workerpage.h"
 
 #include <QDateTime>
 #include <QLabel>
+#include <QLayout>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QLayout>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -64,9 +64,11 @@ MainWindow::MainWindow(const QString &baseDirectory, QWidget *parent)
     buildPopupMenus();
     m_employerPage->setListMenu(m_employerListMenu);
     connect(m_employerPage->printButton(), &QPushButton::clicked, this, &MainWindow::BitBtn5Click);
-    connect(m_employerListMenu->actions().first(), &QAction::triggered, this, &MainWindow::Fichedidentification1Click);
+    connect(m_employerListMenu->actions().first(), &QAction::triggered, this,
+        &MainWindow::Fichedidentification1Click);
     m_workerPage->setListMenu(m_workerListMenu);
-    connect(m_employerPage, &EmployerPage::entryOpenedForChange, m_workerPage, &WorkerPage::enableProjectList);
+    connect(
+        m_employerPage, &EmployerPage::entryOpenedForChange, m_workerPage, &WorkerPage::enableProjectList);
     connect(m_workerPage, &WorkerPage::employerPageRequested, this, &MainWindow::Organisme1Click);
     connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
         if (m_pages->widget(index) == m_workerPage)
@@ -75,7 +77,7 @@ MainWindow::MainWindow(const QString &baseDirectory, QWidget *parent)
 
     // Fixed size; the caption bar keeps only the close and context-help buttons.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                   | Qt::WindowContextHelpButtonHint);
+        | Qt::WindowContextHelpButtonHint);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_timer = new QTimer(this);
@@ -111,7 +113,8 @@ void MainWindow::buildMenus()
     };
     item(file, "Organisme1", QStringLiteral("Organisme"), &MainWindow::Organisme1Click);
     file->addSeparator();
-    item(file, "Accorddeprincipe1", QStringLiteral("Accord de principe"), &MainWindow::Accorddeprincipe1Click);
+    item(
+        file, "Accorddeprincipe1", QStringLiteral("Accord de principe"), &MainWindow::Accorddeprincipe1Click);
     file->addSeparator();
     item(file, "Expatries1", QStringLiteral("Expatries"), &MainWindow::Expatries1Click);
     file->addSeparator();
@@ -164,7 +167,8 @@ void MainWindow::attachWindows(AppWindows *windows)
     m_about = windows->dialog(QStringLiteral("apropos"));
     QDialog *agreementPrint = windows->dialog(QStringLiteral("imp_accord"));
     if (auto *print = m_agreementPage->findChild<QPushButton *>(QStringLiteral("BitBtn16")))
-        connect(print, &QPushButton::clicked, this, [agreementPrint] { UiService::instance().execDialog(agreementPrint); });
+        connect(print, &QPushButton::clicked, this,
+            [agreementPrint] { UiService::instance().execDialog(agreementPrint); });
 }
 
 void MainWindow::FormCreate()
@@ -201,7 +205,7 @@ void MainWindow::Timer1Timer()
     const QDateTime now = QDateTime::currentDateTime();
     m_header->dateLabel()->setText(FieldValue::formatDate(now.date()));
     m_header->timeLabel()->setText(now.time().toString(QStringLiteral("HH:mm:ss")));
-    for (QLabel *notice : {m_employerPage->notice(), m_workerPage->notice()})
+    for (QLabel *notice : { m_employerPage->notice(), m_workerPage->notice() })
         notice->setText(Notice::rotated(notice->text()));
 }
 

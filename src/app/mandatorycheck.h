@@ -14,7 +14,7 @@ public:
     struct Item
     {
         CaptionLabel *caption;
-        QLineEdit *typed;        // what the check reads (the typed field under a pick list or picker)
+        QLineEdit *typed; // what the check reads (the typed field under a pick list or picker)
         QWidget *focus = nullptr; // where the focus goes when empty; none leaves it where it is
     };
 

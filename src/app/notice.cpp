@@ -7,8 +7,9 @@ QString initialText()
     return QString(6, QLatin1Char(' '))
         + QStringLiteral("(*) Ces informations sont obligatoires, Merci de remplir tous les informations "
                          "nécessaires !")
-        + QString(6, QLatin1Char(' ')) + QStringLiteral("Vous devez remplir la session organisme avant d'ajouter vos "
-                                                        "expatries")
+        + QString(6, QLatin1Char(' '))
+        + QStringLiteral("Vous devez remplir la session organisme avant d'ajouter vos "
+                         "expatries")
         + QLatin1Char(' ');
 }
 

@@ -15,7 +15,7 @@ class PickList : public QComboBox
 
 public:
     PickList(const QStringList &entries, FieldEdit *target, TypingRules::Rules rules = TypingRules::None,
-             QWidget *parent = nullptr);
+        QWidget *parent = nullptr);
 
     FieldEdit *target() const { return m_target; }
     // Writes the text without the blanks and control characters at both ends.

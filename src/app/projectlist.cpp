@@ -15,7 +15,8 @@ void ProjectList::refill()
 {
     const QString chosen = currentText();
     QStringList projects;
-    for (const QVariantList &row : m_contacts->fetchRows(0, m_contacts->rowCount(), {QStringLiteral("Projet")}))
+    for (const QVariantList &row :
+        m_contacts->fetchRows(0, m_contacts->rowCount(), { QStringLiteral("Projet") }))
         projects << FieldValue::display(row.value(0));
     const QSignalBlocker block(this);
     clear();

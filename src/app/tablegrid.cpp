@@ -19,7 +19,8 @@ TableGrid::TableGrid(Table *table, const QList<TableModel::Column> &columns, QWi
     horizontalHeader()->setSectionsMovable(false);
     connect(table, &Table::currentChanged, this, &TableGrid::followTable);
     connect(m_model, &QAbstractItemModel::modelReset, this, &TableGrid::followTable);
-    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) { emit rowClicked(index.row()); });
+    connect(this, &QAbstractItemView::clicked, this,
+        [this](const QModelIndex &index) { emit rowClicked(index.row()); });
     followTable();
 }
 

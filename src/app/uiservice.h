@@ -28,8 +28,9 @@ public:
     // Prints a document on the default printer, one copy; false (after telling the user) on failure.
     virtual bool print(QWidget *parent, ReportDocument &document) = 0;
     // Asks for a file name to save to; empty when cancelled.
-    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
-                                 const QString &filter) = 0;
+    virtual QString saveFileName(
+        QWidget *parent, const QString &caption, const QString &suggested, const QString &filter)
+        = 0;
     // Opens a web address in the default browser.
     virtual void openUrl(const QString &url) = 0;
 

@@ -23,8 +23,7 @@ QString quoted(const QString &identifier)
 Database::Database(QObject *parent)
     : QObject(parent)
     , m_connectionName(QStringLiteral("velmora-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
-{
-}
+{ }
 
 Database::~Database()
 {
@@ -73,7 +72,8 @@ bool Database::open()
     if (m_open)
         return true;
     if (m_directory.isEmpty() || !QFileInfo(m_directory).isDir()) {
-        m_lastError = QStringLiteral("Le répertoire de la base de données « %1 » n'existe pas.").arg(m_directory);
+        m_lastError
+            = QStringLiteral("Le répertoire de la base de données « %1 » n'existe pas.").arg(m_directory);
         return false;
     }
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
@@ -199,7 +199,8 @@ QString Database::describe(const QSqlError &error, const QString &subject)
     const QString native = error.nativeErrorCode();
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     const QString where = subject.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(subject);
-    if (native == QLatin1String("5") || native == QLatin1String("6") || text.contains(QLatin1String("locked")))
+    if (native == QLatin1String("5") || native == QLatin1String("6")
+        || text.contains(QLatin1String("locked")))
         return QStringLiteral("La base de données est occupée par une autre copie de VELMORA%1. "
                               "Réessayez dans un instant.")
             .arg(where);
@@ -211,7 +212,8 @@ QString Database::describe(const QSqlError &error, const QString &subject)
     if (native == QLatin1String("14") || text.contains(QLatin1String("unable to open")))
         return QStringLiteral("Impossible d'ouvrir le fichier%1.").arg(where);
     if (native == QLatin1String("8") || text.contains(QLatin1String("readonly")))
-        return QStringLiteral("Le fichier%1 est en lecture seule : l'enregistrement est impossible.").arg(where);
+        return QStringLiteral("Le fichier%1 est en lecture seule : l'enregistrement est impossible.")
+            .arg(where);
     if (native == QLatin1String("13") || text.contains(QLatin1String("full")))
         return QStringLiteral("Le disque est plein%1 : l'enregistrement est impossible.").arg(where);
     return QStringLiteral("Erreur de la base de données%1 : %2").arg(where, text);

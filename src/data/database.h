@@ -66,11 +66,10 @@ signals:
     void aliasDetached(const QString &alias);
 
 private:
-
     QString m_connectionName;
     QString m_directory;
     QHash<QString, QString> m_attached; // alias (lower case) -> path
-    QHash<QString, int> m_users;        // alias (lower case) -> attach count
+    QHash<QString, int> m_users; // alias (lower case) -> attach count
     QString m_lastError;
     bool m_open = false;
     int m_transactionDepth = 0;

@@ -57,7 +57,7 @@ Checked check(const FieldDef &field, const QVariant &value, QString *error)
     const auto refuse = [&](const QString &message) {
         if (error)
             *error = message;
-        return Checked{false, {}};
+        return Checked { false, {} };
     };
     if (value.isNull() || !value.isValid())
         return {};
@@ -71,7 +71,7 @@ Checked check(const FieldDef &field, const QVariant &value, QString *error)
                               .arg(field.name)
                               .arg(field.size)
                               .arg(s.size()));
-        return {true, s};
+        return { true, s };
     }
     case FieldType::Integer: {
         if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong
@@ -79,7 +79,7 @@ Checked check(const FieldDef &field, const QVariant &value, QString *error)
             bool ok = false;
             const qlonglong n = value.toLongLong(&ok);
             if (ok && n >= std::numeric_limits<qint32>::min() && n <= std::numeric_limits<qint32>::max())
-                return {true, QVariant(static_cast<qint32>(n))};
+                return { true, QVariant(static_cast<qint32>(n)) };
             return refuse(QStringLiteral("Le nombre %1 est trop grand pour le champ « %2 ».")
                               .arg(value.toString(), field.name));
         }
@@ -96,18 +96,18 @@ Checked check(const FieldDef &field, const QVariant &value, QString *error)
             return refuse(QStringLiteral("« %1 » n'est pas un nombre entier valide pour le champ « %2 ».")
                               .arg(value.toString(), field.name));
         }
-        return {true, QVariant(n)};
+        return { true, QVariant(n) };
     }
     case FieldType::Date: {
         if (value.typeId() == QMetaType::QDate) {
             const QDate d = value.toDate();
             if (!d.isValid())
                 return {};
-            return {true, d};
+            return { true, d };
         }
         if (value.typeId() == QMetaType::QDateTime) {
             const QDate d = value.toDateTime().date();
-            return d.isValid() ? Checked{true, d} : Checked{};
+            return d.isValid() ? Checked { true, d } : Checked {};
         }
         const QString s = value.toString().trimmed();
         if (s.isEmpty())
@@ -122,7 +122,7 @@ Checked check(const FieldDef &field, const QVariant &value, QString *error)
             return refuse(QStringLiteral("« %1 » n'est pas une date valide pour le champ « %2 » "
                                          "(jj/mm/aaaa attendu).")
                               .arg(value.toString(), field.name));
-        return {true, d};
+        return { true, d };
     }
     }
     return {};

@@ -80,7 +80,8 @@ bool Table::appendField(const FieldDef &field)
 {
     for (const FieldDef &f : m_fieldDefs) {
         if (f.name.compare(field.name, Qt::CaseInsensitive) == 0)
-            return fail(QStringLiteral("Le champ « %1 » figure déjà dans la table %2.").arg(field.name, objectName()));
+            return fail(QStringLiteral("Le champ « %1 » figure déjà dans la table %2.")
+                            .arg(field.name, objectName()));
     }
     m_fieldDefs.append(field);
     return true;
@@ -103,7 +104,8 @@ bool Table::create()
     if (!existing.isEmpty()) {
         QFile::remove(dir.filePath(existing + QStringLiteral("-journal")));
         if (!QFile::remove(dir.filePath(existing)))
-            return fail(QStringLiteral("Impossible de remplacer le fichier « %1 ».").arg(dir.filePath(existing)));
+            return fail(
+                QStringLiteral("Impossible de remplacer le fichier « %1 ».").arg(dir.filePath(existing)));
     }
     const QString path = dir.filePath(m_fileName);
     if (!m_db->attach(alias, path))
@@ -132,7 +134,7 @@ bool Table::create()
                 QSqlQuery iq = m_db->newQuery();
                 iq.exec(QStringLiteral("CREATE INDEX %1.%2 ON %3 (%4)")
                             .arg(quoted(alias), quoted(m_schema.name + QStringLiteral("_") + f.name),
-                                 quoted(m_schema.name), quoted(f.name)));
+                                quoted(m_schema.name), quoted(f.name)));
             }
         }
     }
@@ -147,7 +149,8 @@ bool Table::create()
 bool Table::readLayout(QString *tableName, QList<FieldDef> *columns)
 {
     QSqlQuery q = m_db->newQuery();
-    if (!q.exec(QStringLiteral("SELECT name FROM %1.sqlite_master WHERE type = 'table'").arg(quoted(m_alias))))
+    if (!q.exec(
+            QStringLiteral("SELECT name FROM %1.sqlite_master WHERE type = 'table'").arg(quoted(m_alias))))
         return fail(Database::describe(q.lastError(), filePath()));
     QStringList names;
     while (q.next())
@@ -159,8 +162,8 @@ bool Table::readLayout(QString *tableName, QList<FieldDef> *columns)
             *tableName = name;
     }
     if (tableName->isEmpty())
-        return fail(QStringLiteral("Le fichier « %1 » ne contient pas la table %2.")
-                        .arg(filePath(), m_schema.name));
+        return fail(
+            QStringLiteral("Le fichier « %1 » ne contient pas la table %2.").arg(filePath(), m_schema.name));
     QSqlQuery info = m_db->newQuery();
     if (!info.exec(QStringLiteral("PRAGMA %1.table_info(%2)").arg(quoted(m_alias), quoted(*tableName))))
         return fail(Database::describe(info.lastError(), m_fileName));
@@ -170,7 +173,8 @@ bool Table::readLayout(QString *tableName, QList<FieldDef> *columns)
         f.name = info.value(1).toString();
         const FieldDef *known = m_schema.field(f.name);
         const QString declared = info.value(2).toString().toUpper();
-        f.type = known ? known->type : (declared.contains(QLatin1String("INT")) ? FieldType::Integer : FieldType::Text);
+        f.type = known ? known->type
+                       : (declared.contains(QLatin1String("INT")) ? FieldType::Integer : FieldType::Text);
         f.size = known ? known->size : 0;
         f.required = info.value(3).toInt() != 0;
         columns->append(f);
@@ -211,8 +215,8 @@ bool Table::open()
     for (const QString &indexed : std::as_const(m_schema.indexed)) {
         QSqlQuery iq = m_db->newQuery();
         iq.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1.%2 ON %3 (%4)")
-                    .arg(quoted(m_alias), quoted(m_schema.name + QStringLiteral("_") + indexed), quoted(m_sqlTable),
-                         quoted(indexed)));
+                    .arg(quoted(m_alias), quoted(m_schema.name + QStringLiteral("_") + indexed),
+                        quoted(m_sqlTable), quoted(indexed)));
     }
     invalidateCount();
     m_buffer.clear();
@@ -284,14 +288,15 @@ QVariant Table::storageFilterValue() const
 QString Table::whereClause(bool withFilter) const
 {
     if (withFilter && m_filtered && !m_filterField.isEmpty())
-        return QStringLiteral(" WHERE %1 = ?").arg(quoted(m_schema.field(m_filterField) ? m_schema.field(m_filterField)->name : m_filterField));
+        return QStringLiteral(" WHERE %1 = ?")
+            .arg(quoted(m_schema.field(m_filterField) ? m_schema.field(m_filterField)->name : m_filterField));
     return {};
 }
 
 QVariantList Table::filterBinds() const
 {
     if (m_filtered && !m_filterField.isEmpty())
-        return {storageFilterValue()};
+        return { storageFilterValue() };
     return {};
 }
 
@@ -349,7 +354,8 @@ QVariant Table::maximum(const QString &field) const
     if (!isOpen() || !def)
         return {};
     QSqlQuery q = m_db->newQuery();
-    if (!q.exec(QStringLiteral("SELECT max(%1) FROM %2").arg(quoted(def->name), qualifiedTable())) || !q.next())
+    if (!q.exec(QStringLiteral("SELECT max(%1) FROM %2").arg(quoted(def->name), qualifiedTable()))
+        || !q.next())
         return {};
     return FieldValue::fromStorage(def->type, q.value(0));
 }
@@ -385,7 +391,7 @@ bool Table::loadAt(int pos)
         clearCurrent();
         return false;
     }
-    return loadWhere(QStringLiteral("ORDER BY %1 LIMIT 1 OFFSET ?").arg(quoted(m_schema.key)), {pos}, pos);
+    return loadWhere(QStringLiteral("ORDER BY %1 LIMIT 1 OFFSET ?").arg(quoted(m_schema.key)), { pos }, pos);
 }
 
 // Reads the current row: the view's filter, then `tail` (an extra condition and its order).
@@ -425,14 +431,16 @@ int Table::positionOfKey(const QVariant &key) const
     QSqlQuery exists = m_db->newQuery();
     QString where = whereClause(true);
     where += where.isEmpty() ? QStringLiteral(" WHERE ") : QStringLiteral(" AND ");
-    exists.prepare(QStringLiteral("SELECT 1 FROM %1%2%3 = ?").arg(qualifiedTable(), where, quoted(m_schema.key)));
+    exists.prepare(
+        QStringLiteral("SELECT 1 FROM %1%2%3 = ?").arg(qualifiedTable(), where, quoted(m_schema.key)));
     for (const QVariant &v : filterBinds())
         exists.addBindValue(v);
     exists.addBindValue(stored);
     if (!exists.exec() || !exists.next())
         return -1;
     QSqlQuery q = m_db->newQuery();
-    q.prepare(QStringLiteral("SELECT count(*) FROM %1%2%3 < ?").arg(qualifiedTable(), where, quoted(m_schema.key)));
+    q.prepare(
+        QStringLiteral("SELECT count(*) FROM %1%2%3 < ?").arg(qualifiedTable(), where, quoted(m_schema.key)));
     for (const QVariant &v : filterBinds())
         q.addBindValue(v);
     q.addBindValue(stored);
@@ -473,7 +481,8 @@ bool Table::last()
     const int count = rowCount();
     if (count == 0)
         return false;
-    const bool ok = loadWhere(QStringLiteral("ORDER BY %1 DESC LIMIT 1").arg(quoted(m_schema.key)), {}, count - 1);
+    const bool ok
+        = loadWhere(QStringLiteral("ORDER BY %1 DESC LIMIT 1").arg(quoted(m_schema.key)), {}, count - 1);
     emit afterScroll();
     emit currentChanged();
     return ok;
@@ -515,7 +524,7 @@ bool Table::moveTo(int row, const QVariant &key)
         return false;
     const FieldDef *keyDef = m_schema.field(m_schema.key);
     const bool ok = loadWhere(QStringLiteral("AND %1 = ?").arg(quoted(m_schema.key)),
-                              {FieldValue::toStorage(keyDef->type, key)}, row);
+        { FieldValue::toStorage(keyDef->type, key) }, row);
     if (!ok)
         return moveTo(row);
     emit afterScroll();
@@ -590,8 +599,9 @@ bool Table::checkedValues(QVariantList *values)
         if (!checked.ok)
             return fail(error);
         if (f.required && checked.value.isNull())
-            return fail(QStringLiteral("Le champ « %1 » de la table %2 est obligatoire : il ne peut pas rester vide.")
-                            .arg(f.name, objectName()));
+            return fail(
+                QStringLiteral("Le champ « %1 » de la table %2 est obligatoire : il ne peut pas rester vide.")
+                    .arg(f.name, objectName()));
         values->append(checked.value);
     }
     const int keyIndex = m_schema.indexOf(m_schema.key);
@@ -599,7 +609,8 @@ bool Table::checkedValues(QVariantList *values)
     const FieldDef &keyDef = m_schema.fields.at(keyIndex);
     if (m_state == State::Insert || !sameValue(key, m_editKey)) {
         QSqlQuery dup = m_db->newQuery();
-        dup.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?").arg(qualifiedTable(), quoted(m_schema.key)));
+        dup.prepare(
+            QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?").arg(qualifiedTable(), quoted(m_schema.key)));
         dup.addBindValue(FieldValue::toStorage(keyDef.type, key));
         if (dup.exec() && dup.next())
             return fail(QStringLiteral("La table %1 contient déjà un enregistrement « %2 » (champ %3) : "
@@ -729,7 +740,7 @@ bool Table::removeWhere(const QString &field, const QVariant &value)
 
 Table::Snapshot Table::snapshot() const
 {
-    return {m_state, m_pos, m_current, m_buffer, m_editKey, m_modified};
+    return { m_state, m_pos, m_current, m_buffer, m_editKey, m_modified };
 }
 
 void Table::restore(const Snapshot &snapshot)
@@ -806,7 +817,7 @@ QList<QVariantList> Table::fetchRows(int offset, int count, const QStringList &f
     QSqlQuery q = m_db->newQuery();
     q.prepare(QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4%5 LIMIT ? OFFSET ?")
                   .arg(columnList(names), qualifiedTable(), whereClause(true), quoted(m_schema.key),
-                       fromEnd ? QStringLiteral(" DESC") : QString()));
+                      fromEnd ? QStringLiteral(" DESC") : QString()));
     for (const QVariant &v : filterBinds())
         q.addBindValue(v);
     q.addBindValue(fromEnd ? qMax(end - offset, 0) : count);

@@ -68,7 +68,8 @@ QVariant TableModel::keyAt(int row) const
 
 QVariant TableModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < m_columns.size())
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0
+        && section < m_columns.size())
         return m_columns.at(section).title;
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -30,11 +30,12 @@ EmployerForm::EmployerForm(DataModule *data, QWidget *parent)
     int row = 0;
 
     // Row 1: the key, naming both the organisation and the project.
-    Built name = typed(QStringLiteral("NOM OU RAISON SOCIALE DE L'ORGANISME EMPLOYEUR"), QStringLiteral("Nom_orga"),
-                       false, true, Caps | TypingRules::NoApostrophe);
-    name.caption->setText(QStringLiteral("NOM&nbsp;OU&nbsp;RAISON&nbsp;SOCIALE&nbsp;DE&nbsp;L'ORGANISME&nbsp;"
-                                         "EMPLOYEUR<span style=\"color:#ff0000; font-weight:bold\">&nbsp;ET&nbsp;LE"
-                                         "&nbsp;NOM&nbsp;DU&nbsp;PROJET&nbsp;*&nbsp;:</span>"));
+    Built name = typed(QStringLiteral("NOM OU RAISON SOCIALE DE L'ORGANISME EMPLOYEUR"),
+        QStringLiteral("Nom_orga"), false, true, Caps | TypingRules::NoApostrophe);
+    name.caption->setText(
+        QStringLiteral("NOM&nbsp;OU&nbsp;RAISON&nbsp;SOCIALE&nbsp;DE&nbsp;L'ORGANISME&nbsp;"
+                       "EMPLOYEUR<span style=\"color:#ff0000; font-weight:bold\">&nbsp;ET&nbsp;LE"
+                       "&nbsp;NOM&nbsp;DU&nbsp;PROJET&nbsp;*&nbsp;:</span>"));
     m_name = name.typed;
     m_name->setObjectName(QStringLiteral("DBEdit1"));
     QFont bold = m_name->font();
@@ -44,24 +45,29 @@ EmployerForm::EmployerForm(DataModule *data, QWidget *parent)
     place(main, row++, 0, name, 4);
     place(main, row++, 0, typed(QStringLiteral("PROJET :"), QStringLiteral("Projet"), true, true, Caps), 4);
     place(main, row++, 0,
-          typed(QStringLiteral("NOM ET PRÉNOM DU RESPONSABLE :"), QStringLiteral("Monsieur"), false, true, Caps), 4);
+        typed(
+            QStringLiteral("NOM ET PRÉNOM DU RESPONSABLE :"), QStringLiteral("Monsieur"), false, true, Caps),
+        4);
     place(main, row++, 0,
-          typed(QStringLiteral("EN QUALITÉ (RESPONSABLE) :"), QStringLiteral("Agissant"), false, true, Caps), 4);
+        typed(QStringLiteral("EN QUALITÉ (RESPONSABLE) :"), QStringLiteral("Agissant"), false, true, Caps),
+        4);
     place(main, row++, 0,
-          typed(QStringLiteral("ADRESSE DE L'ORGANISME EMPLOYEUR EN ALGÉRIE :"), QStringLiteral("Adrs_orga"), false,
-                true, Caps),
-          4);
+        typed(QStringLiteral("ADRESSE DE L'ORGANISME EMPLOYEUR EN ALGÉRIE :"), QStringLiteral("Adrs_orga"),
+            false, true, Caps),
+        4);
     place(main, row++, 0,
-          typed(QStringLiteral("ADRESSE DE L'ORGANISME EMPLOYEUR A L'ÉTRANGER :"), QStringLiteral("Adrs_etranger"),
-                false, false, Caps),
-          4);
+        typed(QStringLiteral("ADRESSE DE L'ORGANISME EMPLOYEUR A L'ÉTRANGER :"),
+            QStringLiteral("Adrs_etranger"), false, false, Caps),
+        4);
 
     // Row 7: nationality and the head counts with their total.
     place(main, row, 0,
-          pick(QStringLiteral("NATIONALITÉ DE L'ORGANISME EMPLOYEUR :"), QStringLiteral("Nation_orga"), false, true,
-               EmployerLists::nationalities(), TypingRules::None, "ComboBox14"));
-    Built foreign = typed(QStringLiteral("TRAVAILLEURS ÉTRANGERS :"), QStringLiteral("Nb_et"), false, true, 0);
-    Built algerian = typed(QStringLiteral("TRAVAILLEURS ALGÉRIENS :"), QStringLiteral("Nb_al"), false, true, 0);
+        pick(QStringLiteral("NATIONALITÉ DE L'ORGANISME EMPLOYEUR :"), QStringLiteral("Nation_orga"), false,
+            true, EmployerLists::nationalities(), TypingRules::None, "ComboBox14"));
+    Built foreign
+        = typed(QStringLiteral("TRAVAILLEURS ÉTRANGERS :"), QStringLiteral("Nb_et"), false, true, 0);
+    Built algerian
+        = typed(QStringLiteral("TRAVAILLEURS ALGÉRIENS :"), QStringLiteral("Nb_al"), false, true, 0);
     Built total = typed(QStringLiteral("TOTAL :"), QStringLiteral("Nb_t"), false, false, 0);
     m_foreign = foreign.typed;
     m_algerian = algerian.typed;
@@ -73,96 +79,105 @@ EmployerForm::EmployerForm(DataModule *data, QWidget *parent)
     place(main, row, 2, algerian);
     place(main, row++, 3, total);
     place(main, row++, 0,
-          typed(QStringLiteral("LIEU DE L'EMPLOI (ADRESSE DU PROJET) :"), QStringLiteral("Lieu_emploi_orga"), false,
-                true, Caps),
-          4);
+        typed(QStringLiteral("LIEU DE L'EMPLOI (ADRESSE DU PROJET) :"), QStringLiteral("Lieu_emploi_orga"),
+            false, true, Caps),
+        4);
 
     // Row 9: the four legal pick lists.
-    Built branch = pick(QStringLiteral("BRANCHE D'ACTIVITÉ :"), QStringLiteral("Nom_raison_sc_orga"), false, true,
-                        EmployerLists::branches(), Caps, "ComboBox1");
+    Built branch = pick(QStringLiteral("BRANCHE D'ACTIVITÉ :"), QStringLiteral("Nom_raison_sc_orga"), false,
+        true, EmployerLists::branches(), Caps, "ComboBox1");
     pickList(QStringLiteral("nom_raison_sc_orga"))->showText(QStringLiteral("..."));
     place(main, row, 0, branch);
     Built status = pick(QStringLiteral("STATUT JURIDIQUE :"), QStringLiteral("Statut_juridique"), false, true,
-                        EmployerLists::legalStatuses(), Caps, "ComboBox15");
+        EmployerLists::legalStatuses(), Caps, "ComboBox15");
     status.input->setFocusPolicy(Qt::ClickFocus);
     place(main, row, 1, status);
     place(main, row, 2,
-          pick(QStringLiteral("SECTEUR JURIDIQUE"), QStringLiteral("secteur_juridique"), true, true,
-               EmployerLists::legalSectors(), Caps, "ComboBox16"));
+        pick(QStringLiteral("SECTEUR JURIDIQUE"), QStringLiteral("secteur_juridique"), true, true,
+            EmployerLists::legalSectors(), Caps, "ComboBox16"));
     place(main, row++, 3,
-          pick(QStringLiteral("DROIT APPLICABLE :"), QStringLiteral("droit_applicable"), true, true,
-               EmployerLists::applicableLaws(), Caps, "ComboBox17"));
+        pick(QStringLiteral("DROIT APPLICABLE :"), QStringLiteral("droit_applicable"), true, true,
+            EmployerLists::applicableLaws(), Caps, "ComboBox17"));
 
     place(main, row, 0,
-          date(QStringLiteral("DATE D'INSTALLATION :"), QStringLiteral("date_installation"), true, true, DesignDate,
-               "DateTimePicker13"));
+        date(QStringLiteral("DATE D'INSTALLATION :"), QStringLiteral("date_installation"), true, true,
+            DesignDate, "DateTimePicker13"));
     place(main, row++, 1,
-          pick(QStringLiteral("NATURE D'ACTIVITÉ :"), QStringLiteral("activite_principal"), true, true,
-               EmployerLists::activities(), Caps, "ComboBox18"),
-          3);
+        pick(QStringLiteral("NATURE D'ACTIVITÉ :"), QStringLiteral("activite_principal"), true, true,
+            EmployerLists::activities(), Caps, "ComboBox18"),
+        3);
     place(main, row, 0,
-          typed(QStringLiteral("N° DU REGISTRE DE COMMERCE :"), QStringLiteral("Num_registre"), true, true, Caps), 2);
+        typed(
+            QStringLiteral("N° DU REGISTRE DE COMMERCE :"), QStringLiteral("Num_registre"), true, true, Caps),
+        2);
     place(main, row++, 2,
-          date(QStringLiteral("DÉLIVRÉ LE :"), QStringLiteral("date_registre"), true, true, DesignDate,
-               "DateTimePicker14"));
+        date(QStringLiteral("DÉLIVRÉ LE :"), QStringLiteral("date_registre"), true, true, DesignDate,
+            "DateTimePicker14"));
     place(main, row, 0,
-          typed(QStringLiteral("N° D'IMMATRICULATION A LA SÉCURITÉ SOCIALE (CNAS) :"), QStringLiteral("Num_SS"), true,
-                true, Caps),
-          2);
+        typed(QStringLiteral("N° D'IMMATRICULATION A LA SÉCURITÉ SOCIALE (CNAS) :"), QStringLiteral("Num_SS"),
+            true, true, Caps),
+        2);
     place(main, row++, 2,
-          typed(QStringLiteral("N° D'IMMATRICULATION FISCALE :"), QStringLiteral("Num_fiscal"), true, true, Caps), 2);
+        typed(
+            QStringLiteral("N° D'IMMATRICULATION FISCALE :"), QStringLiteral("Num_fiscal"), true, true, Caps),
+        2);
     place(main, row, 0, typed(QStringLiteral("TÉL :"), QStringLiteral("Tel"), true, true, 0));
     place(main, row, 1, typed(QStringLiteral("FAX :"), QStringLiteral("Fax"), true, false, 0));
     place(main, row++, 2, typed(QStringLiteral("EMAIL :"), QStringLiteral("email"), true, false, 0), 2);
 
     // Public works.
-    auto *works = new QGroupBox(QStringLiteral("PARTIE RESERVEE AUX ENTREPRISES DE REALISATION DES MARCHEES PUBLICS :"));
+    auto *works = new QGroupBox(
+        QStringLiteral("PARTIE RESERVEE AUX ENTREPRISES DE REALISATION DES MARCHEES PUBLICS :"));
     auto *worksGrid = new QGridLayout(works);
     place(worksGrid, 0, 0,
-          typed(QStringLiteral("NUMÉRO DU MARCHÉ :"), QStringLiteral("Marche_contrat_num"), false, false, 0));
+        typed(QStringLiteral("NUMÉRO DU MARCHÉ :"), QStringLiteral("Marche_contrat_num"), false, false, 0));
     place(worksGrid, 0, 1,
-          pick(QStringLiteral("DURÉE DES TRAVAUX :"), QStringLiteral("duree_travaux"), true, false,
-               EmployerLists::worksDurations(), TypingRules::None, "ComboBox19"));
+        pick(QStringLiteral("DURÉE DES TRAVAUX :"), QStringLiteral("duree_travaux"), true, false,
+            EmployerLists::worksDurations(), TypingRules::None, "ComboBox19"));
     place(worksGrid, 0, 2,
-          date(QStringLiteral("DATE DEBUT DES TRAVAUX :"), QStringLiteral("Date_marche"), false, false, WorksDesignDate,
-               "DateTimePicker1"));
+        date(QStringLiteral("DATE DEBUT DES TRAVAUX :"), QStringLiteral("Date_marche"), false, false,
+            WorksDesignDate, "DateTimePicker1"));
     place(worksGrid, 0, 3,
-          date(QStringLiteral("DATE FIN DES TRAVAUX :"), QStringLiteral("Date_marche_fin"), false, false,
-               WorksDesignDate, "DateTimePicker2"));
+        date(QStringLiteral("DATE FIN DES TRAVAUX :"), QStringLiteral("Date_marche_fin"), false, false,
+            WorksDesignDate, "DateTimePicker2"));
     place(worksGrid, 0, 4,
-          pick(QStringLiteral("DEGRÉ D'AVANCEMENT DES TRAVAUX (%)"), QStringLiteral("degre"), true, false,
-               EmployerLists::worksProgress(), TypingRules::None, "ComboBox3"));
+        pick(QStringLiteral("DEGRÉ D'AVANCEMENT DES TRAVAUX (%)"), QStringLiteral("degre"), true, false,
+            EmployerLists::worksProgress(), TypingRules::None, "ComboBox3"));
     place(worksGrid, 1, 0,
-          typed(QStringLiteral("MAÏTRE D'OUVRAGE :"), QStringLiteral("Maitre_ouvrage"), true, false, Caps), 5);
+        typed(QStringLiteral("MAÏTRE D'OUVRAGE :"), QStringLiteral("Maitre_ouvrage"), true, false, Caps), 5);
     place(worksGrid, 2, 0,
-          typed(QStringLiteral("ADRESSE DE MAÏTRE D'OUVRAGE :"), QStringLiteral("adresse_maitre"), true, false, Caps),
-          5);
+        typed(QStringLiteral("ADRESSE DE MAÏTRE D'OUVRAGE :"), QStringLiteral("adresse_maitre"), true, false,
+            Caps),
+        5);
     column()->addWidget(works);
 
     // The employer's correspondent with the employment services.
-    auto *correspondent = new QGroupBox(QStringLiteral("INFORMATION RELATIVE AU CORRESPONDANT DE L’ENTREPRISE AUPRES "
-                                                       "DES SERVICES DE LA DIRECTION DE L'EMPLOI :"));
+    auto *correspondent
+        = new QGroupBox(QStringLiteral("INFORMATION RELATIVE AU CORRESPONDANT DE L’ENTREPRISE AUPRES "
+                                       "DES SERVICES DE LA DIRECTION DE L'EMPLOI :"));
     auto *correspondentGrid = new QGridLayout(correspondent);
     place(correspondentGrid, 0, 0, typed(QStringLiteral("NOM :"), QStringLiteral("Nom_c"), true, true, Caps));
-    place(correspondentGrid, 0, 1, typed(QStringLiteral("PRÉNOM :"), QStringLiteral("Prenom_c"), true, true, Caps));
+    place(correspondentGrid, 0, 1,
+        typed(QStringLiteral("PRÉNOM :"), QStringLiteral("Prenom_c"), true, true, Caps));
     place(correspondentGrid, 1, 0,
-          date(QStringLiteral("DATE DE NAISSANCE :"), QStringLiteral("date_nais_c"), true, true, DesignDate,
-               "DateTimePicker15"));
+        date(QStringLiteral("DATE DE NAISSANCE :"), QStringLiteral("date_nais_c"), true, true, DesignDate,
+            "DateTimePicker15"));
     place(correspondentGrid, 1, 1,
-          typed(QStringLiteral("LIEU DE NAISSANCE :"), QStringLiteral("Lieu_nais_c"), true, true, Caps));
+        typed(QStringLiteral("LIEU DE NAISSANCE :"), QStringLiteral("Lieu_nais_c"), true, true, Caps));
     place(correspondentGrid, 2, 0,
-          typed(QStringLiteral("POSTE OCCUPÉ AU SEIN DE L'ORGANISME EMPLOYEUR :"), QStringLiteral("Poste"), true, true,
-                Caps),
-          2);
+        typed(QStringLiteral("POSTE OCCUPÉ AU SEIN DE L'ORGANISME EMPLOYEUR :"), QStringLiteral("Poste"),
+            true, true, Caps),
+        2);
     column()->addWidget(correspondent);
     column()->addStretch();
 
     // The mandatory fields in check order; the last empty one that takes the focus keeps it.
-    addMandatory({"Tel", "Projet", "Nom_c", "Prenom_c", "date_nais_c", "Lieu_nais_c", "Poste", "Nom_orga", "Monsieur",
-                  "Agissant", "Adrs_orga", "Nation_orga", "Lieu_emploi_orga", "Nom_raison_sc_orga", "Statut_juridique",
-                  "secteur_juridique", "droit_applicable", "date_installation", "activite_principal", "Num_registre",
-                  "date_registre", "Num_SS", "Num_fiscal", "Nb_et", "Nb_al"},
-                 {"Lieu_emploi_orga", "Nb_et", "Nb_al"});
+    addMandatory(
+        { "Tel", "Projet", "Nom_c", "Prenom_c", "date_nais_c", "Lieu_nais_c", "Poste", "Nom_orga", "Monsieur",
+            "Agissant", "Adrs_orga", "Nation_orga", "Lieu_emploi_orga", "Nom_raison_sc_orga",
+            "Statut_juridique", "secteur_juridique", "droit_applicable", "date_installation",
+            "activite_principal", "Num_registre", "date_registre", "Num_SS", "Num_fiscal", "Nb_et", "Nb_al" },
+        { "Lieu_emploi_orga", "Nb_et", "Nb_al" });
 
     connect(m_foreign, &QLineEdit::textChanged, this, &EmployerForm::computeTotal);
     connect(m_algerian, &QLineEdit::textChanged, this, &EmployerForm::computeTotal);
@@ -174,20 +189,21 @@ Table *EmployerForm::tableFor(bool contact) const
     return contact ? m_data->contact() : m_data->employeur();
 }
 
-EmployerForm::Built EmployerForm::typed(const QString &caption, const QString &field, bool contact, bool mandatory,
-                                        int rules)
+EmployerForm::Built EmployerForm::typed(
+    const QString &caption, const QString &field, bool contact, bool mandatory, int rules)
 {
     return EntryForm::typed(tableFor(contact), caption, field, mandatory, TypingRules::Rules(rules));
 }
 
-EmployerForm::Built EmployerForm::pick(const QString &caption, const QString &field, bool contact, bool mandatory,
-                                       const QStringList &entries, int rules, const char *name)
+EmployerForm::Built EmployerForm::pick(const QString &caption, const QString &field, bool contact,
+    bool mandatory, const QStringList &entries, int rules, const char *name)
 {
-    return EntryForm::pick(tableFor(contact), caption, field, mandatory, entries, TypingRules::Rules(rules), name);
+    return EntryForm::pick(
+        tableFor(contact), caption, field, mandatory, entries, TypingRules::Rules(rules), name);
 }
 
-EmployerForm::Built EmployerForm::date(const QString &caption, const QString &field, bool contact, bool mandatory,
-                                       const QDate &design, const char *name)
+EmployerForm::Built EmployerForm::date(const QString &caption, const QString &field, bool contact,
+    bool mandatory, const QDate &design, const char *name)
 {
     return EntryForm::date(tableFor(contact), caption, field, mandatory, design, name);
 }
@@ -202,7 +218,8 @@ void EmployerForm::computeTotal()
         const qlonglong a = foreign.toLongLong(&okForeign);
         const qlonglong b = algerian.toLongLong(&okAlgerian);
         if (!okForeign || !okAlgerian) {
-            emit totalFailed(QStringLiteral("« %1 » n'est pas un nombre entier valide.").arg(okForeign ? algerian : foreign));
+            emit totalFailed(QStringLiteral("« %1 » n'est pas un nombre entier valide.")
+                                 .arg(okForeign ? algerian : foreign));
             return;
         }
         total = QString::number(a + b);
@@ -218,14 +235,15 @@ void EmployerForm::computeTotal()
 
 void EmployerForm::loadPickLists(bool withDuration)
 {
-    for (const char *field : {"Nation_orga", "Nom_raison_sc_orga", "Statut_juridique", "secteur_juridique",
-                              "droit_applicable", "activite_principal", "duree_travaux", "degre"}) {
+    for (const char *field : { "Nation_orga", "Nom_raison_sc_orga", "Statut_juridique", "secteur_juridique",
+             "droit_applicable", "activite_principal", "duree_travaux", "degre" }) {
         const QString f = QString::fromLatin1(field);
         if (!withDuration && f == QLatin1String("duree_travaux"))
             continue;
         pickList(f)->showText(typedField(f)->text());
     }
-    for (const char *field : {"date_installation", "date_registre", "Date_marche", "Date_marche_fin", "date_nais_c"}) {
+    for (const char *field :
+        { "date_installation", "date_registre", "Date_marche", "Date_marche_fin", "date_nais_c" }) {
         const QString f = QString::fromLatin1(field);
         const QVariant value = typedField(f)->table()->value(f);
         if (value.typeId() == QMetaType::QDate && value.toDate().isValid())
@@ -235,6 +253,6 @@ void EmployerForm::loadPickLists(bool withDuration)
 
 void EmployerForm::reloadNationalityAndStatus()
 {
-    for (const char *field : {"nation_orga", "statut_juridique"})
+    for (const char *field : { "nation_orga", "statut_juridique" })
         pickList(QString::fromLatin1(field))->showText(typedField(QString::fromLatin1(field))->text());
 }

@@ -27,10 +27,10 @@ signals:
 
 private:
     Built typed(const QString &caption, const QString &field, bool contact, bool mandatory, int rules);
-    Built pick(const QString &caption, const QString &field, bool contact, bool mandatory, const QStringList &entries,
-               int rules, const char *name);
-    Built date(const QString &caption, const QString &field, bool contact, bool mandatory, const QDate &design,
-               const char *name);
+    Built pick(const QString &caption, const QString &field, bool contact, bool mandatory,
+        const QStringList &entries, int rules, const char *name);
+    Built date(const QString &caption, const QString &field, bool contact, bool mandatory,
+        const QDate &design, const char *name);
     Table *tableFor(bool contact) const;
     void computeTotal();
 

@@ -4,10 +4,9 @@ namespace EmployerLists {
 
 QStringList nationalities()
 {
-    static const QStringList entries = {
-        QStringLiteral("AFGHANE"), QStringLiteral("ALBANAISE"), QStringLiteral("ALGERIENNE"),
-        QStringLiteral("ALLEMANDE"), QStringLiteral("AMERICAINE"), QStringLiteral("ANDORRANE"),
-        QStringLiteral("ANGOLAISE"), QStringLiteral("ANTIGUAISE ET BARBUDIENNE"),
+    static const QStringList entries = { QStringLiteral("AFGHANE"), QStringLiteral("ALBANAISE"),
+        QStringLiteral("ALGERIENNE"), QStringLiteral("ALLEMANDE"), QStringLiteral("AMERICAINE"),
+        QStringLiteral("ANDORRANE"), QStringLiteral("ANGOLAISE"), QStringLiteral("ANTIGUAISE ET BARBUDIENNE"),
         QStringLiteral("ARGENTINE"), QStringLiteral("ARMENIENNE"), QStringLiteral("AUSTRALIENNE"),
         QStringLiteral("AUTRICHIENNE"), QStringLiteral("AZERBAÏDJANAISE"), QStringLiteral("BAHAMIENNE"),
         QStringLiteral("BAHREINIENNE"), QStringLiteral("BANGLADAISE"), QStringLiteral("BARBADIENNE"),
@@ -52,15 +51,15 @@ QStringList nationalities()
         QStringLiteral("NORVEGIENNE"), QStringLiteral("OMANAISE"), QStringLiteral("OUGANDAISE"),
         QStringLiteral("OUZBEKE"), QStringLiteral("PAKISTANAISE"), QStringLiteral("PALAU"),
         QStringLiteral("PALESTINIENNE"), QStringLiteral("PANAMEENNE"),
-        QStringLiteral("PAPOUANE-NEOGUINEENNE"), QStringLiteral("PARAGUAYENNE"),
-        QStringLiteral("PERUVIENNE"), QStringLiteral("PHILIPPINE"), QStringLiteral("POLONAISE"),
-        QStringLiteral("PORTORICAINE"), QStringLiteral("PORTUGAISE"), QStringLiteral("QATARIENNE"),
-        QStringLiteral("ROUMAINE"), QStringLiteral("RUSSE"), QStringLiteral("RWANDAISE"),
-        QStringLiteral("SAHARA OCCIDENTAL"), QStringLiteral("SAINT-LUCIENNE"),
-        QStringLiteral("SAINT-MARINAISE"), QStringLiteral("SAINT-VINCENTAISE-ET-GRENADINE"),
-        QStringLiteral("SALOMONAISE"), QStringLiteral("SALVADORIENNE"), QStringLiteral("SAMOANE"),
-        QStringLiteral("SANTOMEENNE"), QStringLiteral("SAOUDIENNE"), QStringLiteral("SENEGALAISE"),
-        QStringLiteral("SERBE"), QStringLiteral("SERBIE ET MONTENEGRO"), QStringLiteral("SEYCHELLOISE"),
+        QStringLiteral("PAPOUANE-NEOGUINEENNE"), QStringLiteral("PARAGUAYENNE"), QStringLiteral("PERUVIENNE"),
+        QStringLiteral("PHILIPPINE"), QStringLiteral("POLONAISE"), QStringLiteral("PORTORICAINE"),
+        QStringLiteral("PORTUGAISE"), QStringLiteral("QATARIENNE"), QStringLiteral("ROUMAINE"),
+        QStringLiteral("RUSSE"), QStringLiteral("RWANDAISE"), QStringLiteral("SAHARA OCCIDENTAL"),
+        QStringLiteral("SAINT-LUCIENNE"), QStringLiteral("SAINT-MARINAISE"),
+        QStringLiteral("SAINT-VINCENTAISE-ET-GRENADINE"), QStringLiteral("SALOMONAISE"),
+        QStringLiteral("SALVADORIENNE"), QStringLiteral("SAMOANE"), QStringLiteral("SANTOMEENNE"),
+        QStringLiteral("SAOUDIENNE"), QStringLiteral("SENEGALAISE"), QStringLiteral("SERBE"),
+        QStringLiteral("SERBIE ET MONTENEGRO"), QStringLiteral("SEYCHELLOISE"),
         QStringLiteral("SIERRA-LEONAISE"), QStringLiteral("SINGAPOURIENNE"), QStringLiteral("SLOVAQUE"),
         QStringLiteral("SLOVENE"), QStringLiteral("SOMALIENNE"), QStringLiteral("SOUDANAISE (NORD)"),
         QStringLiteral("SOUDANAISE (SUD)"), QStringLiteral("SRI-LANKAISE"), QStringLiteral("SUD-AFRICAINE"),
@@ -72,14 +71,14 @@ QStringList nationalities()
         QStringLiteral("TURKMENE"), QStringLiteral("TURQUE"), QStringLiteral("TUVALUANE"),
         QStringLiteral("UKRAINIENNE"), QStringLiteral("URUGUAYENNE"), QStringLiteral("VANUATUANE"),
         QStringLiteral("VENEZUELIENNE"), QStringLiteral("VIETNAMIENNE"), QStringLiteral("YEMENITE"),
-        QStringLiteral("ZAMBIENNE"), QStringLiteral("ZIMBABWEENNE")};
+        QStringLiteral("ZAMBIENNE"), QStringLiteral("ZIMBABWEENNE") };
     return entries;
 }
 
 QStringList activities()
 {
-    static const QStringList entries = {
-        QStringLiteral("CULTURE ET PRODUCTION ANIMALE ET ACTIVIS DE SERVICES CONNEXES"),
+    static const QStringList entries = { QStringLiteral(
+                                             "CULTURE ET PRODUCTION ANIMALE ET ACTIVIS DE SERVICES CONNEXES"),
         QStringLiteral("SYLVICULTURE ET EXPLOITATION FORESTIERE"), QStringLiteral("PEHE ET AQUACULTURE"),
         QStringLiteral("EXTRACTION DE PETROLE BRUT ET DE GAZ NATUREL"),
         QStringLiteral("EXTRACTION DE MINERAIS"), QStringLiteral("AUTRES ACTIVITES EXTRACTIVES"),
@@ -103,19 +102,17 @@ QStringList activities()
         QStringLiteral("TRANSPORTS TERRESTRES"), QStringLiteral("TRANSPORTS MARITIME"),
         QStringLiteral("TRANSPORTS AERIENS"), QStringLiteral("ACTIVITES DE POSTE ET DE COURRIER"),
         QStringLiteral("HOTELLERIE"), QStringLiteral("ACTIVITES DE SERVICES DE RESTAURATION"),
-        QStringLiteral("ACTIVITES DE PRODUCTION ET DIFFUSION DE FILMS"),
-        QStringLiteral("TELECOMMUNICATIONS"),
+        QStringLiteral("ACTIVITES DE PRODUCTION ET DIFFUSION DE FILMS"), QStringLiteral("TELECOMMUNICATIONS"),
         QStringLiteral("PROGRAMMATION INFORMATIQUE; CONSEILS ET ACTIVITES CONNEXES"),
         QStringLiteral("ACTIVITES DE SERVICES D'INFORMATION"),
         QStringLiteral("ACTIVITES DE SERVICES FINANCIERS"),
         QStringLiteral("ACTIVITES D'ASSURANCES, REASSURANCE"), QStringLiteral("ACTIVITES IMMOBILIERES"),
         QStringLiteral("ACTIVITES JURIDIQUES ET COMPTABLES"), QStringLiteral("ACTIVITES DE CONSEILS"),
         QStringLiteral("ACTIVITES D'ARCHITECTURE ET D'INGENIERIE"),
-        QStringLiteral("PUBLICITE ET ETUDES DE MARCHE"),
-        QStringLiteral("ACTIVITES DE SERVICES VETERINAIRES"), QStringLiteral("ACTIVITES DE LOCATION"),
-        QStringLiteral("ACTIVITES RELATIVES À L'EMPLOI"), QStringLiteral("ACTIVITES DES AGENCES DE VOYAGES"),
-        QStringLiteral("EDUCATION"), QStringLiteral("ACTIVITES RELATIVES À LA SANTE"),
-        QStringLiteral("ACTIVITES D'ACTION SOCIALE"),
+        QStringLiteral("PUBLICITE ET ETUDES DE MARCHE"), QStringLiteral("ACTIVITES DE SERVICES VETERINAIRES"),
+        QStringLiteral("ACTIVITES DE LOCATION"), QStringLiteral("ACTIVITES RELATIVES À L'EMPLOI"),
+        QStringLiteral("ACTIVITES DES AGENCES DE VOYAGES"), QStringLiteral("EDUCATION"),
+        QStringLiteral("ACTIVITES RELATIVES À LA SANTE"), QStringLiteral("ACTIVITES D'ACTION SOCIALE"),
         QStringLiteral("ACTIVITES CRÉATIVES, ARTS ET SPECTACLES ET AUTRES ACTIVITES CULTURELLES"),
         QStringLiteral("ACTIVITES DES BIBLIOTHEQUES, ARCHIVES"),
         QStringLiteral("ACTIVITES SPORTIVES ET DE LOISIRS"),
@@ -124,37 +121,32 @@ QStringList activities()
         QStringLiteral("ACTIVITES DES MENAGES PRIVES EMPLOYANT DU PERSONNEL DOMESTIQUE"),
         QStringLiteral("ACTIVITES DES ORGANISATIONS REGIONALES ET INTERNATIONALES"),
         QStringLiteral("COLLECTE DES DECHETS, ACTIVITES DE TRAITEMENT ET D'EVACUATION"),
-        QStringLiteral("AUTRES SERVICES")};
+        QStringLiteral("AUTRES SERVICES") };
     return entries;
 }
 
 QStringList branches()
 {
-    return {QStringLiteral("AGRICULTURE"), QStringLiteral("INDUSTRIE"), QStringLiteral("B.T.P.H"),
-            QStringLiteral("SERVICES")};
+    return { QStringLiteral("AGRICULTURE"), QStringLiteral("INDUSTRIE"), QStringLiteral("B.T.P.H"),
+        QStringLiteral("SERVICES") };
 }
 
 QStringList legalStatuses()
 {
-    return {QStringLiteral("EPIC"),
-            QStringLiteral("EURL"),
-            QStringLiteral("SARL"),
-            QStringLiteral("SPA"),
-            QStringLiteral("S COMMANDITE SIMPLE"),
-            QStringLiteral("S NOM COLLECTIF"),
-            QStringLiteral("PERSONNE PHYSIQUE"),
-            QStringLiteral("S ANONYME")};
+    return { QStringLiteral("EPIC"), QStringLiteral("EURL"), QStringLiteral("SARL"), QStringLiteral("SPA"),
+        QStringLiteral("S COMMANDITE SIMPLE"), QStringLiteral("S NOM COLLECTIF"),
+        QStringLiteral("PERSONNE PHYSIQUE"), QStringLiteral("S ANONYME") };
 }
 
 QStringList legalSectors()
 {
-    return {QStringLiteral("PUBLIC NATIONAL"), QStringLiteral("PUBLIC ETRANGER"), QStringLiteral("PRIVE NATIONAL"),
-            QStringLiteral("PRIVE ETRANGER"), QStringLiteral("MIXTE")};
+    return { QStringLiteral("PUBLIC NATIONAL"), QStringLiteral("PUBLIC ETRANGER"),
+        QStringLiteral("PRIVE NATIONAL"), QStringLiteral("PRIVE ETRANGER"), QStringLiteral("MIXTE") };
 }
 
 QStringList applicableLaws()
 {
-    return {QStringLiteral("DROIT ALGERIEN"), QStringLiteral("DROIT ETRANGER")};
+    return { QStringLiteral("DROIT ALGERIEN"), QStringLiteral("DROIT ETRANGER") };
 }
 
 QStringList worksDurations()

@@ -35,20 +35,20 @@ EmployerPage::EmployerPage(DataModule *data, QWidget *parent)
     m_form->setGeometry(0, 32, 918, 314);
 
     m_grid = new TableGrid(data->employeur(),
-                           {{QStringLiteral("Employeur"), QStringLiteral("Nom_orga")},
-                            {QStringLiteral("Projet"), QStringLiteral("Projet")},
-                            {QStringLiteral("Résponsable"), QStringLiteral("Monsieur")},
-                            {QStringLiteral("Poste du responsable"), QStringLiteral("Agissant")},
-                            {QStringLiteral("Adresse de l'organisme"), QStringLiteral("Adrs_orga")},
-                            {QStringLiteral("Adresse à l'étranger"), QStringLiteral("Adrs_etranger")},
-                            {QStringLiteral("Nationalité"), QStringLiteral("Nation_orga")},
-                            {QStringLiteral("Lieu de l'emploi"), QStringLiteral("Lieu_emploi_orga")},
-                            {QStringLiteral("Raison sociale"), QStringLiteral("Nom_raison_sc_orga")},
-                            {QStringLiteral("Statut juridique"), QStringLiteral("Statut_juridique")},
-                            {QStringLiteral("N° marché"), QStringLiteral("Marche_contrat_num")},
-                            {QStringLiteral("Date debut marché"), QStringLiteral("Date_marche")},
-                            {QStringLiteral("Date fin marché"), QStringLiteral("Date_marche_fin")}},
-                           this);
+        { { QStringLiteral("Employeur"), QStringLiteral("Nom_orga") },
+            { QStringLiteral("Projet"), QStringLiteral("Projet") },
+            { QStringLiteral("Résponsable"), QStringLiteral("Monsieur") },
+            { QStringLiteral("Poste du responsable"), QStringLiteral("Agissant") },
+            { QStringLiteral("Adresse de l'organisme"), QStringLiteral("Adrs_orga") },
+            { QStringLiteral("Adresse à l'étranger"), QStringLiteral("Adrs_etranger") },
+            { QStringLiteral("Nationalité"), QStringLiteral("Nation_orga") },
+            { QStringLiteral("Lieu de l'emploi"), QStringLiteral("Lieu_emploi_orga") },
+            { QStringLiteral("Raison sociale"), QStringLiteral("Nom_raison_sc_orga") },
+            { QStringLiteral("Statut juridique"), QStringLiteral("Statut_juridique") },
+            { QStringLiteral("N° marché"), QStringLiteral("Marche_contrat_num") },
+            { QStringLiteral("Date debut marché"), QStringLiteral("Date_marche") },
+            { QStringLiteral("Date fin marché"), QStringLiteral("Date_marche_fin") } },
+        this);
     m_grid->setObjectName(QStringLiteral("DBGrid2"));
     m_grid->setGeometry(0, 350, 1055, 173);
     QFont cells(QStringLiteral("Times New Roman"));
@@ -60,12 +60,10 @@ EmployerPage::EmployerPage(DataModule *data, QWidget *parent)
     m_grid->horizontalHeader()->setFont(titles);
     connect(m_grid, &TableGrid::rowClicked, this, &EmployerPage::listClicked);
 
-    const auto buttons = PageButtons::create(this, {{"BitBtn1", "NOUVEAU", 933, 34, 121, 25},
-                                                    {"BitBtn2", "ENREGISTRER", 933, 74, 121, 25},
-                                                    {"BitBtn3", "MODIFIER", 933, 114, 121, 25},
-                                                    {"BitBtn4", "ANNULER", 933, 154, 121, 25},
-                                                    {"BitBtn5", "IMPRIMER", 933, 194, 121, 25},
-                                                    {"BitBtn19", "SUPRIMER", 933, 236, 121, 25}});
+    const auto buttons = PageButtons::create(this,
+        { { "BitBtn1", "NOUVEAU", 933, 34, 121, 25 }, { "BitBtn2", "ENREGISTRER", 933, 74, 121, 25 },
+            { "BitBtn3", "MODIFIER", 933, 114, 121, 25 }, { "BitBtn4", "ANNULER", 933, 154, 121, 25 },
+            { "BitBtn5", "IMPRIMER", 933, 194, 121, 25 }, { "BitBtn19", "SUPRIMER", 933, 236, 121, 25 } });
     m_new = buttons.at(0);
     m_save = buttons.at(1);
     m_modify = buttons.at(2);
@@ -87,16 +85,15 @@ EmployerPage::EmployerPage(DataModule *data, QWidget *parent)
     picture->setGeometry(976, 280, 33, 33);
 
     connect(data->employeur(), &Table::beforeRefresh, this, &EmployerPage::EmployeurBeforeRefresh);
-    connect(m_form, &EmployerForm::totalFailed, this, [this](const QString &message) {
-        UiService::instance().error(this, message);
-    });
+    connect(m_form, &EmployerForm::totalFailed, this,
+        [this](const QString &message) { UiService::instance().error(this, message); });
 }
 
 void EmployerPage::setListMenu(QMenu *menu)
 {
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_grid, &QWidget::customContextMenuRequested, this,
-            [this, menu](const QPoint &pos) { menu->popup(m_grid->viewport()->mapToGlobal(pos)); });
+        [this, menu](const QPoint &pos) { menu->popup(m_grid->viewport()->mapToGlobal(pos)); });
 }
 
 void EmployerPage::enableByRows()
@@ -138,8 +135,9 @@ void EmployerPage::BitBtn1Click()
 void EmployerPage::BitBtn2Click()
 {
     if (!m_form->mandatory().run()) {
-        UiService::instance().message(
-            this, QStringLiteral("Ces informations sont obligatoires, Merci de remplir tous les informations nécessaires !"));
+        UiService::instance().message(this,
+            QStringLiteral(
+                "Ces informations sont obligatoires, Merci de remplir tous les informations nécessaires !"));
         return;
     }
     m_form->mandatory().clearMarks();
@@ -151,7 +149,8 @@ void EmployerPage::BitBtn2Click()
         UiService::instance().error(this, records.lastError());
         return;
     }
-    UiService::instance().message(this, QStringLiteral("Tous les informations sont enregistrer avec succes !"));
+    UiService::instance().message(
+        this, QStringLiteral("Tous les informations sont enregistrer avec succes !"));
     m_form->scrollToTop();
     m_data->expatries()->setFiltered(false);
     m_data->accord()->setFiltered(false);
@@ -171,16 +170,18 @@ void EmployerPage::BitBtn3Click()
         workers->setFiltered(true);
         const int count = workers->rowCount();
         if (count >= 1)
-            UiService::instance().message(this, QStringLiteral("existe ") + QString::number(count)
-                                                    + QStringLiteral(" expatrie(s) enregistrer sous l'employeur et "
-                                                                     "le projet ")
-                                                    + name + QStringLiteral(" "));
+            UiService::instance().message(this,
+                QStringLiteral("existe ") + QString::number(count)
+                    + QStringLiteral(" expatrie(s) enregistrer sous l'employeur et "
+                                     "le projet ")
+                    + name + QStringLiteral(" "));
     }
     m_form->setEntryEnabled(true);
     emit entryOpenedForChange();
     m_form->loadPickLists(false);
     if (!employers->edit() || !m_data->contact()->edit()) {
-        const QString error = employers->isEditing() ? m_data->contact()->lastError() : employers->lastError();
+        const QString error
+            = employers->isEditing() ? m_data->contact()->lastError() : employers->lastError();
         employers->cancel();
         m_form->setEntryEnabled(false);
         UiService::instance().error(this, error);
@@ -214,8 +215,9 @@ void EmployerPage::BitBtn19Click()
     employers->setFiltered(true);
     posts->setFilter(QStringLiteral("nom_orga"), name);
     posts->setFiltered(true);
-    const bool yes = UiService::instance().confirm(
-        this, QStringLiteral("Voulez vous vraiment suprimer cet enregistrement :( ") + name + QStringLiteral(") !"));
+    const bool yes = UiService::instance().confirm(this,
+        QStringLiteral("Voulez vous vraiment suprimer cet enregistrement :( ") + name
+            + QStringLiteral(") !"));
     if (!yes) {
         employers->setFiltered(false);
         posts->setFiltered(false);
@@ -228,9 +230,9 @@ void EmployerPage::BitBtn19Click()
         if (!records.deleteEntry(name))
             UiService::instance().error(this, records.lastError());
     } else {
-        UiService::instance().message(
-            this, QStringLiteral("Vous ne pouvez pas suprimer un organisme employeur que vous avez lui affecté des "
-                                 "expatries !"));
+        UiService::instance().message(this,
+            QStringLiteral("Vous ne pouvez pas suprimer un organisme employeur que vous avez lui affecté des "
+                           "expatries !"));
     }
     employers->setFiltered(false);
     posts->setFiltered(false);

@@ -29,10 +29,10 @@ public:
     void enableByRows();
 
 public slots:
-    void BitBtn1Click();  // NOUVEAU
-    void BitBtn2Click();  // ENREGISTRER
-    void BitBtn3Click();  // MODIFIER
-    void BitBtn4Click();  // ANNULER
+    void BitBtn1Click(); // NOUVEAU
+    void BitBtn2Click(); // ENREGISTRER
+    void BitBtn3Click(); // MODIFIER
+    void BitBtn4Click(); // ANNULER
     void BitBtn19Click(); // SUPRIMER
     void DBGrid2CellClick();
     void EmployeurBeforeRefresh();

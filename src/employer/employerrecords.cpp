@@ -28,8 +28,8 @@ bool EmployerRecords::saveEntry()
     if (contacts->post() && employers->post() && db->commit())
         return true;
     m_error = contacts->isEditing() ? contacts->lastError()
-        : employers->isEditing()     ? employers->lastError()
-                                     : db->lastError();
+        : employers->isEditing()    ? employers->lastError()
+                                    : db->lastError();
     db->rollback();
     contacts->restore(contactBefore);
     employers->restore(employerBefore);
@@ -60,7 +60,7 @@ bool EmployerRecords::deleteEntry(const QString &name)
     m_error = ok ? db->lastError() : failed->lastError();
     db->rollback();
     employers->restore(employerBefore);
-    for (Table *t : {m_data.contact(), m_data.accord()})
+    for (Table *t : { m_data.contact(), m_data.accord() })
         t->refresh();
     return false;
 }

@@ -11,8 +11,7 @@ class EmployerRecords
 public:
     explicit EmployerRecords(DataModule &data)
         : m_data(data)
-    {
-    }
+    { }
 
     // Gives the contact row the employer row's name and stores both rows in one transaction. On a
     // refusal nothing is stored, both rows stay open as they were, and lastError() says why.

@@ -8,8 +8,8 @@
 
 namespace AgreementExport {
 
-int run(DataModule &data, const QString &baseDirectory, const QString &project, const QString &outputDirectory,
-        QTextStream &errors)
+int run(DataModule &data, const QString &baseDirectory, const QString &project,
+    const QString &outputDirectory, QTextStream &errors)
 {
     if (!BatchExport::open(data, baseDirectory, errors))
         return 1;
@@ -17,8 +17,8 @@ int run(DataModule &data, const QString &baseDirectory, const QString &project, 
         errors << AgreementForm::noPostMessage() << Qt::endl;
         return 2;
     }
-    return BatchExport::write(AgreementForm::document(data.sqlaccord()), QStringLiteral("AP01"), outputDirectory,
-                              errors);
+    return BatchExport::write(
+        AgreementForm::document(data.sqlaccord()), QStringLiteral("AP01"), outputDirectory, errors);
 }
 
 } // namespace AgreementExport

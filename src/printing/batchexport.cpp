@@ -16,11 +16,13 @@ bool open(DataModule &data, const QString &baseDirectory, QTextStream &errors)
     return opened.ok;
 }
 
-int write(const ReportDocument &document, const QString &form, const QString &outputDirectory, QTextStream &errors)
+int write(
+    const ReportDocument &document, const QString &form, const QString &outputDirectory, QTextStream &errors)
 {
     if (document.pageCount() == 0) {
-        errors << QStringLiteral("Formulaire « %1 » pas encore disponible : il n'a pas été produit.").arg(form)
-               << Qt::endl;
+        errors
+            << QStringLiteral("Formulaire « %1 » pas encore disponible : il n'a pas été produit.").arg(form)
+            << Qt::endl;
         return 1;
     }
     QString error;

@@ -12,7 +12,8 @@ bool print(const ReportDocument &document, QString *error)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
-        *error = QStringLiteral("Aucune imprimante n'est installée sur cet ordinateur : le document n'a pas été imprimé.");
+        *error = QStringLiteral(
+            "Aucune imprimante n'est installée sur cet ordinateur : le document n'a pas été imprimé.");
         return false;
     }
     QPrinter printer(info, QPrinter::HighResolution);
@@ -31,7 +32,9 @@ bool print(const ReportDocument &document, QString *error)
     for (int i = 0; i < document.pageCount(); ++i) {
         if (i > 0 && !printer.newPage()) {
             painter.end();
-            *error = QStringLiteral("L'impression s'est interrompue à la page %1 : le document est incomplet.").arg(i + 1);
+            *error
+                = QStringLiteral("L'impression s'est interrompue à la page %1 : le document est incomplet.")
+                      .arg(i + 1);
             return false;
         }
         document.drawPage(painter, i);

@@ -13,16 +13,16 @@ enum class Selection { Apt, Annexe10, Change, Permit };
 
 struct Step
 {
-    bool dialog = false;         // the dialog with `selection`, else the message `text`
+    bool dialog = false; // the dialog with `selection`, else the message `text`
     Selection selection = Selection::Apt;
     QString text;
 };
 
 struct Worker
 {
-    QString type;        // Type_demande
+    QString type; // Type_demande
     QString nationality; // Nation
-    QVariant duration;   // Duree, months
+    QVariant duration; // Duree, months
     QString surname;
     QString firstName;
     QString shownNationality;

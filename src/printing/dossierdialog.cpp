@@ -24,10 +24,10 @@ struct BoxPlace
     const char *name;
     int top, width;
 };
-const BoxPlace BoxPlaces[] = {{"CheckBox4", 24, 488},  {"CheckBox6", 48, 226},  {"CheckBox8", 72, 312},
-                              {"CheckBox1", 96, 278},  {"CheckBox2", 120, 372}, {"CheckBox10", 144, 444},
-                              {"CheckBox11", 168, 634}, {"CheckBox3", 193, 436}, {"CheckBox5", 215, 462},
-                              {"CheckBox9", 239, 368}, {"CheckBox7", 263, 350}};
+const BoxPlace BoxPlaces[] = { { "CheckBox4", 24, 488 }, { "CheckBox6", 48, 226 }, { "CheckBox8", 72, 312 },
+    { "CheckBox1", 96, 278 }, { "CheckBox2", 120, 372 }, { "CheckBox10", 144, 444 },
+    { "CheckBox11", 168, 634 }, { "CheckBox3", 193, 436 }, { "CheckBox5", 215, 462 },
+    { "CheckBox9", 239, 368 }, { "CheckBox7", 263, 350 } };
 
 QRadioButton *radio(QGroupBox *group, const char *name, const char *caption, int x, int y, int w)
 {
@@ -74,7 +74,7 @@ DossierDialog::DossierDialog(QWidget *parent)
     output->setFont(timesPixels(13));
     m_preview = radio(output, "RadioButton3", "Visualiser", 11, 27, 113);
     m_print = radio(output, "RadioButton4", "Imprimer", 12, 62, 113);
-    for (QRadioButton *button : {m_automatic, m_manual, m_preview, m_print})
+    for (QRadioButton *button : { m_automatic, m_manual, m_preview, m_print })
         connect(button, &QRadioButton::clicked, this, &DossierDialog::ApplyDossierChoice);
 
     m_run = new QPushButton(QStringLiteral("Executer"), this);
@@ -86,7 +86,7 @@ DossierDialog::DossierDialog(QWidget *parent)
     m_close->setObjectName(QStringLiteral("BitBtn2"));
     m_close->setGeometry(624, 274, 185, 25);
     m_close->setFont(timesPixels(16, true));
-    for (QPushButton *button : {m_run, m_close}) {
+    for (QPushButton *button : { m_run, m_close }) {
         button->setAccessibleName(button->text());
         button->setAutoDefault(false);
     }
@@ -95,10 +95,11 @@ DossierDialog::DossierDialog(QWidget *parent)
 
     // Keyboard order: documents 4, 5, 1, 9, 2, 11, 3, 10, 7, 8, the buttons, the groups, document 6.
     QList<QWidget *> order;
-    for (const char *name : {"CheckBox1", "CheckBox2", "CheckBox4", "CheckBox5", "CheckBox6", "CheckBox7",
-                             "CheckBox8", "CheckBox9", "CheckBox10", "CheckBox11"})
+    for (const char *name : { "CheckBox1", "CheckBox2", "CheckBox4", "CheckBox5", "CheckBox6", "CheckBox7",
+             "CheckBox8", "CheckBox9", "CheckBox10", "CheckBox11" })
         order << box(QString::fromLatin1(name));
-    order << m_run << m_close << m_automatic << m_manual << m_preview << m_print << box(QStringLiteral("CheckBox3"));
+    order << m_run << m_close << m_automatic << m_manual << m_preview << m_print
+          << box(QStringLiteral("CheckBox3"));
     for (int i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
 }
@@ -131,7 +132,7 @@ void DossierDialog::setEnabledBoxes(const QStringList &boxes)
 void DossierDialog::showEvent(QShowEvent *event)
 {
     // Each opening starts without a choice in either group.
-    for (QRadioButton *button : {m_automatic, m_manual, m_preview, m_print}) {
+    for (QRadioButton *button : { m_automatic, m_manual, m_preview, m_print }) {
         button->setAutoExclusive(false);
         button->setChecked(false);
         button->setAutoExclusive(true);

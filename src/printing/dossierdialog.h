@@ -39,7 +39,7 @@ public slots:
     void RunDossier();
     void BitBtn2Click();
     // Without a close box, Escape does not leave either.
-    void reject() override {}
+    void reject() override { }
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -4,20 +4,22 @@ namespace DossierDocuments {
 
 const QList<Document> &all()
 {
-    static const QList<Document> documents{
-        {"CheckBox4", "Demande d'obtention d'une Autorisation Provisoire de Travail (A.P.T)", {"demande_apt"}},
-        {"CheckBox6", "Demande de Visa de Travail", {"demande_visa"}},
-        {"CheckBox8", "Demande d'obtention d'un Titre de Travail", {"DEMANDE_permis"}},
-        {"CheckBox1", "Annexe 01 Fiche de renseignement", {"anx_01", "anx_01_02"}},
-        {"CheckBox2", "Annexe 02 Reçu de versement de pièces préliminaires ", {"anx_02_Individuelle"}},
-        {"CheckBox3", "Annexe 07 Demande de changement (Poste de Travail/ Wilaya)", {"Anx_07"}},
-        {"CheckBox10", "Annexe 04 Reçu de versement de pièces complémentaires", {"anx_04"}},
-        {"CheckBox11",
-         "Annexe 04 Bis Reçu de versement de pièces constitutives pour l'obtention de Titre de Travail",
-         {"anx_04_bis"}},
-        {"CheckBox5", "Modèle 01 Engagement de recrutement de Travailleur Etranger", {"recrutement"}},
-        {"CheckBox9", "Modèle 02 Contrat de Travail à durée détérminée", {"contrat1", "contrat2"}},
-        {"CheckBox7", "Modèle 06 Engagement de Rapatriement", {"rapatriement1"}}};
+    static const QList<Document> documents {
+        { "CheckBox4", "Demande d'obtention d'une Autorisation Provisoire de Travail (A.P.T)",
+            { "demande_apt" } },
+        { "CheckBox6", "Demande de Visa de Travail", { "demande_visa" } },
+        { "CheckBox8", "Demande d'obtention d'un Titre de Travail", { "DEMANDE_permis" } },
+        { "CheckBox1", "Annexe 01 Fiche de renseignement", { "anx_01", "anx_01_02" } },
+        { "CheckBox2", "Annexe 02 Reçu de versement de pièces préliminaires ", { "anx_02_Individuelle" } },
+        { "CheckBox3", "Annexe 07 Demande de changement (Poste de Travail/ Wilaya)", { "Anx_07" } },
+        { "CheckBox10", "Annexe 04 Reçu de versement de pièces complémentaires", { "anx_04" } },
+        { "CheckBox11",
+            "Annexe 04 Bis Reçu de versement de pièces constitutives pour l'obtention de Titre de Travail",
+            { "anx_04_bis" } },
+        { "CheckBox5", "Modèle 01 Engagement de recrutement de Travailleur Etranger", { "recrutement" } },
+        { "CheckBox9", "Modèle 02 Contrat de Travail à durée détérminée", { "contrat1", "contrat2" } },
+        { "CheckBox7", "Modèle 06 Engagement de Rapatriement", { "rapatriement1" } }
+    };
     return documents;
 }
 

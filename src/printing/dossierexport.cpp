@@ -13,8 +13,7 @@ DossierExport::DossierExport(DataModule &data, const QString &outputDirectory, Q
     , m_dossier(data)
     , m_output(outputDirectory)
     , m_errors(errors)
-{
-}
+{ }
 
 void DossierExport::message(const QString &text)
 {

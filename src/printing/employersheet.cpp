@@ -20,7 +20,8 @@ bool EmployerSheet::prepare(const QString &name)
     q->addLine(QStringLiteral("where employeur.nom_orga=:name and contact.nom_orga=:name"));
     q->bindValue(QStringLiteral(":name"), name);
     if (!q->open()) {
-        m_error = QStringLiteral("La fiche d'identification ne peut pas être préparée : %1").arg(q->lastError());
+        m_error
+            = QStringLiteral("La fiche d'identification ne peut pas être préparée : %1").arg(q->lastError());
         return false;
     }
     return true;

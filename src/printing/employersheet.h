@@ -13,8 +13,7 @@ class EmployerSheet
 public:
     explicit EmployerSheet(DataModule &data)
         : m_data(data)
-    {
-    }
+    { }
 
     // Loads the print query for the employer named `name`. False, with the message for the user in
     // lastError(), when there is no employer or the query cannot be run.

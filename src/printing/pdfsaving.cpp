@@ -10,11 +10,11 @@ namespace PdfSaving {
 bool saveWithDialog(QWidget *parent, const ReportDocument &document)
 {
     UiService &ui = UiService::instance();
-    const QString suggested = QDir::home().filePath((document.title().isEmpty() ? QStringLiteral("document")
-                                                                                 : document.title())
-                                                    + QStringLiteral(".pdf"));
-    const QString path = ui.saveFileName(parent, QStringLiteral("Enregistrer en PDF"), suggested,
-                                         QStringLiteral("Documents PDF (*.pdf)"));
+    const QString suggested
+        = QDir::home().filePath((document.title().isEmpty() ? QStringLiteral("document") : document.title())
+            + QStringLiteral(".pdf"));
+    const QString path = ui.saveFileName(
+        parent, QStringLiteral("Enregistrer en PDF"), suggested, QStringLiteral("Documents PDF (*.pdf)"));
     if (path.isEmpty())
         return false;
     QString error;

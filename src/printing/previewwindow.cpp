@@ -16,8 +16,8 @@ PreviewWindow::PreviewWindow(const ReportDocument &document, QWidget *parent)
     , m_document(document)
 {
     setObjectName(QStringLiteral("Preview"));
-    setWindowTitle(QStringLiteral("Aperçu avant impression") +
-                   (document.title().isEmpty() ? QString() : QStringLiteral(" - ") + document.title()));
+    setWindowTitle(QStringLiteral("Aperçu avant impression")
+        + (document.title().isEmpty() ? QString() : QStringLiteral(" - ") + document.title()));
     setModal(true);
     resize(900, 760);
 

@@ -10,8 +10,7 @@ class QueryDataSource : public ReportDataSource
 public:
     explicit QueryDataSource(Query *query)
         : m_query(query)
-    {
-    }
+    { }
 
     int rowCount() const override;
     bool first() override;

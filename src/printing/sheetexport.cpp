@@ -8,7 +8,7 @@
 namespace SheetExport {
 
 int run(DataModule &data, const QString &baseDirectory, const QString &name, const QString &outputDirectory,
-        QTextStream &errors)
+    QTextStream &errors)
 {
     if (!BatchExport::open(data, baseDirectory, errors))
         return 1;

@@ -9,5 +9,5 @@ class QTextStream;
 // Exit status 0 when written, 2 when no employer has that name, 1 on any other failure.
 namespace SheetExport {
 int run(DataModule &data, const QString &baseDirectory, const QString &name, const QString &outputDirectory,
-        QTextStream &errors);
+    QTextStream &errors);
 }

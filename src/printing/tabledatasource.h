@@ -10,8 +10,7 @@ class TableDataSource : public ReportDataSource
 public:
     explicit TableDataSource(Table *table)
         : m_table(table)
-    {
-    }
+    { }
 
     int rowCount() const override;
     bool first() override;

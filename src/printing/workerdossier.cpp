@@ -12,17 +12,15 @@ DossierHost::~DossierHost() = default;
 
 WorkerDossier::WorkerDossier(DataModule &data)
     : m_data(data)
-{
-}
+{ }
 
 bool WorkerDossier::countWorkers(QString *error)
 {
     // Over the whole worker table, every employer's workers.
-    static const char *const counts[][2] = {
-        {"where type_demande<>'APT'", "QRLabel7"},
-        {"where expatries.qualification='CADRE' and type_demande<>'APT'", "QRLabel2"},
-        {"where qualification='AGENT DE MAITRISE' and type_demande<>'APT'", "QRLabel4"},
-        {"where qualification='AGENT D EXECUTION' and type_demande<>'APT'", "QRLabel6"}};
+    static const char *const counts[][2] = { { "where type_demande<>'APT'", "QRLabel7" },
+        { "where expatries.qualification='CADRE' and type_demande<>'APT'", "QRLabel2" },
+        { "where qualification='AGENT DE MAITRISE' and type_demande<>'APT'", "QRLabel4" },
+        { "where qualification='AGENT D EXECUTION' and type_demande<>'APT'", "QRLabel6" } };
     Query *q = m_data.imprim();
     for (const auto &count : counts) {
         q->clear();
@@ -59,13 +57,14 @@ WorkerDossier::Outcome WorkerDossier::PrintWorkerDossier(int blanks, DossierHost
         return Outcome::NoWorker;
     }
     if (employer.isEmpty()) {
-        host.message(QStringLiteral("L'expatrie n° %1 (%2 %3) n'est rattaché à aucun organisme employeur : "
-                                    "modifiez-le et enregistrez-le avec son projet avant d'imprimer son dossier.")
-                         .arg(number, surname, firstName));
+        host.message(
+            QStringLiteral("L'expatrie n° %1 (%2 %3) n'est rattaché à aucun organisme employeur : "
+                           "modifiez-le et enregistrez-le avec son projet avant d'imprimer son dossier.")
+                .arg(number, surname, firstName));
         return Outcome::NoWorker;
     }
 
-    for (Table *t : {m_data.employeur(), m_data.contact()}) {
+    for (Table *t : { m_data.employeur(), m_data.contact() }) {
         t->setFiltered(false);
         t->setFilter(QStringLiteral("Nom_orga"), employer);
         t->setFiltered(true);
@@ -96,8 +95,9 @@ WorkerDossier::Outcome WorkerDossier::PrintWorkerDossier(int blanks, DossierHost
     workers->setFilter(QStringLiteral("Num_ordre"), number);
     workers->setFiltered(true);
 
-    DossierChecks::Worker worker{print->text(QStringLiteral("type_demande")), print->text(QStringLiteral("Nation")),
-                                 print->value(QStringLiteral("duree")), surname, firstName, shownNationality};
+    DossierChecks::Worker worker { print->text(QStringLiteral("type_demande")),
+        print->text(QStringLiteral("Nation")), print->value(QStringLiteral("duree")), surname, firstName,
+        shownNationality };
     bool dialog = false;
     for (const DossierChecks::Step &step : DossierChecks::run(worker, blanks)) {
         if (step.dialog) {
@@ -115,5 +115,6 @@ ReportDocument WorkerDossier::document(const QString &form) const
 {
     QueryDataSource source(m_data.imprim());
     source.first();
-    return FormCatalogue::document(form, &source, form == QLatin1String("anx_01") ? m_labels : QHash<QString, QString>());
+    return FormCatalogue::document(
+        form, &source, form == QLatin1String("anx_01") ? m_labels : QHash<QString, QString>());
 }

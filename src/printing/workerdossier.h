@@ -16,10 +16,10 @@ class WorkerDossier
 {
 public:
     enum class Outcome {
-        Dialog,     // the dialog opened at least once
-        Refused,    // only messages: a check refused, or the type has no dossier
-        NoWorker,   // no worker, or a worker without employer: nothing to print
-        Failed      // a query could not be run
+        Dialog, // the dialog opened at least once
+        Refused, // only messages: a check refused, or the type has no dossier
+        NoWorker, // no worker, or a worker without employer: nothing to print
+        Failed // a query could not be run
     };
 
     explicit WorkerDossier(DataModule &data);

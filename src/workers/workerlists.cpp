@@ -4,38 +4,33 @@ namespace WorkerLists {
 
 QStringList requestTypes()
 {
-    return {QStringLiteral("APT"),
-            QStringLiteral("PERMIS DE TRAVAIL"),
-            QStringLiteral("RENOUVELLEMENT P T"),
-            QStringLiteral("ANNEXE 10"),
-            QStringLiteral("RENOUVELLEMENT ANNEXE 10"),
-            QStringLiteral("AUTORISATION TEMPORAIRE DE TRAVAIL"),
-            QStringLiteral("RENOUVELLEMENT A T T"),
-            QStringLiteral("CHANGEMENT WILAYA (SORTIES)"),
-            QStringLiteral("CHANGEMENT WILAYA (ENTREES)"),
-            QStringLiteral("CHANGEMENT EMPLOYEUR"),
-            QStringLiteral("CHANGEMENT POSTE DE TRAVAIL")};
+    return { QStringLiteral("APT"), QStringLiteral("PERMIS DE TRAVAIL"), QStringLiteral("RENOUVELLEMENT P T"),
+        QStringLiteral("ANNEXE 10"), QStringLiteral("RENOUVELLEMENT ANNEXE 10"),
+        QStringLiteral("AUTORISATION TEMPORAIRE DE TRAVAIL"), QStringLiteral("RENOUVELLEMENT A T T"),
+        QStringLiteral("CHANGEMENT WILAYA (SORTIES)"), QStringLiteral("CHANGEMENT WILAYA (ENTREES)"),
+        QStringLiteral("CHANGEMENT EMPLOYEUR"), QStringLiteral("CHANGEMENT POSTE DE TRAVAIL") };
 }
 
 QStringList sexes()
 {
-    return {QStringLiteral("HOMME"), QStringLiteral("FEMME")};
+    return { QStringLiteral("HOMME"), QStringLiteral("FEMME") };
 }
 
 QStringList maritalStatuses()
 {
-    return {QStringLiteral("CELIBATAIRE"), QStringLiteral("MARIE(E)"), QStringLiteral("DIVORCE(E)"),
-            QStringLiteral("VEUF(VE)")};
+    return { QStringLiteral("CELIBATAIRE"), QStringLiteral("MARIE(E)"), QStringLiteral("DIVORCE(E)"),
+        QStringLiteral("VEUF(VE)") };
 }
 
 QStringList yesNo()
 {
-    return {QStringLiteral("OUI"), QStringLiteral("NON")};
+    return { QStringLiteral("OUI"), QStringLiteral("NON") };
 }
 
 QStringList qualifications()
 {
-    return {QStringLiteral("CADRE"), QStringLiteral("AGENT DE MAITRISE"), QStringLiteral("AGENT D EXECUTION")};
+    return { QStringLiteral("CADRE"), QStringLiteral("AGENT DE MAITRISE"),
+        QStringLiteral("AGENT D EXECUTION") };
 }
 
 QStringList experiences()
@@ -60,39 +55,39 @@ QStringList durations()
 
 QStringList countries()
 {
-    static const QStringList entries = {
-        QStringLiteral("AFGHANISTAN"), QStringLiteral("AFRIQUE DU SUD"), QStringLiteral("ALBANIE"),
-        QStringLiteral("ALGERIE"), QStringLiteral("ALLEMAGNE"), QStringLiteral("ANDORRE"),
-        QStringLiteral("ANGOLA"), QStringLiteral("ANGUILLA"), QStringLiteral("ANTARCTIQUE"),
-        QStringLiteral("ANTIGUA-ET-BARBUDA"), QStringLiteral("ANTILLES NEERLANDAISES"),
-        QStringLiteral("ARABIE SAOUDITE"), QStringLiteral("ARGENTINE"), QStringLiteral("ARMENIE"),
-        QStringLiteral("ARUBA"), QStringLiteral("AUSTRALIE"), QStringLiteral("AUTRICHE"),
-        QStringLiteral("AZERBAIDJAN"), QStringLiteral("BENIN"), QStringLiteral("BAHAMAS"),
-        QStringLiteral("BAHREIN"), QStringLiteral("BANGLADESH"), QStringLiteral("BARBADE"),
-        QStringLiteral("BELAU"), QStringLiteral("BELGIQUE"), QStringLiteral("BELIZE"),
-        QStringLiteral("BERMUDES"), QStringLiteral("BHOUTAN"), QStringLiteral("BIELORUSSIE"),
-        QStringLiteral("BIRMANIE"), QStringLiteral("BOLIVIE"), QStringLiteral("BOSNIE-HERZEGOVINE"),
-        QStringLiteral("BOTSWANA"), QStringLiteral("BRESIL"), QStringLiteral("BRUNEI"),
-        QStringLiteral("BULGARIE"), QStringLiteral("BURKINA FASO"), QStringLiteral("BURUNDI"),
-        QStringLiteral("COTE D'IVOIRE"), QStringLiteral("CAMBODGE"), QStringLiteral("CAMEROUN"),
-        QStringLiteral("CANADA"), QStringLiteral("CAP-VERT"), QStringLiteral("CHILI"),
-        QStringLiteral("CHINE"), QStringLiteral("CHYPRE"), QStringLiteral("COLOMBIE"),
-        QStringLiteral("COMORES"), QStringLiteral("CONGO"), QStringLiteral("COREE DU NORD\t"),
-        QStringLiteral("COREE DU SUD"), QStringLiteral("COSTA RICA"), QStringLiteral("CROATIE"),
-        QStringLiteral("CUBA"), QStringLiteral("DANEMARK"), QStringLiteral("DJIBOUTI"),
-        QStringLiteral("DOMINIQUE"), QStringLiteral("EGYPTE"), QStringLiteral("EMIRATS ARABES UNIS"),
-        QStringLiteral("EQUATEUR"), QStringLiteral("ERYTHREE"), QStringLiteral("ESPAGNE"),
-        QStringLiteral("ESTONIE"), QStringLiteral("ETATS-UNIS"), QStringLiteral("ETHIOPIE"),
-        QStringLiteral("FINLANDE"), QStringLiteral("FRANCE"), QStringLiteral("GEORGIE"),
-        QStringLiteral("GABON"), QStringLiteral("GAMBIE"), QStringLiteral("GHANA"),
-        QStringLiteral("GIBRALTAR"), QStringLiteral("GRECE"), QStringLiteral("GRENADE"),
-        QStringLiteral("GROENLAND"), QStringLiteral("GUADELOUPE"), QStringLiteral("GUAM"),
-        QStringLiteral("GUATEMALA"), QStringLiteral("GUINEE"), QStringLiteral("GUINEE EQUATORIALE"),
-        QStringLiteral("GUINEE-BISSAO"), QStringLiteral("GUYANA"), QStringLiteral("GUYANE FRANÇAISE"),
-        QStringLiteral("HAITI"), QStringLiteral("HONDURAS"), QStringLiteral("HONG KONG"),
-        QStringLiteral("HONGRIE"), QStringLiteral("ILE BOUVET"), QStringLiteral("ILE CHRISTMAS"),
-        QStringLiteral("ILE NORFOLK"), QStringLiteral("ILES CAYMAN"), QStringLiteral("ILES COOK"),
-        QStringLiteral("ILES FEROE"), QStringLiteral("ILES FALKLAND"), QStringLiteral("ILES FIDJI"),
+    static const QStringList entries = { QStringLiteral("AFGHANISTAN"), QStringLiteral("AFRIQUE DU SUD"),
+        QStringLiteral("ALBANIE"), QStringLiteral("ALGERIE"), QStringLiteral("ALLEMAGNE"),
+        QStringLiteral("ANDORRE"), QStringLiteral("ANGOLA"), QStringLiteral("ANGUILLA"),
+        QStringLiteral("ANTARCTIQUE"), QStringLiteral("ANTIGUA-ET-BARBUDA"),
+        QStringLiteral("ANTILLES NEERLANDAISES"), QStringLiteral("ARABIE SAOUDITE"),
+        QStringLiteral("ARGENTINE"), QStringLiteral("ARMENIE"), QStringLiteral("ARUBA"),
+        QStringLiteral("AUSTRALIE"), QStringLiteral("AUTRICHE"), QStringLiteral("AZERBAIDJAN"),
+        QStringLiteral("BENIN"), QStringLiteral("BAHAMAS"), QStringLiteral("BAHREIN"),
+        QStringLiteral("BANGLADESH"), QStringLiteral("BARBADE"), QStringLiteral("BELAU"),
+        QStringLiteral("BELGIQUE"), QStringLiteral("BELIZE"), QStringLiteral("BERMUDES"),
+        QStringLiteral("BHOUTAN"), QStringLiteral("BIELORUSSIE"), QStringLiteral("BIRMANIE"),
+        QStringLiteral("BOLIVIE"), QStringLiteral("BOSNIE-HERZEGOVINE"), QStringLiteral("BOTSWANA"),
+        QStringLiteral("BRESIL"), QStringLiteral("BRUNEI"), QStringLiteral("BULGARIE"),
+        QStringLiteral("BURKINA FASO"), QStringLiteral("BURUNDI"), QStringLiteral("COTE D'IVOIRE"),
+        QStringLiteral("CAMBODGE"), QStringLiteral("CAMEROUN"), QStringLiteral("CANADA"),
+        QStringLiteral("CAP-VERT"), QStringLiteral("CHILI"), QStringLiteral("CHINE"),
+        QStringLiteral("CHYPRE"), QStringLiteral("COLOMBIE"), QStringLiteral("COMORES"),
+        QStringLiteral("CONGO"), QStringLiteral("COREE DU NORD\t"), QStringLiteral("COREE DU SUD"),
+        QStringLiteral("COSTA RICA"), QStringLiteral("CROATIE"), QStringLiteral("CUBA"),
+        QStringLiteral("DANEMARK"), QStringLiteral("DJIBOUTI"), QStringLiteral("DOMINIQUE"),
+        QStringLiteral("EGYPTE"), QStringLiteral("EMIRATS ARABES UNIS"), QStringLiteral("EQUATEUR"),
+        QStringLiteral("ERYTHREE"), QStringLiteral("ESPAGNE"), QStringLiteral("ESTONIE"),
+        QStringLiteral("ETATS-UNIS"), QStringLiteral("ETHIOPIE"), QStringLiteral("FINLANDE"),
+        QStringLiteral("FRANCE"), QStringLiteral("GEORGIE"), QStringLiteral("GABON"),
+        QStringLiteral("GAMBIE"), QStringLiteral("GHANA"), QStringLiteral("GIBRALTAR"),
+        QStringLiteral("GRECE"), QStringLiteral("GRENADE"), QStringLiteral("GROENLAND"),
+        QStringLiteral("GUADELOUPE"), QStringLiteral("GUAM"), QStringLiteral("GUATEMALA"),
+        QStringLiteral("GUINEE"), QStringLiteral("GUINEE EQUATORIALE"), QStringLiteral("GUINEE-BISSAO"),
+        QStringLiteral("GUYANA"), QStringLiteral("GUYANE FRANÇAISE"), QStringLiteral("HAITI"),
+        QStringLiteral("HONDURAS"), QStringLiteral("HONG KONG"), QStringLiteral("HONGRIE"),
+        QStringLiteral("ILE BOUVET"), QStringLiteral("ILE CHRISTMAS"), QStringLiteral("ILE NORFOLK"),
+        QStringLiteral("ILES CAYMAN"), QStringLiteral("ILES COOK"), QStringLiteral("ILES FEROE"),
+        QStringLiteral("ILES FALKLAND"), QStringLiteral("ILES FIDJI"),
         QStringLiteral("ILES GEORGIE DU SUD ET SANDWICH DU SUD"), QStringLiteral("ILES HEARD ET MCDONALD"),
         QStringLiteral("ILES MARSHALL"), QStringLiteral("ILES PITCAIRN"), QStringLiteral("ILES SALOMON"),
         QStringLiteral("ILES SVALBARD ET JAN MAYEN"), QStringLiteral("ILES TURKS-ET-CAICOS"),
@@ -144,16 +139,15 @@ QStringList countries()
         QStringLiteral("UKRAINE"), QStringLiteral("URUGUAY"), QStringLiteral("VANUATU"),
         QStringLiteral("VENEZUELA"), QStringLiteral("VIETNAM"), QStringLiteral("WALLIS-ET-FUTUNA"),
         QStringLiteral("YEMEN"), QStringLiteral("YOUGOSLAVIE"), QStringLiteral("ZAMBIE"),
-        QStringLiteral("ZIMBABWE")};
+        QStringLiteral("ZIMBABWE") };
     return entries;
 }
 
 QStringList nationalities()
 {
-    static const QStringList entries = {
-        QStringLiteral("AFGHANE"), QStringLiteral("ALBANAISE"), QStringLiteral("ALGERIENNE"),
-        QStringLiteral("ALLEMANDE"), QStringLiteral("AMERICAINE"), QStringLiteral("ANDORRANE"),
-        QStringLiteral("ANGOLAISE"), QStringLiteral("ANTIGUAISE ET BARBUDIENNE"),
+    static const QStringList entries = { QStringLiteral("AFGHANE"), QStringLiteral("ALBANAISE"),
+        QStringLiteral("ALGERIENNE"), QStringLiteral("ALLEMANDE"), QStringLiteral("AMERICAINE"),
+        QStringLiteral("ANDORRANE"), QStringLiteral("ANGOLAISE"), QStringLiteral("ANTIGUAISE ET BARBUDIENNE"),
         QStringLiteral("ARGENTINE"), QStringLiteral("ARMENIENNE"), QStringLiteral("AUSTRALIENNE"),
         QStringLiteral("AUTRICHIENNE"), QStringLiteral("AZERBAIDJANAISE"), QStringLiteral("BAHAMIENNE"),
         QStringLiteral("BAHREINIENNE"), QStringLiteral("BANGLADAISE"), QStringLiteral("BARBADIENNE"),
@@ -198,11 +192,11 @@ QStringList nationalities()
         QStringLiteral("NORVEGIENNE"), QStringLiteral("OMANAISE"), QStringLiteral("OUGANDAISE"),
         QStringLiteral("OUZBEKE"), QStringLiteral("PAKISTANAISE"), QStringLiteral("PALAU"),
         QStringLiteral("PALESTINIENNE"), QStringLiteral("PANAMEENNE"),
-        QStringLiteral("PAPOUANE-NEOGUINEENNE"), QStringLiteral("PARAGUAYENNE"),
-        QStringLiteral("PERUVIENNE"), QStringLiteral("PHILIPPINE"), QStringLiteral("POLONAISE"),
-        QStringLiteral("PORTORICAINE"), QStringLiteral("PORTUGAISE"), QStringLiteral("QATARIENNE"),
-        QStringLiteral("ROUMAINE"), QStringLiteral("RUSSE"), QStringLiteral("RWANDAISE"),
-        QStringLiteral("SAHRAOUI"), QStringLiteral("SAINT-LUCIENNE"), QStringLiteral("SAINT-MARINAISE"),
+        QStringLiteral("PAPOUANE-NEOGUINEENNE"), QStringLiteral("PARAGUAYENNE"), QStringLiteral("PERUVIENNE"),
+        QStringLiteral("PHILIPPINE"), QStringLiteral("POLONAISE"), QStringLiteral("PORTORICAINE"),
+        QStringLiteral("PORTUGAISE"), QStringLiteral("QATARIENNE"), QStringLiteral("ROUMAINE"),
+        QStringLiteral("RUSSE"), QStringLiteral("RWANDAISE"), QStringLiteral("SAHRAOUI"),
+        QStringLiteral("SAINT-LUCIENNE"), QStringLiteral("SAINT-MARINAISE"),
         QStringLiteral("SAINT-VINCENTAISE-ET-GRENADINE"), QStringLiteral("SALOMONAISE"),
         QStringLiteral("SALVADORIENNE"), QStringLiteral("SAMOANE"), QStringLiteral("SANTOMEENNE"),
         QStringLiteral("SAOUDIENNE"), QStringLiteral("SENEGALAISE"), QStringLiteral("SERBE"),
@@ -218,7 +212,7 @@ QStringList nationalities()
         QStringLiteral("TURKMENE"), QStringLiteral("TURQUE"), QStringLiteral("TUVALUANE"),
         QStringLiteral("UKRAINIENNE"), QStringLiteral("URUGUAYENNE"), QStringLiteral("VANUATUANE"),
         QStringLiteral("VENEZUELIENNE"), QStringLiteral("VIETNAMIENNE"), QStringLiteral("YEMENITE"),
-        QStringLiteral("ZAMBIENNE"), QStringLiteral("ZIMBABWEENNE")};
+        QStringLiteral("ZAMBIENNE"), QStringLiteral("ZIMBABWEENNE") };
     return entries;
 }
 

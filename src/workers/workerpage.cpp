@@ -20,58 +20,31 @@ const char *const NoWorkerMessage = "Aucun expatrie enregistrer sur la base de d
 
 QList<TableModel::Column> listColumns()
 {
-    static const char *const columns[][2] = {
-        {"Num_Ordre", "N° Ordre"},
-        {"Nom", "Nom"},
-        {"Prenom", "Prenom"},
-        {"Date_nais", "Date de naissance"},
-        {"Lieu_nais", "Lieu de naissance"},
-        {"Sex", "Genre"},
-        {"Situation_familiale", "Situation familiale"},
-        {"Nom_jeune_fille", "Nom de jeune fille"},
-        {"Nom_pere", "Nom du père"},
-        {"Nom_mere", "Nom de la mère"},
-        {"Carte_resid_num", "Carte_resid_num"},
-        {"Carte_resid_du", "Carte_resid_du"},
-        {"Carte_resid_au", "Carte_resid_au"},
-        {"Carte_resid_delivre", "Carte_resid_delivre"},
-        {"Date_entrer_alg", "Date_entrer_alg"},
-        {"Nation", "Nationalité"},
-        {"Adrs_alg", "Adresse en Algérie"},
-        {"Diplome", "Diplôme"},
-        {"Poste_occupe", "Poste à occuper"},
-        {"Lieu_emploi", "Lieu de l'emploi"},
-        {"Brut", "Salaire Brut"},
-        {"Net", "Salaire Net"},
-        {"I_avantage", "Autre avantages"},
-        {"Demeurant", "Demeurant"},
-        {"Refugie_politique", "Réfugie politique"},
-        {"Apatride", "Apatride"},
-        {"Passeport_num", "N° Passeport"},
-        {"Passeport_delivre", "Date délivrance du passeport"},
-        {"Passeport_par", "Passeport délivré par"},
-        {"Passeport_date_debut", "Date debut du passeport"},
-        {"Passeport_date_fin", "Date fin du passeport"},
-        {"Sejour", "Séjour"},
-        {"Emploi_precedent", "Emploi_precedent"},
-        {"Qualification", "Qualification"},
-        {"Emploi_objet", "Emploi_objet"},
-        {"Duree", "Duree"},
-        {"Adresse_etranger", "Adresse_etranger"},
-        {"Ss_alg", "Ss_alg"},
-        {"Ss_etranger", "Ss_etranger"},
-        {"Exper", "Exper"},
-        {"Type_demande", "Type_demande"},
-        {"Date_debut_contrat", "Date_debut_contrat"},
-        {"Date_fin_contrat", "Date_fin_contrat"},
-        {"Pays", "Pays"},
-        {"Nature_activite", "Nature_activite"},
-        {"Tel", "Téléphone"},
-        {"Fax", "Fax"},
-        {"Email", "E-mail"}};
+    static const char *const columns[][2] = { { "Num_Ordre", "N° Ordre" }, { "Nom", "Nom" },
+        { "Prenom", "Prenom" }, { "Date_nais", "Date de naissance" }, { "Lieu_nais", "Lieu de naissance" },
+        { "Sex", "Genre" }, { "Situation_familiale", "Situation familiale" },
+        { "Nom_jeune_fille", "Nom de jeune fille" }, { "Nom_pere", "Nom du père" },
+        { "Nom_mere", "Nom de la mère" }, { "Carte_resid_num", "Carte_resid_num" },
+        { "Carte_resid_du", "Carte_resid_du" }, { "Carte_resid_au", "Carte_resid_au" },
+        { "Carte_resid_delivre", "Carte_resid_delivre" }, { "Date_entrer_alg", "Date_entrer_alg" },
+        { "Nation", "Nationalité" }, { "Adrs_alg", "Adresse en Algérie" }, { "Diplome", "Diplôme" },
+        { "Poste_occupe", "Poste à occuper" }, { "Lieu_emploi", "Lieu de l'emploi" },
+        { "Brut", "Salaire Brut" }, { "Net", "Salaire Net" }, { "I_avantage", "Autre avantages" },
+        { "Demeurant", "Demeurant" }, { "Refugie_politique", "Réfugie politique" },
+        { "Apatride", "Apatride" }, { "Passeport_num", "N° Passeport" },
+        { "Passeport_delivre", "Date délivrance du passeport" }, { "Passeport_par", "Passeport délivré par" },
+        { "Passeport_date_debut", "Date debut du passeport" },
+        { "Passeport_date_fin", "Date fin du passeport" }, { "Sejour", "Séjour" },
+        { "Emploi_precedent", "Emploi_precedent" }, { "Qualification", "Qualification" },
+        { "Emploi_objet", "Emploi_objet" }, { "Duree", "Duree" }, { "Adresse_etranger", "Adresse_etranger" },
+        { "Ss_alg", "Ss_alg" }, { "Ss_etranger", "Ss_etranger" }, { "Exper", "Exper" },
+        { "Type_demande", "Type_demande" }, { "Date_debut_contrat", "Date_debut_contrat" },
+        { "Date_fin_contrat", "Date_fin_contrat" }, { "Pays", "Pays" },
+        { "Nature_activite", "Nature_activite" }, { "Tel", "Téléphone" }, { "Fax", "Fax" },
+        { "Email", "E-mail" } };
     QList<TableModel::Column> list;
     for (const auto &column : columns)
-        list.append({QString::fromUtf8(column[1]), QString::fromUtf8(column[0])});
+        list.append({ QString::fromUtf8(column[1]), QString::fromUtf8(column[0]) });
     return list;
 }
 } // namespace
@@ -103,13 +76,11 @@ WorkerPage::WorkerPage(DataModule *data, QWidget *parent)
     m_grid->horizontalHeader()->setFont(titles);
     connect(m_grid, &TableGrid::rowClicked, this, &WorkerPage::listClicked);
 
-    const auto buttons = PageButtons::create(this, {{"BitBtn11", "NOUVEAU", 933, 34, 121, 25},
-                                                    {"BitBtn12", "ENREGISTRER", 933, 74, 121, 25},
-                                                    {"BitBtn13", "MODIFIER", 933, 114, 121, 25},
-                                                    {"BitBtn14", "ANNULER", 933, 154, 121, 25},
-                                                    {"BitBtn15", "SUPRIMER", 933, 194, 121, 25},
-                                                    {"BitBtn20", "IMPRIMER", 933, 234, 121, 25},
-                                                    {"BitBtn17", "ACTUALISER", 933, 274, 121, 25}});
+    const auto buttons = PageButtons::create(this,
+        { { "BitBtn11", "NOUVEAU", 933, 34, 121, 25 }, { "BitBtn12", "ENREGISTRER", 933, 74, 121, 25 },
+            { "BitBtn13", "MODIFIER", 933, 114, 121, 25 }, { "BitBtn14", "ANNULER", 933, 154, 121, 25 },
+            { "BitBtn15", "SUPRIMER", 933, 194, 121, 25 }, { "BitBtn20", "IMPRIMER", 933, 234, 121, 25 },
+            { "BitBtn17", "ACTUALISER", 933, 274, 121, 25 } });
     m_new = buttons.at(0);
     m_save = buttons.at(1);
     m_modify = buttons.at(2);
@@ -134,20 +105,20 @@ WorkerPage::WorkerPage(DataModule *data, QWidget *parent)
     picture->setGeometry(976, 314, 33, 33);
 
     connect(m_form, &WorkerForm::endDateFailed, this,
-            [this](const QString &message) { UiService::instance().error(this, message); });
+        [this](const QString &message) { UiService::instance().error(this, message); });
 }
 
 void WorkerPage::setListMenu(QMenu *menu)
 {
     m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_grid, &QWidget::customContextMenuRequested, this,
-            [this, menu](const QPoint &pos) { menu->popup(m_grid->viewport()->mapToGlobal(pos)); });
+        [this, menu](const QPoint &pos) { menu->popup(m_grid->viewport()->mapToGlobal(pos)); });
 }
 
 void WorkerPage::enableByRows()
 {
     const bool rows = m_data->expatries()->hasRows();
-    for (QPushButton *button : {m_modify, m_delete, m_refresh, m_print})
+    for (QPushButton *button : { m_modify, m_delete, m_refresh, m_print })
         button->setEnabled(rows);
 }
 
@@ -158,10 +129,9 @@ void WorkerPage::enableProjectList()
 
 void WorkerPage::setButtons(const ButtonStates &states)
 {
-    const std::pair<QPushButton *, int> all[] = {{m_new, states.newWorker}, {m_save, states.save},
-                                                 {m_modify, states.modify}, {m_cancel, states.cancel},
-                                                 {m_delete, states.remove}, {m_refresh, states.refresh},
-                                                 {m_print, states.print}};
+    const std::pair<QPushButton *, int> all[] = { { m_new, states.newWorker }, { m_save, states.save },
+        { m_modify, states.modify }, { m_cancel, states.cancel }, { m_delete, states.remove },
+        { m_refresh, states.refresh }, { m_print, states.print } };
     for (const auto &[button, state] : all) {
         if (state >= 0)
             button->setEnabled(state == 1);
@@ -176,8 +146,8 @@ void WorkerPage::noWorker()
 void WorkerPage::BitBtn11Click()
 {
     if (!m_data->employeur()->hasRows()) {
-        UiService::instance().message(this,
-                                      QStringLiteral("Vous devez remplir la session employeur avant d'ajouter les expatries "));
+        UiService::instance().message(
+            this, QStringLiteral("Vous devez remplir la session employeur avant d'ajouter les expatries "));
         emit employerPageRequested();
         return;
     }
@@ -194,7 +164,7 @@ void WorkerPage::BitBtn11Click()
     }
     m_form->numberEdit()->setText(QString::number(number));
     m_entryOpen = true;
-    setButtons({0, 1, 0, 1, 0, 0, 0});
+    setButtons({ 0, 1, 0, 1, 0, 0, 0 });
 }
 
 void WorkerPage::BitBtn13Click()
@@ -202,7 +172,7 @@ void WorkerPage::BitBtn13Click()
     Table *workers = m_data->expatries();
     if (!workers->hasRows()) {
         noWorker();
-        setButtons({1, 0, 0, 0, 0, 0, 0});
+        setButtons({ 1, 0, 0, 0, 0, 0, 0 });
         return;
     }
     if (!workers->edit()) {
@@ -210,7 +180,7 @@ void WorkerPage::BitBtn13Click()
         return;
     }
     m_entryOpen = true;
-    setButtons({0, 1, 0, 1, 0, 0, -1});
+    setButtons({ 0, 1, 0, 1, 0, 0, -1 });
     m_form->setEntryEnabled(true, true);
     m_form->loadPickLists(true);
     m_form->applyRulesFromRow();
@@ -230,15 +200,16 @@ void WorkerPage::BitBtn12Click()
         }
         m_form->hideCardGroup();
         m_entryOpen = false;
-        setButtons({1, 0, 1, 0, 1, 1, 1});
-        UiService::instance().message(this,
-                                      QStringLiteral("Tous les informations de cet expatrie sont enregistrer avec succes !"));
+        setButtons({ 1, 0, 1, 0, 1, 1, 1 });
+        UiService::instance().message(
+            this, QStringLiteral("Tous les informations de cet expatrie sont enregistrer avec succes !"));
         m_form->scrollToTop();
         m_form->setEntryEnabled(false, false);
         contacts->setFiltered(false);
     } else {
-        UiService::instance().message(
-            this, QStringLiteral("Ces informations sont obligatoires, Merci de remplir tous les informations nécessaires !"));
+        UiService::instance().message(this,
+            QStringLiteral(
+                "Ces informations sont obligatoires, Merci de remplir tous les informations nécessaires !"));
     }
     contacts->setFiltered(false);
     m_form->resetPickLists(true);
@@ -257,25 +228,26 @@ void WorkerPage::BitBtn14Click()
     m_form->loadPickLists(false);
     m_form->applyRulesFromRow();
     m_entryOpen = false;
-    setButtons({1, 0, 1, 0, 1, 1, 1});
+    setButtons({ 1, 0, 1, 0, 1, 1, 1 });
     m_form->setEntryEnabled(false, false);
     m_form->mandatory().clearMarks();
 }
 
 void WorkerPage::BitBtn15Click()
 {
-    setButtons({0, 0, 0, 0, 0, 0, -1});
+    setButtons({ 0, 0, 0, 0, 0, 0, -1 });
     Table *workers = m_data->expatries();
     if (!workers->hasRows()) {
         noWorker();
-        setButtons({1, -1, -1, -1, -1, -1, -1});
+        setButtons({ 1, -1, -1, -1, -1, -1, -1 });
         return;
     }
-    if (UiService::instance().confirm(this, QStringLiteral("Voulez vous vraiment suprimer cet expatrie de votre base "
-                                                           "de données !"))
+    if (UiService::instance().confirm(this,
+            QStringLiteral("Voulez vous vraiment suprimer cet expatrie de votre base "
+                           "de données !"))
         && !workers->remove())
         UiService::instance().error(this, workers->lastError());
-    setButtons({1, 0, 1, 0, 1, 1, -1});
+    setButtons({ 1, 0, 1, 0, 1, 1, -1 });
 }
 
 void WorkerPage::BitBtn17Click()
@@ -286,7 +258,7 @@ void WorkerPage::BitBtn17Click()
         return;
     }
     noWorker();
-    setButtons({1, 0, 0, 0, 0, 0, -1});
+    setButtons({ 1, 0, 0, 0, 0, 0, -1 });
 }
 
 void WorkerPage::listClicked(int row)

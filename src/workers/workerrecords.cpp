@@ -39,10 +39,12 @@ bool WorkerRecords::attachAndSave(const QString &chosenProject)
     if (!contacts->hasRows()) {
         contacts->setFiltered(false);
         m_error = chosenProject.isEmpty()
-            ? QStringLiteral("L'organisme employeur sélectionné n'a aucun projet enregistré : choisissez un projet "
-                             "dans la liste « PROJET : ». L'expatrie n'a pas été enregistré.")
-            : QStringLiteral("Le projet « %1 » n'existe plus : choisissez un autre projet dans la liste « PROJET : ». "
-                             "L'expatrie n'a pas été enregistré.")
+            ? QStringLiteral(
+                "L'organisme employeur sélectionné n'a aucun projet enregistré : choisissez un projet "
+                "dans la liste « PROJET : ». L'expatrie n'a pas été enregistré.")
+            : QStringLiteral(
+                "Le projet « %1 » n'existe plus : choisissez un autre projet dans la liste « PROJET : ». "
+                "L'expatrie n'a pas été enregistré.")
                   .arg(chosenProject);
         return false;
     }
@@ -55,8 +57,9 @@ bool WorkerRecords::attachAndSave(const QString &chosenProject)
     if (!employers->hasRows()) {
         employers->setFiltered(false);
         contacts->setFiltered(false);
-        m_error = QStringLiteral("Le projet « %1 » n'a pas d'organisme employeur enregistré (« %2 ») : un expatrie ne "
-                                 "peut pas être enregistré sans son employeur.")
+        m_error = QStringLiteral(
+            "Le projet « %1 » n'a pas d'organisme employeur enregistré (« %2 ») : un expatrie ne "
+            "peut pas être enregistré sans son employeur.")
                       .arg(contacts->text(QStringLiteral("Projet")), owner.toString());
         return false;
     }
@@ -65,7 +68,8 @@ bool WorkerRecords::attachAndSave(const QString &chosenProject)
     workers->setValue(QStringLiteral("Fax"), contacts->value(QStringLiteral("Fax")));
     workers->setValue(QStringLiteral("Email"), contacts->value(QStringLiteral("email")));
     workers->setValue(QStringLiteral("Nom_orga"), employers->value(QStringLiteral("Nom_orga")));
-    workers->setValue(QStringLiteral("Nature_activite"), contacts->value(QStringLiteral("activite_principal")));
+    workers->setValue(
+        QStringLiteral("Nature_activite"), contacts->value(QStringLiteral("activite_principal")));
     workers->setValue(QStringLiteral("Projet"), contacts->value(QStringLiteral("Projet")));
     workers->setValue(QStringLiteral("Lieu_emploi"), employers->value(QStringLiteral("Lieu_emploi_orga")));
     if (!workers->post()) {

@@ -11,8 +11,7 @@ class WorkerRecords
 public:
     explicit WorkerRecords(DataModule &data)
         : m_data(data)
-    {
-    }
+    { }
 
     // One more than the highest order number of the whole table (whatever its view); 1 when empty.
     int nextOrderNumber() const;

@@ -15,7 +15,7 @@ private:
     static QStringList texts(AboutBox &box)
     {
         QStringList out;
-        for (const char *name : {"description", "Version", "Comment", "Copyright", "Organisation"})
+        for (const char *name : { "description", "Version", "Comment", "Copyright", "Organisation" })
             out << box.text(QString::fromLatin1(name))->text();
         return out;
     }
@@ -29,9 +29,9 @@ private slots:
 void TestAboutBox::textsFromVersionInformation()
 {
     AboutBox box;
-    const QStringList expected{"Développeur: VELMORA", "Version: 2.0.0.0",
-                               "Version: 2.0.0.0 Dossiers d'emploi des travailleurs étrangers",
-                               "Copyright: © 2026 CORVANE", "CORVANE"};
+    const QStringList expected { "Développeur: VELMORA", "Version: 2.0.0.0",
+        "Version: 2.0.0.0 Dossiers d'emploi des travailleurs étrangers", "Copyright: © 2026 CORVANE",
+        "CORVANE" };
     for (int shown = 0; shown < 2; ++shown) {
         box.show();
         QCOMPARE(texts(box), expected);

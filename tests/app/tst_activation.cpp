@@ -21,7 +21,8 @@ class TestActivation : public QObject
 private:
     static QStringList dbFiles(const QString &dir)
     {
-        return QDir(dir).entryList({QStringLiteral("*.DB"), QStringLiteral("*.db")}, QDir::Files, QDir::Name);
+        return QDir(dir).entryList(
+            { QStringLiteral("*.DB"), QStringLiteral("*.db") }, QDir::Files, QDir::Name);
     }
     static QStringList columnsOf(const QString &path, const QString &table)
     {
@@ -64,9 +65,10 @@ void TestActivation::firstStartCreatesEverything()
     QVERIFY2(result.ok, qPrintable(result.error));
     const QString dir = Activation::databaseDirectory(base.path());
     QVERIFY(dir.endsWith(QStringLiteral("/Base de données employeur")));
-    QCOMPARE(dbFiles(dir), (QStringList{QStringLiteral("Accord.DB"), QStringLiteral("Employeur.DB"),
-                                        QStringLiteral("Expatries.DB"), QStringLiteral("contact.DB")}));
-    for (Table *t : {data.employeur(), data.contact(), data.accord(), data.expatries(), data.sqlaccord()}) {
+    QCOMPARE(dbFiles(dir),
+        (QStringList { QStringLiteral("Accord.DB"), QStringLiteral("Employeur.DB"),
+            QStringLiteral("Expatries.DB"), QStringLiteral("contact.DB") }));
+    for (Table *t : { data.employeur(), data.contact(), data.accord(), data.expatries(), data.sqlaccord() }) {
         QVERIFY2(t->isOpen(), qPrintable(t->objectName()));
         QCOMPARE(t->rowCount(), 0);
     }
@@ -75,8 +77,9 @@ void TestActivation::firstStartCreatesEverything()
 void TestActivation::missingFileIsCreatedAlone()
 {
     DataFixture fx;
-    QVERIFY(DataFixture::add(fx.data().employeur(), {{QStringLiteral("Nom_orga"), QStringLiteral("GARDE")}}));
-    QVERIFY(DataFixture::add(fx.data().expatries(), {{QStringLiteral("Num_Ordre"), 1}}));
+    QVERIFY(
+        DataFixture::add(fx.data().employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("GARDE") } }));
+    QVERIFY(DataFixture::add(fx.data().expatries(), { { QStringLiteral("Num_Ordre"), 1 } }));
     fx.data().expatries()->close();
     QVERIFY(QFile::remove(QDir(fx.dbDir()).filePath(QStringLiteral("Expatries.DB"))));
     const auto result = fx.activate();
@@ -88,10 +91,12 @@ void TestActivation::missingFileIsCreatedAlone()
 void TestActivation::namesInAnotherCaseAreUsed()
 {
     DataFixture fx;
-    QVERIFY(DataFixture::add(fx.data().contact(), {{QStringLiteral("nom_orga"), QStringLiteral("GARDE")}}));
+    QVERIFY(
+        DataFixture::add(fx.data().contact(), { { QStringLiteral("nom_orga"), QStringLiteral("GARDE") } }));
     fx.data().contact()->close();
     const QDir dir(fx.dbDir());
-    QVERIFY(QFile::rename(dir.filePath(QStringLiteral("contact.DB")), dir.filePath(QStringLiteral("CONTACT.DB"))));
+    QVERIFY(QFile::rename(
+        dir.filePath(QStringLiteral("contact.DB")), dir.filePath(QStringLiteral("CONTACT.DB"))));
     const auto result = fx.activate();
     QVERIFY2(result.ok, qPrintable(result.error));
     QCOMPARE(fx.data().contact()->rowCount(), 1);
@@ -104,9 +109,10 @@ void TestActivation::unreadableAgreementFileIsRebuiltAndKept_data()
     QTest::addColumn<QString>("earlierLayout");
     QTest::newRow("random bytes") << QByteArray("\x01\x02 pas une table du tout \xff", 27) << QString();
     QTest::newRow("earlier layout without étrangers")
-        << QByteArray() << QStringLiteral("CREATE TABLE Accord (Num INTEGER NOT NULL PRIMARY KEY, nom_orga TEXT, "
-                                          "Projet TEXT, poste TEXT, Diplome TEXT, experience INTEGER, "
-                                          "autre_condition TEXT, \"Algériens\" INTEGER, Observation TEXT)");
+        << QByteArray()
+        << QStringLiteral("CREATE TABLE Accord (Num INTEGER NOT NULL PRIMARY KEY, nom_orga TEXT, "
+                          "Projet TEXT, poste TEXT, Diplome TEXT, experience INTEGER, "
+                          "autre_condition TEXT, \"Algériens\" INTEGER, Observation TEXT)");
 }
 
 void TestActivation::unreadableAgreementFileIsRebuiltAndKept()
@@ -185,9 +191,10 @@ void TestActivation::rerunDropsUnsavedRowsAndKeepsFilters()
 {
     DataFixture fx;
     Table *workers = fx.data().expatries();
-    for (int n : {1, 2, 3})
-        QVERIFY(DataFixture::add(workers, {{QStringLiteral("Num_Ordre"), n},
-                                           {QStringLiteral("Nom_orga"), n == 2 ? QStringLiteral("B") : QStringLiteral("A")}}));
+    for (int n : { 1, 2, 3 })
+        QVERIFY(DataFixture::add(workers,
+            { { QStringLiteral("Num_Ordre"), n },
+                { QStringLiteral("Nom_orga"), n == 2 ? QStringLiteral("B") : QStringLiteral("A") } }));
     workers->setFilter(QStringLiteral("Nom_orga"), QStringLiteral("A"));
     QVERIFY(workers->setFiltered(true));
     QVERIFY(workers->last());

@@ -15,9 +15,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QSignalSpy>
 #include <QTest>
 
 // The main window: windows created in order, header, clock and notices, tabs and menus, the page
@@ -36,7 +36,8 @@ private:
     }
     static QLabel *noticeOf(MainWindow &w, int page)
     {
-        return w.pages()->widget(page)->findChild<QLabel *>(page == 0 ? QStringLiteral("Label1") : QStringLiteral("Label2"));
+        return w.pages()->widget(page)->findChild<QLabel *>(
+            page == 0 ? QStringLiteral("Label1") : QStringLiteral("Label2"));
     }
 
 private slots:
@@ -58,17 +59,17 @@ void TestMainWindow::windowsCreatedInOrder()
     QStringList names;
     for (QObject *o : windows.all())
         names << o->objectName();
-    QCOMPARE(names, (QStringList{"anx_01", "anx_02_Individuelle", "anx_04", "Anx_07", "apropos", "Dossier",
-                                 "anx_01_02", "Fiche", "demande_apt", "demande_visa", "rapatriement1",
-                                 "DEMANDE_permis", "contrat1", "contrat2", "anx_04_bis", "recrutement",
-                                 "demande_accord", "demande_accord1", "AP01", "imp_accord"}));
+    QCOMPARE(names,
+        (QStringList { "anx_01", "anx_02_Individuelle", "anx_04", "Anx_07", "apropos", "Dossier", "anx_01_02",
+            "Fiche", "demande_apt", "demande_visa", "rapatriement1", "DEMANDE_permis", "contrat1", "contrat2",
+            "anx_04_bis", "recrutement", "demande_accord", "demande_accord1", "AP01", "imp_accord" }));
     QCOMPARE(w.objectName(), QStringLiteral("Menu"));
     QCOMPARE(w.windowTitle(), QStringLiteral("VELMORA"));
     QCOMPARE(windows.dialog(QStringLiteral("imp_accord"))->windowTitle(), QStringLiteral("Impression "));
     QCOMPARE(windows.dialog(QStringLiteral("demande_accord"))->windowTitle(),
-             QStringLiteral("Dossier de la demande d’accord de principe (1er cas)"));
+        QStringLiteral("Dossier de la demande d’accord de principe (1er cas)"));
     QCOMPARE(qobject_cast<FormHolder *>(windows.window(QStringLiteral("AP01")))->caption(),
-             QStringLiteral("Formulaire accord de principe N° 01"));
+        QStringLiteral("Formulaire accord de principe N° 01"));
     for (QObject *o : windows.all()) {
         if (auto *dialog = qobject_cast<QDialog *>(o))
             QVERIFY(!dialog->isVisible());
@@ -84,18 +85,18 @@ void TestMainWindow::shellGeometryTabsAndMenus()
     QStringList tabs;
     for (int i = 0; i < w.pages()->count(); ++i)
         tabs << w.pages()->tabText(i);
-    QCOMPARE(tabs, (QStringList{"Organisme", "Accord de principe", "Expatries", "Bilan"}));
+    QCOMPARE(tabs, (QStringList { "Organisme", "Accord de principe", "Expatries", "Bilan" }));
     QCOMPARE(w.pages()->currentIndex(), 0);
     QVERIFY(w.pages()->widget(3)->findChild<QLabel *>()->text() == QStringLiteral("Développement en cours"));
 
     QStringList bar;
     for (QAction *a : w.menuBar()->actions())
         bar << (a->isSeparator() ? QStringLiteral("—") : a->text());
-    QCOMPARE(bar, (QStringList{"Fichier", "—", "?", "—", "Quitter"}));
+    QCOMPARE(bar, (QStringList { "Fichier", "—", "?", "—", "Quitter" }));
     QStringList file;
     for (QAction *a : w.menuBar()->actions().first()->menu()->actions())
         file << (a->isSeparator() ? QStringLiteral("—") : a->text());
-    QCOMPARE(file, (QStringList{"Organisme", "—", "Accord de principe", "—", "Expatries", "—", "Bilans"}));
+    QCOMPARE(file, (QStringList { "Organisme", "—", "Accord de principe", "—", "Expatries", "—", "Bilans" }));
     QCOMPARE(w.menuBar()->actions().at(2)->menu()->actions().first()->text(), QStringLiteral("Â propos"));
 
     // The "Fichier" items show their pages; using the visible page's item changes nothing.
@@ -129,9 +130,13 @@ void TestMainWindow::clockAndNotices()
     QCOMPARE(noticeOf(w, 0)->text(), start);
 
     w.Timer1Timer();
-    QVERIFY(QRegularExpression(QStringLiteral("^\\d{2}/\\d{2}/\\d{4}$")).match(w.header()->dateLabel()->text()).hasMatch());
-    QVERIFY(QRegularExpression(QStringLiteral("^\\d{2}:\\d{2}:\\d{2}$")).match(w.header()->timeLabel()->text()).hasMatch());
-    for (int page : {0, 2}) {
+    QVERIFY(QRegularExpression(QStringLiteral("^\\d{2}/\\d{2}/\\d{4}$"))
+                .match(w.header()->dateLabel()->text())
+                .hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("^\\d{2}:\\d{2}:\\d{2}$"))
+                .match(w.header()->timeLabel()->text())
+                .hasMatch());
+    for (int page : { 0, 2 }) {
         const QString once = noticeOf(w, page)->text();
         QVERIFY(once.startsWith(QStringLiteral("     (*)")));
         QVERIFY(once.endsWith(QStringLiteral("expatries  ")));
@@ -164,11 +169,12 @@ void TestMainWindow::buttonsFollowRowCounts()
         DataModule seed;
         QVERIFY(Activation::run(seed, base.path()).ok);
         if (employers)
-            QVERIFY(DataFixture::add(seed.employeur(), {{QStringLiteral("Nom_orga"), QStringLiteral("E")}}));
+            QVERIFY(
+                DataFixture::add(seed.employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("E") } }));
         if (workers)
-            QVERIFY(DataFixture::add(seed.expatries(), {{QStringLiteral("Num_Ordre"), 1}}));
+            QVERIFY(DataFixture::add(seed.expatries(), { { QStringLiteral("Num_Ordre"), 1 } }));
         if (posts)
-            QVERIFY(DataFixture::add(seed.accord(), {{QStringLiteral("Num"), 1}}));
+            QVERIFY(DataFixture::add(seed.accord(), { { QStringLiteral("Num"), 1 } }));
     }
     ScriptedUi ui;
     MainWindow w(base.path());
@@ -177,11 +183,11 @@ void TestMainWindow::buttonsFollowRowCounts()
     QWidget *employer = w.pages()->widget(0);
     QWidget *agreement = w.pages()->widget(1);
     QWidget *worker = w.pages()->widget(2);
-    for (const char *b : {"BitBtn3", "BitBtn5", "BitBtn19"})
+    for (const char *b : { "BitBtn3", "BitBtn5", "BitBtn19" })
         QCOMPARE(enabled(employer, b), employers);
-    for (const char *b : {"BitBtn13", "BitBtn15", "BitBtn17", "BitBtn20"})
+    for (const char *b : { "BitBtn13", "BitBtn15", "BitBtn17", "BitBtn20" })
         QCOMPARE(enabled(worker, b), workers);
-    for (const char *b : {"BitBtn9", "BitBtn10", "BitBtn16"})
+    for (const char *b : { "BitBtn9", "BitBtn10", "BitBtn16" })
         QCOMPARE(enabled(agreement, b), posts);
     // NOUVEAU stays as designed, ENREGISTRER and ANNULER stay off.
     QVERIFY(enabled(employer, "BitBtn1"));

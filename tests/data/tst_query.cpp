@@ -23,19 +23,32 @@ void TestQuery::repeatedColumnsTakeSuffixes_data()
     QTest::addColumn<QString>("column");
     QTest::addColumn<QString>("expected");
     // employeur, contact, expatries: the contact row's project is Projet_1, the worker's Projet_2.
-    QTest::newRow("employer name") << "Nom_orga" << "EMP";
-    QTest::newRow("contact key") << "nom_orga_1" << "EMP";
-    QTest::newRow("worker's employer") << "Nom_orga_2" << "EMP";
-    QTest::newRow("employer project") << "Projet" << "";
-    QTest::newRow("contact project") << "Projet_1" << "PROJET C";
-    QTest::newRow("worker project") << "projet_2" << "PROJET W";
-    QTest::newRow("contact telephone") << "Tel" << "021";
-    QTest::newRow("worker telephone") << "Tel_1" << "022";
-    QTest::newRow("contact email") << "email" << "c@x";
-    QTest::newRow("worker email, other case") << "Email_1" << "w@x";
-    QTest::newRow("date shown as dd/mm/yyyy") << "Date_nais" << "02/01/1990";
-    QTest::newRow("number plain, after the employer's Num_ordre") << "Num_Ordre_1" << "4";
-    QTest::newRow("employer's unused number") << "NUM_ORDRE" << "";
+    QTest::newRow("employer name") << "Nom_orga"
+                                   << "EMP";
+    QTest::newRow("contact key") << "nom_orga_1"
+                                 << "EMP";
+    QTest::newRow("worker's employer") << "Nom_orga_2"
+                                       << "EMP";
+    QTest::newRow("employer project") << "Projet"
+                                      << "";
+    QTest::newRow("contact project") << "Projet_1"
+                                     << "PROJET C";
+    QTest::newRow("worker project") << "projet_2"
+                                    << "PROJET W";
+    QTest::newRow("contact telephone") << "Tel"
+                                       << "021";
+    QTest::newRow("worker telephone") << "Tel_1"
+                                      << "022";
+    QTest::newRow("contact email") << "email"
+                                   << "c@x";
+    QTest::newRow("worker email, other case") << "Email_1"
+                                              << "w@x";
+    QTest::newRow("date shown as dd/mm/yyyy") << "Date_nais"
+                                              << "02/01/1990";
+    QTest::newRow("number plain, after the employer's Num_ordre") << "Num_Ordre_1"
+                                                                  << "4";
+    QTest::newRow("employer's unused number") << "NUM_ORDRE"
+                                              << "";
 }
 
 void TestQuery::repeatedColumnsTakeSuffixes()
@@ -43,17 +56,19 @@ void TestQuery::repeatedColumnsTakeSuffixes()
     QFETCH(QString, column);
     QFETCH(QString, expected);
     DataFixture fx;
-    QVERIFY(DataFixture::add(fx.data().employeur(), {{QStringLiteral("Nom_orga"), QStringLiteral("EMP")}}));
-    QVERIFY(DataFixture::add(fx.data().contact(), {{QStringLiteral("nom_orga"), QStringLiteral("EMP")},
-                                                   {QStringLiteral("Projet"), QStringLiteral("PROJET C")},
-                                                   {QStringLiteral("Tel"), QStringLiteral("021")},
-                                                   {QStringLiteral("email"), QStringLiteral("c@x")}}));
-    QVERIFY(DataFixture::add(fx.data().expatries(), {{QStringLiteral("Num_Ordre"), 4},
-                                                     {QStringLiteral("Nom_orga"), QStringLiteral("EMP")},
-                                                     {QStringLiteral("Projet"), QStringLiteral("PROJET W")},
-                                                     {QStringLiteral("Tel"), QStringLiteral("022")},
-                                                     {QStringLiteral("Email"), QStringLiteral("w@x")},
-                                                     {QStringLiteral("Date_nais"), QStringLiteral("02/01/1990")}}));
+    QVERIFY(
+        DataFixture::add(fx.data().employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("EMP") } }));
+    QVERIFY(DataFixture::add(fx.data().contact(),
+        { { QStringLiteral("nom_orga"), QStringLiteral("EMP") },
+            { QStringLiteral("Projet"), QStringLiteral("PROJET C") },
+            { QStringLiteral("Tel"), QStringLiteral("021") },
+            { QStringLiteral("email"), QStringLiteral("c@x") } }));
+    QVERIFY(DataFixture::add(fx.data().expatries(),
+        { { QStringLiteral("Num_Ordre"), 4 }, { QStringLiteral("Nom_orga"), QStringLiteral("EMP") },
+            { QStringLiteral("Projet"), QStringLiteral("PROJET W") },
+            { QStringLiteral("Tel"), QStringLiteral("022") },
+            { QStringLiteral("Email"), QStringLiteral("w@x") },
+            { QStringLiteral("Date_nais"), QStringLiteral("02/01/1990") } }));
     Query *q = fx.data().imprim();
     QVERIFY2(q->open(), qPrintable(q->lastError()));
     QCOMPARE(q->count(), 1);
@@ -64,8 +79,8 @@ void TestQuery::boundValueWithApostrophe()
 {
     DataFixture fx;
     const QString name = QStringLiteral("L'ENTREPRISE");
-    QVERIFY(DataFixture::add(fx.data().employeur(), {{QStringLiteral("Nom_orga"), name}}));
-    QVERIFY(DataFixture::add(fx.data().employeur(), {{QStringLiteral("Nom_orga"), QStringLiteral("B")}}));
+    QVERIFY(DataFixture::add(fx.data().employeur(), { { QStringLiteral("Nom_orga"), name } }));
+    QVERIFY(DataFixture::add(fx.data().employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("B") } }));
     Query *q = fx.data().imprim1();
     q->clear();
     q->addLine(QStringLiteral("select * from employeur"));
@@ -84,9 +99,9 @@ void TestQuery::largeJoinOpensWithoutBeingRead()
     const int n = 100;
     for (int i = 0; i < n; ++i) {
         const QString key = QStringLiteral("E%1").arg(i, 3, 10, QLatin1Char('0'));
-        QVERIFY(DataFixture::add(d.employeur(), {{QStringLiteral("Nom_orga"), key}}));
-        QVERIFY(DataFixture::add(d.contact(), {{QStringLiteral("nom_orga"), key}}));
-        QVERIFY(DataFixture::add(d.expatries(), {{QStringLiteral("Num_Ordre"), i + 1}}));
+        QVERIFY(DataFixture::add(d.employeur(), { { QStringLiteral("Nom_orga"), key } }));
+        QVERIFY(DataFixture::add(d.contact(), { { QStringLiteral("nom_orga"), key } }));
+        QVERIFY(DataFixture::add(d.expatries(), { { QStringLiteral("Num_Ordre"), i + 1 } }));
     }
     // A million-row product: opened and stepped a few rows, counted by the engine.
     Query *q = d.imprim();
@@ -101,7 +116,7 @@ void TestQuery::largeJoinOpensWithoutBeingRead()
 void TestQuery::missingColumnIsBlank()
 {
     DataFixture fx;
-    QVERIFY(DataFixture::add(fx.data().employeur(), {{QStringLiteral("Nom_orga"), QStringLiteral("A")}}));
+    QVERIFY(DataFixture::add(fx.data().employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("A") } }));
     Query *q = fx.data().imprim1();
     q->clear();
     q->addLine(QStringLiteral("select * from employeur"));

@@ -72,7 +72,8 @@ void TestTable::layoutsOnDisk()
         while (q.next()) {
             const FieldDef &f = schema->fields.at(i);
             QCOMPARE(q.value(1).toString(), f.name);
-            QCOMPARE(q.value(2).toString(), f.type == FieldType::Integer ? QStringLiteral("INTEGER") : QStringLiteral("TEXT"));
+            QCOMPARE(q.value(2).toString(),
+                f.type == FieldType::Integer ? QStringLiteral("INTEGER") : QStringLiteral("TEXT"));
             QCOMPARE(q.value(3).toInt() != 0, f.required);
             QCOMPARE(q.value(5).toInt() == 1, f.name == schema->key);
             ++i;
@@ -103,7 +104,8 @@ void TestTable::refusedPost()
     QFETCH(QString, messagePart);
     DataFixture fx;
     Table *workers = fx.data().expatries();
-    QVERIFY(DataFixture::add(workers, {{QStringLiteral("Num_Ordre"), 1}, {QStringLiteral("Nom"), QStringLiteral("A")}}));
+    QVERIFY(DataFixture::add(
+        workers, { { QStringLiteral("Num_Ordre"), 1 }, { QStringLiteral("Nom"), QStringLiteral("A") } }));
     QVERIFY(workers->append());
     workers->setValue(QStringLiteral("Num_Ordre"), 2);
     workers->setValue(QStringLiteral("Nom"), QStringLiteral("TYPED"));
@@ -120,15 +122,16 @@ void TestTable::rowsStayInKeyOrderAndRoundTripTypes()
 {
     DataFixture fx;
     Table *workers = fx.data().expatries();
-    for (int n : {5, 1, 3})
-        QVERIFY(DataFixture::add(workers, {{QStringLiteral("Num_Ordre"), n},
-                                           {QStringLiteral("Date_nais"), QStringLiteral("01/03/2015")},
-                                           {QStringLiteral("Duree"), QStringLiteral("12")}}));
+    for (int n : { 5, 1, 3 })
+        QVERIFY(DataFixture::add(workers,
+            { { QStringLiteral("Num_Ordre"), n },
+                { QStringLiteral("Date_nais"), QStringLiteral("01/03/2015") },
+                { QStringLiteral("Duree"), QStringLiteral("12") } }));
     QCOMPARE(workers->rowCount(), 3);
     QList<int> order;
     for (bool ok = workers->first(); ok; ok = workers->next())
         order << workers->value(QStringLiteral("num_ordre")).toInt();
-    QCOMPARE(order, (QList<int>{1, 3, 5}));
+    QCOMPARE(order, (QList<int> { 1, 3, 5 }));
     QVERIFY(workers->last());
     QCOMPARE(workers->value(QStringLiteral("Num_Ordre")).toInt(), 5);
     QCOMPARE(workers->value(QStringLiteral("DATE_NAIS")).toDate(), QDate(2015, 3, 1));
@@ -142,8 +145,10 @@ void TestTable::filterWithApostropheAndMixedCaseField()
     DataFixture fx;
     Table *workers = fx.data().expatries();
     const QString tricky = QStringLiteral("L'ENTREPRISE' OR '1'='1");
-    QVERIFY(DataFixture::add(workers, {{QStringLiteral("Num_Ordre"), 1}, {QStringLiteral("Nom_orga"), tricky}}));
-    QVERIFY(DataFixture::add(workers, {{QStringLiteral("Num_Ordre"), 2}, {QStringLiteral("Nom_orga"), QStringLiteral("AUTRE")}}));
+    QVERIFY(DataFixture::add(
+        workers, { { QStringLiteral("Num_Ordre"), 1 }, { QStringLiteral("Nom_orga"), tricky } }));
+    QVERIFY(DataFixture::add(workers,
+        { { QStringLiteral("Num_Ordre"), 2 }, { QStringLiteral("Nom_orga"), QStringLiteral("AUTRE") } }));
     workers->setFilter(QStringLiteral("NOM_ORGA"), tricky);
     QVERIFY(workers->setFiltered(true));
     QCOMPARE(workers->rowCount(), 1);
@@ -159,8 +164,8 @@ void TestTable::filterOnIntegerFieldTakesQuotedNumber()
 {
     DataFixture fx;
     Table *posts = fx.data().accord();
-    for (int n : {1, 2, 3})
-        QVERIFY(DataFixture::add(posts, {{QStringLiteral("Num"), n}}));
+    for (int n : { 1, 2, 3 })
+        QVERIFY(DataFixture::add(posts, { { QStringLiteral("Num"), n } }));
     posts->setFilter(QStringLiteral("num"), QStringLiteral("2"));
     QVERIFY(posts->setFiltered(true));
     QCOMPARE(posts->rowCount(), 1);
@@ -171,8 +176,10 @@ void TestTable::filterSwitchCompletesPendingChange()
 {
     DataFixture fx;
     Table *posts = fx.data().accord();
-    QVERIFY(DataFixture::add(posts, {{QStringLiteral("Num"), 1}, {QStringLiteral("Projet"), QStringLiteral("A")}}));
-    QVERIFY(DataFixture::add(posts, {{QStringLiteral("Num"), 2}, {QStringLiteral("Projet"), QStringLiteral("B")}}));
+    QVERIFY(DataFixture::add(
+        posts, { { QStringLiteral("Num"), 1 }, { QStringLiteral("Projet"), QStringLiteral("A") } }));
+    QVERIFY(DataFixture::add(
+        posts, { { QStringLiteral("Num"), 2 }, { QStringLiteral("Projet"), QStringLiteral("B") } }));
     // A changed row is stored when the view switches ...
     QVERIFY(posts->last());
     QVERIFY(posts->edit());
@@ -203,20 +210,22 @@ void TestTable::closeDropsUnsavedRow()
 void TestTable::postIsCommittedWhileAQueryIsOpen()
 {
     DataFixture fx;
-    QVERIFY(DataFixture::add(fx.data().employeur(), {{QStringLiteral("Nom_orga"), QStringLiteral("A")}}));
-    QVERIFY(DataFixture::add(fx.data().contact(), {{QStringLiteral("nom_orga"), QStringLiteral("A")}}));
-    for (int n : {1, 2})
-        QVERIFY(DataFixture::add(fx.data().expatries(), {{QStringLiteral("Num_Ordre"), n}}));
+    QVERIFY(DataFixture::add(fx.data().employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("A") } }));
+    QVERIFY(DataFixture::add(fx.data().contact(), { { QStringLiteral("nom_orga"), QStringLiteral("A") } }));
+    for (int n : { 1, 2 })
+        QVERIFY(DataFixture::add(fx.data().expatries(), { { QStringLiteral("Num_Ordre"), n } }));
     // The join stands on its first row, its statement still stepping.
     Query *join = fx.data().imprim();
     QVERIFY(join->open());
     QCOMPARE(join->value(QStringLiteral("Num_Ordre_1")).toInt(), 1);
-    QVERIFY(DataFixture::add(fx.data().employeur(), {{QStringLiteral("Nom_orga"), QStringLiteral("SARL X")}}));
+    QVERIFY(DataFixture::add(
+        fx.data().employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("SARL X") } }));
     // The query goes on from where it stood.
     QVERIFY(join->next());
     QCOMPARE(join->value(QStringLiteral("Num_Ordre_1")).toInt(), 2);
     {
-        QSqlDatabase db = outside(QDir(fx.dbDir()).filePath(QStringLiteral("Employeur.DB")), QStringLiteral("peek"));
+        QSqlDatabase db
+            = outside(QDir(fx.dbDir()).filePath(QStringLiteral("Employeur.DB")), QStringLiteral("peek"));
         QSqlQuery q(db);
         QVERIFY(q.exec(QStringLiteral("SELECT Nom_orga FROM Employeur WHERE Nom_orga = 'SARL X'")));
         QVERIFY(q.next());
@@ -229,10 +238,12 @@ void TestTable::whatOtherToolsWriteReadsBack()
     DataFixture fx;
     fx.data().expatries()->close();
     {
-        QSqlDatabase db = outside(QDir(fx.dbDir()).filePath(QStringLiteral("Expatries.DB")), QStringLiteral("tool"));
+        QSqlDatabase db
+            = outside(QDir(fx.dbDir()).filePath(QStringLiteral("Expatries.DB")), QStringLiteral("tool"));
         QSqlQuery q(db);
-        QVERIFY(q.exec(QStringLiteral("INSERT INTO Expatries (Num_Ordre, Nom, Date_nais, Date_entrer_alg, Duree) "
-                                      "VALUES (7, 'O''BRIEN', '1980-12-31', '05/06/2019', '24')")));
+        QVERIFY(
+            q.exec(QStringLiteral("INSERT INTO Expatries (Num_Ordre, Nom, Date_nais, Date_entrer_alg, Duree) "
+                                  "VALUES (7, 'O''BRIEN', '1980-12-31', '05/06/2019', '24')")));
     }
     QSqlDatabase::removeDatabase(QStringLiteral("tool"));
     Table *workers = fx.data().expatries();
@@ -255,7 +266,8 @@ void TestTable::busyStoreGivesClearMessage()
         QVERIFY(employers->append());
         employers->setValue(QStringLiteral("Nom_orga"), QStringLiteral("EN ATTENTE"));
         QVERIFY(!employers->post());
-        QVERIFY2(employers->lastError().contains(QStringLiteral("autre copie de VELMORA")), qPrintable(employers->lastError()));
+        QVERIFY2(employers->lastError().contains(QStringLiteral("autre copie de VELMORA")),
+            qPrintable(employers->lastError()));
         QCOMPARE(employers->state(), Table::State::Insert);
         QVERIFY(lock.exec(QStringLiteral("ROLLBACK")));
         QVERIFY(employers->post());
@@ -270,7 +282,7 @@ void TestTable::renameThroughEditKeepsOneRow()
 {
     DataFixture fx;
     Table *employers = fx.data().employeur();
-    QVERIFY(DataFixture::add(employers, {{QStringLiteral("Nom_orga"), QStringLiteral("ANCIEN")}}));
+    QVERIFY(DataFixture::add(employers, { { QStringLiteral("Nom_orga"), QStringLiteral("ANCIEN") } }));
     QVERIFY(employers->edit());
     employers->setValue(QStringLiteral("Nom_orga"), QStringLiteral("NOUVEAU NOM"));
     QVERIFY(employers->post());
@@ -283,11 +295,12 @@ void TestTable::gridModelReadsAnyLine()
     DataFixture fx;
     Table *workers = fx.data().expatries();
     for (int n = 1; n <= 300; ++n)
-        QVERIFY(DataFixture::add(workers, {{QStringLiteral("Num_Ordre"), n * 2},
-                                           {QStringLiteral("Nom_orga"), n % 3 ? QStringLiteral("A") : QStringLiteral("B")}}));
-    TableModel model(workers, {{QStringLiteral("N°"), QStringLiteral("Num_Ordre")}});
+        QVERIFY(DataFixture::add(workers,
+            { { QStringLiteral("Num_Ordre"), n * 2 },
+                { QStringLiteral("Nom_orga"), n % 3 ? QStringLiteral("A") : QStringLiteral("B") } }));
+    TableModel model(workers, { { QStringLiteral("N°"), QStringLiteral("Num_Ordre") } });
     QCOMPARE(model.rowCount(), 300);
-    for (int row : {0, 127, 128, 149, 150, 151, 255, 256, 299})
+    for (int row : { 0, 127, 128, 149, 150, 151, 255, 256, 299 })
         QCOMPARE(model.data(model.index(row, 0)).toString(), QString::number((row + 1) * 2));
     QCOMPARE(model.keyAt(299).toInt(), 600);
     // Under a filter the lines are those of the view.

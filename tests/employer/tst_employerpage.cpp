@@ -26,11 +26,14 @@ private:
     {
         DataFixture fx;
         ScriptedUi ui;
-        EmployerPage page{&fx.data()};
+        EmployerPage page { &fx.data() };
         EmployerForm *form() { return page.form(); }
         Table *employers() { return fx.data().employeur(); }
         Table *contacts() { return fx.data().contact(); }
-        bool enabled(const char *button) { return page.findChild<QPushButton *>(QString::fromLatin1(button))->isEnabled(); }
+        bool enabled(const char *button)
+        {
+            return page.findChild<QPushButton *>(QString::fromLatin1(button))->isEnabled();
+        }
     };
 
     static void enter(EmployerForm *form, const QString &field, const QString &text)
@@ -40,12 +43,11 @@ private:
 
     static const QStringList &mandatoryFields()
     {
-        static const QStringList fields{"Tel", "Projet", "Nom_c", "Prenom_c", "date_nais_c", "Lieu_nais_c", "Poste",
-                                        "Nom_orga", "Monsieur", "Agissant", "Adrs_orga", "Nation_orga",
-                                        "Lieu_emploi_orga", "Nom_raison_sc_orga", "Statut_juridique",
-                                        "secteur_juridique", "droit_applicable", "date_installation",
-                                        "activite_principal", "Num_registre", "date_registre", "Num_SS",
-                                        "Num_fiscal", "Nb_et", "Nb_al"};
+        static const QStringList fields { "Tel", "Projet", "Nom_c", "Prenom_c", "date_nais_c", "Lieu_nais_c",
+            "Poste", "Nom_orga", "Monsieur", "Agissant", "Adrs_orga", "Nation_orga", "Lieu_emploi_orga",
+            "Nom_raison_sc_orga", "Statut_juridique", "secteur_juridique", "droit_applicable",
+            "date_installation", "activite_principal", "Num_registre", "date_registre", "Num_SS",
+            "Num_fiscal", "Nb_et", "Nb_al" };
         return fields;
     }
 
@@ -77,7 +79,7 @@ private:
     static void addWorker(Page &p, int number, const QString &employer)
     {
         QVERIFY(DataFixture::add(p.fx.data().expatries(),
-                                 {{QStringLiteral("Num_Ordre"), number}, {QStringLiteral("Nom_orga"), employer}}));
+            { { QStringLiteral("Num_Ordre"), number }, { QStringLiteral("Nom_orga"), employer } }));
     }
 
 private slots:
@@ -108,12 +110,13 @@ void TestEmployerPage::checkMarksEmptyFields_data()
 {
     QTest::addColumn<QStringList>("empty");
     QTest::addColumn<QString>("focus"); // object whose input keeps the focus; empty = unchanged
-    QTest::newRow("telephone only") << QStringList{"Tel"} << "edit_Tel";
-    QTest::newRow("project only") << QStringList{"Projet"} << "edit_Projet";
-    QTest::newRow("surname and tax number") << QStringList{"Nom_c", "Num_fiscal"} << "edit_Num_fiscal";
-    QTest::newRow("place of employment only") << QStringList{"Lieu_emploi_orga"} << "";
-    QTest::newRow("status pick list") << QStringList{"Statut_juridique"} << "ComboBox15";
-    QTest::newRow("birth date picker and a count") << QStringList{"date_nais_c", "Nb_al"} << "DateTimePicker15";
+    QTest::newRow("telephone only") << QStringList { "Tel" } << "edit_Tel";
+    QTest::newRow("project only") << QStringList { "Projet" } << "edit_Projet";
+    QTest::newRow("surname and tax number") << QStringList { "Nom_c", "Num_fiscal" } << "edit_Num_fiscal";
+    QTest::newRow("place of employment only") << QStringList { "Lieu_emploi_orga" } << "";
+    QTest::newRow("status pick list") << QStringList { "Statut_juridique" } << "ComboBox15";
+    QTest::newRow("birth date picker and a count")
+        << QStringList { "date_nais_c", "Nb_al" } << "DateTimePicker15";
 }
 
 void TestEmployerPage::checkMarksEmptyFields()
@@ -126,7 +129,8 @@ void TestEmployerPage::checkMarksEmptyFields()
     QWidget *before = p.page.focusWidget();
     p.page.BitBtn2Click();
     QCOMPARE(p.ui.messages,
-             QStringList{"Ces informations sont obligatoires, Merci de remplir tous les informations nécessaires !"});
+        QStringList {
+            "Ces informations sont obligatoires, Merci de remplir tous les informations nécessaires !" });
     for (const QString &field : mandatoryFields())
         QCOMPARE(p.form()->caption(field)->isMarked(), empty.contains(field));
     QWidget *after = p.page.focusWidget();
@@ -144,7 +148,7 @@ void TestEmployerPage::markClearedOnceFilled()
 {
     Page p;
     p.page.BitBtn1Click();
-    fillEntry(p.form(), QStringLiteral("ENTREPRISE"), {"Tel"});
+    fillEntry(p.form(), QStringLiteral("ENTREPRISE"), { "Tel" });
     p.page.BitBtn2Click();
     QVERIFY(p.form()->caption(QStringLiteral("Tel"))->isMarked());
     enter(p.form(), QStringLiteral("Tel"), QStringLiteral("021"));
@@ -158,17 +162,17 @@ void TestEmployerPage::saveTrimsNameAndStoresThePair()
     Page p;
     p.page.BitBtn1Click();
     QVERIFY(!p.enabled("BitBtn1") && p.enabled("BitBtn2") && !p.enabled("BitBtn3") && p.enabled("BitBtn4")
-            && !p.enabled("BitBtn5") && !p.enabled("BitBtn19"));
+        && !p.enabled("BitBtn5") && !p.enabled("BitBtn19"));
     fillEntry(p.form(), QStringLiteral("  SARL ALPHA  "));
     p.page.BitBtn2Click();
-    QCOMPARE(p.ui.messages, QStringList{"Tous les informations sont enregistrer avec succes !"});
+    QCOMPARE(p.ui.messages, QStringList { "Tous les informations sont enregistrer avec succes !" });
     QCOMPARE(p.employers()->rowCount(), 1);
     QCOMPARE(p.employers()->text(QStringLiteral("Nom_orga")), QStringLiteral("SARL ALPHA"));
     QCOMPARE(p.contacts()->rowCount(), 1);
     QCOMPARE(p.contacts()->text(QStringLiteral("nom_orga")), QStringLiteral("SARL ALPHA"));
     QCOMPARE(p.contacts()->value(QStringLiteral("date_nais_c")).toDate(), QDate(2015, 3, 1));
     QVERIFY(p.enabled("BitBtn1") && !p.enabled("BitBtn2") && p.enabled("BitBtn3") && !p.enabled("BitBtn4")
-            && p.enabled("BitBtn5") && p.enabled("BitBtn19"));
+        && p.enabled("BitBtn5") && p.enabled("BitBtn19"));
     QVERIFY(!p.form()->nameEdit()->isEnabled());
     QVERIFY(!p.employers()->isFiltered() && !p.contacts()->isFiltered());
 }
@@ -177,8 +181,10 @@ void TestEmployerPage::refusedSaveStoresNothing_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("errorPart");
-    QTest::newRow("name of blanks") << "   " << "Nom_orga";
-    QTest::newRow("name already used") << "SARL ALPHA" << "SARL ALPHA";
+    QTest::newRow("name of blanks") << "   "
+                                    << "Nom_orga";
+    QTest::newRow("name already used") << "SARL ALPHA"
+                                       << "SARL ALPHA";
 }
 
 void TestEmployerPage::refusedSaveStoresNothing()
@@ -214,10 +220,18 @@ void TestEmployerPage::total_data()
     QTest::addColumn<QString>("foreign");
     QTest::addColumn<QString>("algerian");
     QTest::addColumn<QString>("total");
-    QTest::newRow("both") << "12" << "30" << "42";
-    QTest::newRow("algerian emptied") << "12" << "" << "12";
-    QTest::newRow("foreign emptied") << "" << "7" << "7";
-    QTest::newRow("both emptied") << "" << "" << "0";
+    QTest::newRow("both") << "12"
+                          << "30"
+                          << "42";
+    QTest::newRow("algerian emptied") << "12"
+                                      << ""
+                                      << "12";
+    QTest::newRow("foreign emptied") << ""
+                                     << "7"
+                                     << "7";
+    QTest::newRow("both emptied") << ""
+                                  << ""
+                                  << "0";
 }
 
 void TestEmployerPage::total()
@@ -255,9 +269,10 @@ void TestEmployerPage::newEntryKeepsPickListFieldsBlank()
     Page p;
     addEntry(p, QStringLiteral("SARL ALPHA"));
     p.ui.messages.clear();
-    enter(p.form(), QStringLiteral("Statut_juridique"), QStringLiteral("SARL")); // disabled: the field stays untouched
+    enter(p.form(), QStringLiteral("Statut_juridique"),
+        QStringLiteral("SARL")); // disabled: the field stays untouched
     p.page.BitBtn1Click();
-    fillEntry(p.form(), QStringLiteral("SARL BETA"), {"Statut_juridique"});
+    fillEntry(p.form(), QStringLiteral("SARL BETA"), { "Statut_juridique" });
     QCOMPARE(p.form()->pickList(QStringLiteral("Statut_juridique"))->currentText(), QStringLiteral("X"));
     p.page.BitBtn2Click();
     QVERIFY(p.form()->caption(QStringLiteral("Statut_juridique"))->isMarked());
@@ -269,7 +284,7 @@ void TestEmployerPage::modify_data()
     QTest::addColumn<int>("workersOfEntry");
     QTest::addColumn<QStringList>("messages");
     QTest::newRow("three workers")
-        << 3 << QStringList{"existe 3 expatrie(s) enregistrer sous l'employeur et le projet SARL ALPHA "};
+        << 3 << QStringList { "existe 3 expatrie(s) enregistrer sous l'employeur et le projet SARL ALPHA " };
     QTest::newRow("no worker") << 0 << QStringList();
 }
 
@@ -297,7 +312,8 @@ void TestEmployerPage::renameKeepsWorkersAndPosts()
     Page p;
     addEntry(p, QStringLiteral("ANCIEN"));
     addWorker(p, 1, QStringLiteral("ANCIEN"));
-    QVERIFY(DataFixture::add(p.fx.data().accord(), {{QStringLiteral("Num"), 1}, {QStringLiteral("nom_orga"), QStringLiteral("ANCIEN")}}));
+    QVERIFY(DataFixture::add(p.fx.data().accord(),
+        { { QStringLiteral("Num"), 1 }, { QStringLiteral("nom_orga"), QStringLiteral("ANCIEN") } }));
     p.page.BitBtn3Click();
     enter(p.form(), QStringLiteral("Nom_orga"), QStringLiteral("NOUVEAU"));
     p.page.BitBtn2Click();
@@ -314,9 +330,9 @@ void TestEmployerPage::deleteAnsweredNo()
     Page p;
     addEntry(p, QStringLiteral("A"));
     addEntry(p, QStringLiteral("B"));
-    p.ui.answers = {false};
+    p.ui.answers = { false };
     p.page.BitBtn19Click();
-    QCOMPARE(p.ui.confirmations, QStringList{"Voulez vous vraiment suprimer cet enregistrement :( A) !"});
+    QCOMPARE(p.ui.confirmations, QStringList { "Voulez vous vraiment suprimer cet enregistrement :( A) !" });
     QCOMPARE(p.employers()->rowCount(), 2);
     QVERIFY(!p.employers()->isFiltered() && !p.fx.data().accord()->isFiltered());
 }
@@ -327,10 +343,12 @@ void TestEmployerPage::deleteAnsweredYes()
     addEntry(p, QStringLiteral("A"));
     addEntry(p, QStringLiteral("B"));
     Table *posts = p.fx.data().accord();
-    for (int n : {1, 2})
-        QVERIFY(DataFixture::add(posts, {{QStringLiteral("Num"), n}, {QStringLiteral("nom_orga"), QStringLiteral("A")}}));
-    QVERIFY(DataFixture::add(posts, {{QStringLiteral("Num"), 3}, {QStringLiteral("nom_orga"), QStringLiteral("B")}}));
-    p.ui.answers = {true};
+    for (int n : { 1, 2 })
+        QVERIFY(DataFixture::add(
+            posts, { { QStringLiteral("Num"), n }, { QStringLiteral("nom_orga"), QStringLiteral("A") } }));
+    QVERIFY(DataFixture::add(
+        posts, { { QStringLiteral("Num"), 3 }, { QStringLiteral("nom_orga"), QStringLiteral("B") } }));
+    p.ui.answers = { true };
     p.page.BitBtn19Click();
     QCOMPARE(p.ui.errors, QStringList());
     // The employer row, its contact row and all its posts are gone; the other entry is whole.
@@ -350,10 +368,11 @@ void TestEmployerPage::deleteRefusedWithWorkers()
     Page p;
     addEntry(p, QStringLiteral("A"));
     addWorker(p, 1, QStringLiteral("A"));
-    p.ui.answers = {true};
+    p.ui.answers = { true };
     p.page.BitBtn19Click();
     QCOMPARE(p.ui.messages.last(),
-             QStringLiteral("Vous ne pouvez pas suprimer un organisme employeur que vous avez lui affecté des expatries !"));
+        QStringLiteral(
+            "Vous ne pouvez pas suprimer un organisme employeur que vous avez lui affecté des expatries !"));
     QCOMPARE(p.employers()->rowCount(), 1);
     QVERIFY(!p.fx.data().expatries()->isFiltered());
 }
@@ -374,7 +393,7 @@ void TestEmployerPage::cancelAfterNewOnEmptyTable()
     p.page.BitBtn4Click();
     QCOMPARE(p.employers()->rowCount(), 0);
     QVERIFY(p.enabled("BitBtn1") && !p.enabled("BitBtn2") && !p.enabled("BitBtn3") && !p.enabled("BitBtn4")
-            && !p.enabled("BitBtn5") && !p.enabled("BitBtn19"));
+        && !p.enabled("BitBtn5") && !p.enabled("BitBtn19"));
     QVERIFY(!p.form()->nameEdit()->isEnabled());
 }
 

@@ -22,17 +22,19 @@ class TestAgreementPrint : public QObject
 private:
     static void seed(DataFixture &fx, int posts, const QString &longText = {})
     {
-        QVERIFY(DataFixture::add(fx.data().contact(), {{QStringLiteral("nom_orga"), QStringLiteral("A")},
-                                                       {QStringLiteral("Projet"), QStringLiteral("PONT")}}));
-        QVERIFY(DataFixture::add(fx.data().contact(), {{QStringLiteral("nom_orga"), QStringLiteral("B")},
-                                                       {QStringLiteral("Projet"), QStringLiteral("ROUTE D'OR")}}));
+        QVERIFY(DataFixture::add(fx.data().contact(),
+            { { QStringLiteral("nom_orga"), QStringLiteral("A") },
+                { QStringLiteral("Projet"), QStringLiteral("PONT") } }));
+        QVERIFY(DataFixture::add(fx.data().contact(),
+            { { QStringLiteral("nom_orga"), QStringLiteral("B") },
+                { QStringLiteral("Projet"), QStringLiteral("ROUTE D'OR") } }));
         for (int n = 1; n <= posts; ++n)
-            QVERIFY(DataFixture::add(fx.data().accord(), {{QStringLiteral("Num"), n},
-                                                          {QStringLiteral("nom_orga"), QStringLiteral("B")},
-                                                          {QStringLiteral("Projet"), QStringLiteral("ROUTE D'OR")},
-                                                          {QStringLiteral("poste"), longText.isEmpty() ? QStringLiteral("SOUDEUR %1").arg(n) : longText},
-                                                          {QStringLiteral("Algériens"), n},
-                                                          {QStringLiteral("étrangers"), 1}}));
+            QVERIFY(DataFixture::add(fx.data().accord(),
+                { { QStringLiteral("Num"), n }, { QStringLiteral("nom_orga"), QStringLiteral("B") },
+                    { QStringLiteral("Projet"), QStringLiteral("ROUTE D'OR") },
+                    { QStringLiteral("poste"),
+                        longText.isEmpty() ? QStringLiteral("SOUDEUR %1").arg(n) : longText },
+                    { QStringLiteral("Algériens"), n }, { QStringLiteral("étrangers"), 1 } }));
         fx.data().sqlaccord()->refresh();
     }
 
@@ -52,7 +54,7 @@ void TestAgreementPrint::runCases()
     // No project chosen.
     window.projects()->setCurrentIndex(-1);
     window.runClicked();
-    QCOMPARE(ui.messages, QStringList{"Aucun projet selectionné !"});
+    QCOMPARE(ui.messages, QStringList { "Aucun projet selectionné !" });
     // A project without post.
     window.projects()->setCurrentIndex(window.projects()->findText(QStringLiteral("PONT")));
     window.formBox()->setChecked(true);
@@ -87,8 +89,10 @@ void TestAgreementPrint::pagesOfTheForm_data()
     QTest::newRow("two posts") << 2 << QString() << 1;
     QTest::newRow("thirty posts") << 30 << QString() << 2;
     QTest::newRow("wrapping posts push the rows")
-        << 20 << QStringLiteral("CONDUCTEUR D'ENGINS DE TRAVAUX PUBLICS ET DE LEVAGE LOURD, CATEGORIE C, "
-                                "AVEC HABILITATION") << 2;
+        << 20
+        << QStringLiteral("CONDUCTEUR D'ENGINS DE TRAVAUX PUBLICS ET DE LEVAGE LOURD, CATEGORIE C, "
+                          "AVEC HABILITATION")
+        << 2;
 }
 
 void TestAgreementPrint::pagesOfTheForm()

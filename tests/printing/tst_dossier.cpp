@@ -30,35 +30,35 @@ private:
     // What the checks give, written short: "dialog:APT", or the message's closing line.
     static QStringList outline(const QList<DossierChecks::Step> &steps)
     {
-        static const QHash<Selection, QString> names{{Selection::Apt, "APT"},
-                                                     {Selection::Annexe10, "ANNEXE10"},
-                                                     {Selection::Change, "CHANGE"},
-                                                     {Selection::Permit, "PERMIT"}};
+        static const QHash<Selection, QString> names { { Selection::Apt, "APT" },
+            { Selection::Annexe10, "ANNEXE10" }, { Selection::Change, "CHANGE" },
+            { Selection::Permit, "PERMIT" } };
         QStringList out;
         for (const auto &s : steps)
-            out << (s.dialog ? QStringLiteral("dialog:") + names.value(s.selection) : s.text.split(QStringLiteral("\r\n")).last());
+            out << (s.dialog ? QStringLiteral("dialog:") + names.value(s.selection)
+                             : s.text.split(QStringLiteral("\r\n")).last());
         return out;
     }
 
     static void addWorker(DataFixture &fx, int number, const QString &employer, const QString &type,
-                          const QString &nation, const QVariant &duration = {}, const QString &qualification = {})
+        const QString &nation, const QVariant &duration = {}, const QString &qualification = {})
     {
-        QVERIFY(DataFixture::add(fx.data().expatries(), {{QStringLiteral("Num_Ordre"), number},
-                                                         {QStringLiteral("Nom_orga"), employer},
-                                                         {QStringLiteral("Nom"), QStringLiteral("NOM%1").arg(number)},
-                                                         {QStringLiteral("Prenom"), QStringLiteral("PRENOM")},
-                                                         {QStringLiteral("Type_demande"), type},
-                                                         {QStringLiteral("Nation"), nation},
-                                                         {QStringLiteral("Duree"), duration},
-                                                         {QStringLiteral("Qualification"), qualification}}));
+        QVERIFY(DataFixture::add(fx.data().expatries(),
+            { { QStringLiteral("Num_Ordre"), number }, { QStringLiteral("Nom_orga"), employer },
+                { QStringLiteral("Nom"), QStringLiteral("NOM%1").arg(number) },
+                { QStringLiteral("Prenom"), QStringLiteral("PRENOM") },
+                { QStringLiteral("Type_demande"), type }, { QStringLiteral("Nation"), nation },
+                { QStringLiteral("Duree"), duration }, { QStringLiteral("Qualification"), qualification } }));
     }
 
     static void addEmployer(DataFixture &fx, const QString &name)
     {
-        QVERIFY(DataFixture::add(fx.data().employeur(), {{QStringLiteral("Nom_orga"), name},
-                                                         {QStringLiteral("Adrs_orga"), QStringLiteral("ALGER")}}));
-        QVERIFY(DataFixture::add(fx.data().contact(), {{QStringLiteral("nom_orga"), name},
-                                                       {QStringLiteral("Projet"), QStringLiteral("PROJET ") + name}}));
+        QVERIFY(DataFixture::add(fx.data().employeur(),
+            { { QStringLiteral("Nom_orga"), name },
+                { QStringLiteral("Adrs_orga"), QStringLiteral("ALGER") } }));
+        QVERIFY(DataFixture::add(fx.data().contact(),
+            { { QStringLiteral("nom_orga"), name },
+                { QStringLiteral("Projet"), QStringLiteral("PROJET ") + name } }));
     }
 
 private slots:
@@ -82,35 +82,50 @@ void TestDossier::checks_data()
     QTest::addColumn<QString>("nation");
     QTest::addColumn<QVariant>("duration");
     QTest::addColumn<QStringList>("steps");
-    const QString toPermis = "Non soumis au Visa du Travail! vous devez modifier le TYPE DE DEMANDE vers PERMIS, Merci";
-    const QString toPermisTravail =
-        "Non soumis au Visa du Travail! vous devez modifier le TYPE DE DEMANDE vers PERMIS DE TRAVAIL, Merci";
-    const QString toAnnexe10 = "Non soumis au Permis du Travail! vous devez modifier le TYPE DE DEMANDE vers ANNEXE 10, Merci";
-    const QString tooLong = "Impossible d'établir une demande d'obtention d'une Autorisation Temporaire de Travail";
-    QTest::newRow("APT, visa") << "APT" << "FRANCAISE" << QVariant() << QStringList{"dialog:APT"};
-    QTest::newRow("APT, no visa") << "APT" << "MAROCAINE" << QVariant() << QStringList{toPermis};
-    QTest::newRow("APT, blank nationality") << "APT" << "" << QVariant() << QStringList{"dialog:APT"};
-    QTest::newRow("ANNEXE 10, exempt") << "ANNEXE 10" << "TUNISIENNE" << QVariant() << QStringList{"dialog:ANNEXE10"};
+    const QString toPermis
+        = "Non soumis au Visa du Travail! vous devez modifier le TYPE DE DEMANDE vers PERMIS, Merci";
+    const QString toPermisTravail = "Non soumis au Visa du Travail! vous devez modifier le TYPE DE DEMANDE "
+                                    "vers PERMIS DE TRAVAIL, Merci";
+    const QString toAnnexe10
+        = "Non soumis au Permis du Travail! vous devez modifier le TYPE DE DEMANDE vers ANNEXE 10, Merci";
+    const QString tooLong
+        = "Impossible d'établir une demande d'obtention d'une Autorisation Temporaire de Travail";
+    QTest::newRow("APT, visa") << "APT"
+                               << "FRANCAISE" << QVariant() << QStringList { "dialog:APT" };
+    QTest::newRow("APT, no visa") << "APT"
+                                  << "MAROCAINE" << QVariant() << QStringList { toPermis };
+    QTest::newRow("APT, blank nationality") << "APT"
+                                            << "" << QVariant() << QStringList { "dialog:APT" };
+    QTest::newRow("ANNEXE 10, exempt") << "ANNEXE 10"
+                                       << "TUNISIENNE" << QVariant() << QStringList { "dialog:ANNEXE10" };
     QTest::newRow("RENOUVELLEMENT ANNEXE 10, not exempt")
-        << "RENOUVELLEMENT ANNEXE 10" << "ITALIENNE" << QVariant() << QStringList{toPermisTravail};
-    for (const char *change : {"CHANGEMENT WILAYA (SORTIES)", "CHANGEMENT WILAYA (ENTREES)", "CHANGEMENT POSTE DE TRAVAIL"})
-        QTest::newRow(change) << change << "CHINOISE" << QVariant() << QStringList{"dialog:CHANGE"};
-    QTest::newRow("PERMIS, not exempt") << "PERMIS DE TRAVAIL" << "CHINOISE" << QVariant() << QStringList{"dialog:PERMIT"};
-    QTest::newRow("PERMIS, exempt: twice") << "PERMIS DE TRAVAIL" << "TUNISIENNE" << QVariant()
-                                           << QStringList{toAnnexe10, toAnnexe10};
+        << "RENOUVELLEMENT ANNEXE 10"
+        << "ITALIENNE" << QVariant() << QStringList { toPermisTravail };
+    for (const char *change :
+        { "CHANGEMENT WILAYA (SORTIES)", "CHANGEMENT WILAYA (ENTREES)", "CHANGEMENT POSTE DE TRAVAIL" })
+        QTest::newRow(change) << change << "CHINOISE" << QVariant() << QStringList { "dialog:CHANGE" };
+    QTest::newRow("PERMIS, not exempt") << "PERMIS DE TRAVAIL"
+                                        << "CHINOISE" << QVariant() << QStringList { "dialog:PERMIT" };
+    QTest::newRow("PERMIS, exempt: twice")
+        << "PERMIS DE TRAVAIL"
+        << "TUNISIENNE" << QVariant() << QStringList { toAnnexe10, toAnnexe10 };
     QTest::newRow("RENOUVELLEMENT P T, not exempt")
-        << "RENOUVELLEMENT P T" << "RUSSE" << QVariant() << QStringList{"dialog:PERMIT"};
-    QTest::newRow("RENOUVELLEMENT P T, exempt") << "RENOUVELLEMENT P T" << "FRANCAISE" << QVariant()
-                                                << QStringList{toAnnexe10};
-    QTest::newRow("ATT, 3 months") << "AUTORISATION TEMPORAIRE DE TRAVAIL" << "RUSSE" << QVariant(3)
-                                   << QStringList{"dialog:PERMIT"};
-    QTest::newRow("ATT, 4 months") << "AUTORISATION TEMPORAIRE DE TRAVAIL" << "RUSSE" << QVariant(4)
-                                   << QStringList{tooLong, "dialog:PERMIT"};
-    QTest::newRow("renewed ATT, blank duration") << "RENOUVELLEMENT A T T" << "RUSSE" << QVariant()
-                                                 << QStringList{"dialog:PERMIT"};
-    QTest::newRow("CHANGEMENT EMPLOYEUR") << "CHANGEMENT EMPLOYEUR" << "RUSSE" << QVariant() << QStringList{};
-    QTest::newRow("blank type") << "" << "RUSSE" << QVariant() << QStringList{};
-    QTest::newRow("lower-case type") << "apt" << "FRANCAISE" << QVariant() << QStringList{};
+        << "RENOUVELLEMENT P T"
+        << "RUSSE" << QVariant() << QStringList { "dialog:PERMIT" };
+    QTest::newRow("RENOUVELLEMENT P T, exempt") << "RENOUVELLEMENT P T"
+                                                << "FRANCAISE" << QVariant() << QStringList { toAnnexe10 };
+    QTest::newRow("ATT, 3 months") << "AUTORISATION TEMPORAIRE DE TRAVAIL"
+                                   << "RUSSE" << QVariant(3) << QStringList { "dialog:PERMIT" };
+    QTest::newRow("ATT, 4 months") << "AUTORISATION TEMPORAIRE DE TRAVAIL"
+                                   << "RUSSE" << QVariant(4) << QStringList { tooLong, "dialog:PERMIT" };
+    QTest::newRow("renewed ATT, blank duration") << "RENOUVELLEMENT A T T"
+                                                 << "RUSSE" << QVariant() << QStringList { "dialog:PERMIT" };
+    QTest::newRow("CHANGEMENT EMPLOYEUR") << "CHANGEMENT EMPLOYEUR"
+                                          << "RUSSE" << QVariant() << QStringList {};
+    QTest::newRow("blank type") << ""
+                                << "RUSSE" << QVariant() << QStringList {};
+    QTest::newRow("lower-case type") << "apt"
+                                     << "FRANCAISE" << QVariant() << QStringList {};
 }
 
 void TestDossier::checks()
@@ -119,26 +134,33 @@ void TestDossier::checks()
     QFETCH(QString, nation);
     QFETCH(QVariant, duration);
     QFETCH(QStringList, steps);
-    QCOMPARE(outline(DossierChecks::run({type, nation, duration, "NOM", "PRENOM", nation}, 85)), steps);
+    QCOMPARE(outline(DossierChecks::run({ type, nation, duration, "NOM", "PRENOM", nation }, 85)), steps);
 }
 
 void TestDossier::messagesOpenWithTheirBlanks()
 {
-    const DossierChecks::Worker w{"APT", "MAROCAINE", {}, "ALAMI", "KARIM", "MAROCAINE"};
+    const DossierChecks::Worker w { "APT", "MAROCAINE", {}, "ALAMI", "KARIM", "MAROCAINE" };
     const QString button = DossierChecks::run(w, 85).first().text;
     const QString popup = DossierChecks::run(w, 75).first().text;
-    QCOMPARE(button, QString(85, QLatin1Char(' ')) + "Erreur de saisie ! \r\nCet expatrie  M,Mlle,Mme : \r\nNom : ALAMI\r\n"
-                                                      "Prénom : KARIM\r\nNationalité : MAROCAINE\r\nNon soumis au Visa du "
-                                                      "Travail! vous devez modifier le TYPE DE DEMANDE vers PERMIS, Merci");
+    QCOMPARE(button,
+        QString(85, QLatin1Char(' '))
+            + "Erreur de saisie ! \r\nCet expatrie  M,Mlle,Mme : \r\nNom : ALAMI\r\n"
+              "Prénom : KARIM\r\nNationalité : MAROCAINE\r\nNon soumis au Visa du "
+              "Travail! vous devez modifier le TYPE DE DEMANDE vers PERMIS, Merci");
     QCOMPARE(popup, button.mid(10));
-    const QString duration = DossierChecks::run({"RENOUVELLEMENT A T T", "RUSSE", 6, "IVANOV", "OLEG", "RUSSE"}, 75).first().text;
+    const QString duration
+        = DossierChecks::run({ "RENOUVELLEMENT A T T", "RUSSE", 6, "IVANOV", "OLEG", "RUSSE" }, 75)
+              .first()
+              .text;
     QCOMPARE(duration.split("\r\n"),
-             (QStringList{QString(75, QLatin1Char(' ')) + "Erreur de saisie ! ", "La durée de contrat de M,Mlle,Mme : ",
-                          "Nom : IVANOV", "Prénom : OLEG", "Nationalité : RUSSE", "est supérieure a trois (03) mois !,",
-                          "Impossible d'établir une demande d'obtention d'une Autorisation Temporaire de Travail"}));
+        (QStringList { QString(75, QLatin1Char(' ')) + "Erreur de saisie ! ",
+            "La durée de contrat de M,Mlle,Mme : ", "Nom : IVANOV", "Prénom : OLEG", "Nationalité : RUSSE",
+            "est supérieure a trois (03) mois !,",
+            "Impossible d'établir une demande d'obtention d'une Autorisation Temporaire de Travail" }));
     QCOMPARE(DossierChecks::announcement("ALAMI", "KARIM"),
-             QString(13, QLatin1Char(' ')) + "Vous allez accedez a l'impression du dossier à fournir \r\nauprès des services "
-                                             "de la Direction de Wilaya de l'Emploi de M,Mlle,Mme : \r\nALAMI\r\nKARIM");
+        QString(13, QLatin1Char(' '))
+            + "Vous allez accedez a l'impression du dossier à fournir \r\nauprès des services "
+              "de la Direction de Wilaya de l'Emploi de M,Mlle,Mme : \r\nALAMI\r\nKARIM");
 }
 
 void TestDossier::dialogChoices()
@@ -151,10 +173,11 @@ void TestDossier::dialogChoices()
     QVERIFY(!dialog.runButton()->isEnabled()); // no output chosen yet
     dialog.preview()->click();
     QVERIFY(dialog.runButton()->isEnabled());
-    QCOMPARE(dialog.tickedBoxes(), (QStringList{"CheckBox4", "CheckBox6", "CheckBox1", "CheckBox2", "CheckBox5", "CheckBox7"}));
+    QCOMPARE(dialog.tickedBoxes(),
+        (QStringList { "CheckBox4", "CheckBox6", "CheckBox1", "CheckBox2", "CheckBox5", "CheckBox7" }));
     QCOMPARE(DossierDocuments::formsOf(dialog.tickedBoxes()),
-             (QStringList{"demande_apt", "demande_visa", "anx_01", "anx_01_02", "anx_02_Individuelle", "recrutement",
-                          "rapatriement1"}));
+        (QStringList { "demande_apt", "demande_visa", "anx_01", "anx_01_02", "anx_02_Individuelle",
+            "recrutement", "rapatriement1" }));
     // Automatic: a box cleared by hand comes back when the output changes.
     dialog.box("CheckBox2")->setChecked(false);
     dialog.printer()->click();
@@ -195,8 +218,9 @@ void TestDossier::dialogRunsInOrderAndStopsOnFailure()
     dialog.automatic()->click();
     dialog.preview()->click();
     dialog.RunDossier();
-    QCOMPARE(produced, (QStringList{"view:DEMANDE_permis", "view:anx_01", "view:anx_01_02", "view:anx_04",
-                                    "view:contrat1", "view:contrat2", "view:rapatriement1"}));
+    QCOMPARE(produced,
+        (QStringList { "view:DEMANDE_permis", "view:anx_01", "view:anx_01_02", "view:anx_04", "view:contrat1",
+            "view:contrat2", "view:rapatriement1" }));
     QCOMPARE(dialog.tickedBoxes(), QStringList());
     produced.clear();
     dialog.RunDossier();
@@ -206,7 +230,7 @@ void TestDossier::dialogRunsInOrderAndStopsOnFailure()
     failOn = QStringLiteral("anx_04");
     dialog.RunDossier();
     QCOMPARE(produced.last(), QStringLiteral("print:anx_04"));
-    QCOMPARE(dialog.tickedBoxes(), (QStringList{"CheckBox10", "CheckBox9", "CheckBox7"}));
+    QCOMPARE(dialog.tickedBoxes(), (QStringList { "CheckBox10", "CheckBox9", "CheckBox7" }));
 }
 
 void TestDossier::preparationOverTheTables_data()
@@ -239,9 +263,10 @@ void TestDossier::preparationOverTheTables()
         return 0;
     };
     printing.BitBtn20Click();
-    QCOMPARE(ui.messages, QStringList{DossierChecks::announcement("NOM1", "PRENOM")});
+    QCOMPARE(ui.messages, QStringList { DossierChecks::announcement("NOM1", "PRENOM") });
     QCOMPARE(ui.dialogs, 1);
-    QCOMPARE(enabledAtOpening, (QStringList{"CheckBox4", "CheckBox6", "CheckBox1", "CheckBox2", "CheckBox5", "CheckBox7"}));
+    QCOMPARE(enabledAtOpening,
+        (QStringList { "CheckBox4", "CheckBox6", "CheckBox1", "CheckBox2", "CheckBox5", "CheckBox7" }));
     QCOMPARE(workersInView, 1);
     // The print query holds the worker's row with its employer's data.
     QCOMPARE(printing.dossier().document(QStringLiteral("anx_01")).pageCount(), 1);
@@ -249,7 +274,7 @@ void TestDossier::preparationOverTheTables()
     QCOMPARE(fx.data().imprim()->text(QStringLiteral("Projet_1")), QStringLiteral("PROJET ") + employer);
     QCOMPARE(fx.data().imprim()->text(QStringLiteral("Num_Ordre_1")), QStringLiteral("1"));
     // Afterwards every table shows all its rows.
-    for (Table *t : {fx.data().expatries(), fx.data().employeur(), fx.data().contact()})
+    for (Table *t : { fx.data().expatries(), fx.data().employeur(), fx.data().contact() })
         QVERIFY(!t->isFiltered());
     QCOMPARE(fx.data().expatries()->rowCount(), 2);
 }
@@ -260,12 +285,16 @@ void TestDossier::headCountsOverEveryEmployer()
     ScriptedUi ui;
     addEmployer(fx, QStringLiteral("A"));
     addEmployer(fx, QStringLiteral("B"));
-    addWorker(fx, 1, QStringLiteral("A"), QStringLiteral("PERMIS DE TRAVAIL"), QStringLiteral("RUSSE"), {}, QStringLiteral("CADRE"));
-    addWorker(fx, 2, QStringLiteral("B"), QStringLiteral("PERMIS DE TRAVAIL"), QStringLiteral("RUSSE"), {}, QStringLiteral("CADRE"));
+    addWorker(fx, 1, QStringLiteral("A"), QStringLiteral("PERMIS DE TRAVAIL"), QStringLiteral("RUSSE"), {},
+        QStringLiteral("CADRE"));
+    addWorker(fx, 2, QStringLiteral("B"), QStringLiteral("PERMIS DE TRAVAIL"), QStringLiteral("RUSSE"), {},
+        QStringLiteral("CADRE"));
     addWorker(fx, 3, QStringLiteral("B"), QStringLiteral("RENOUVELLEMENT P T"), QStringLiteral("RUSSE"), {},
-              QStringLiteral("AGENT D EXECUTION"));
-    addWorker(fx, 4, QStringLiteral("B"), QStringLiteral("APT"), QStringLiteral("RUSSE"), {}, QStringLiteral("CADRE"));
-    addWorker(fx, 5, QStringLiteral("A"), QStringLiteral("ANNEXE 10"), QStringLiteral("FRANCAISE"), {}, QStringLiteral("AUTRE"));
+        QStringLiteral("AGENT D EXECUTION"));
+    addWorker(fx, 4, QStringLiteral("B"), QStringLiteral("APT"), QStringLiteral("RUSSE"), {},
+        QStringLiteral("CADRE"));
+    addWorker(fx, 5, QStringLiteral("A"), QStringLiteral("ANNEXE 10"), QStringLiteral("FRANCAISE"), {},
+        QStringLiteral("AUTRE"));
     QVERIFY(fx.data().expatries()->first());
     DossierDialog dialog;
     DossierPrinting printing(&fx.data(), &dialog, nullptr);
@@ -308,9 +337,12 @@ void TestDossier::exportWithoutWindow_data()
     QTest::addColumn<int>("number");
     QTest::addColumn<int>("status");
     QTest::addColumn<bool>("annexe01");
-    QTest::newRow("APT dossier") << "APT" << "FRANCAISE" << 1 << 0 << true;
-    QTest::newRow("refused APT") << "APT" << "MAROCAINE" << 1 << 2 << false;
-    QTest::newRow("no such worker") << "APT" << "FRANCAISE" << 9 << 2 << false;
+    QTest::newRow("APT dossier") << "APT"
+                                 << "FRANCAISE" << 1 << 0 << true;
+    QTest::newRow("refused APT") << "APT"
+                                 << "MAROCAINE" << 1 << 2 << false;
+    QTest::newRow("no such worker") << "APT"
+                                    << "FRANCAISE" << 9 << 2 << false;
 }
 
 void TestDossier::exportWithoutWindow()

@@ -30,10 +30,12 @@ private:
         DataModule data;
         QVERIFY(Activation::run(data, base).ok);
         for (const QString &name : names) {
-            QVERIFY(DataFixture::add(data.employeur(), {{QStringLiteral("Nom_orga"), name},
-                                                        {QStringLiteral("Adrs_orga"), QStringLiteral("ALGER")}}));
-            QVERIFY(DataFixture::add(data.contact(), {{QStringLiteral("nom_orga"), name},
-                                                      {QStringLiteral("Projet"), QStringLiteral("PROJET ") + name}}));
+            QVERIFY(DataFixture::add(data.employeur(),
+                { { QStringLiteral("Nom_orga"), name },
+                    { QStringLiteral("Adrs_orga"), QStringLiteral("ALGER") } }));
+            QVERIFY(DataFixture::add(data.contact(),
+                { { QStringLiteral("nom_orga"), name },
+                    { QStringLiteral("Projet"), QStringLiteral("PROJET ") + name } }));
         }
     }
 
@@ -56,7 +58,7 @@ void TestEmployerSheet::queryBindsTheName()
 {
     QFETCH(QString, name);
     DataFixture fx;
-    seed(fx.base(), {name, QStringLiteral("AUTRE")});
+    seed(fx.base(), { name, QStringLiteral("AUTRE") });
     QVERIFY(fx.activate().ok);
     EmployerSheet sheet(fx.data());
     QVERIFY2(sheet.prepare(name), qPrintable(sheet.lastError()));
@@ -79,7 +81,7 @@ void TestEmployerSheet::emptyTableFromBothEntryPoints()
     QVERIFY(w.FormActivate());
     w.BitBtn5Click();
     w.Fichedidentification1Click();
-    QCOMPARE(ui.messages, (QStringList{"Aucun employeur enregistrer !", "Aucun employeur enregistrer !"}));
+    QCOMPARE(ui.messages, (QStringList { "Aucun employeur enregistrer !", "Aucun employeur enregistrer !" }));
     QCOMPARE(ui.previews, 0);
     QCOMPARE(w.activationCount(), 1);
 }
@@ -89,7 +91,7 @@ void TestEmployerSheet::bothEntryPointsPreviewTheSameSheetThenReactivate()
     if (!FormCatalogue::names().contains(QStringLiteral("Fiche")))
         QSKIP("the identification sheet's layout is not there yet");
     QTemporaryDir base;
-    seed(base.path(), {QStringLiteral("A"), QStringLiteral("B")});
+    seed(base.path(), { QStringLiteral("A"), QStringLiteral("B") });
     ScriptedUi ui;
     MainWindow w(base.path());
     AppWindows windows(&w);
@@ -123,7 +125,7 @@ void TestEmployerSheet::bothEntryPointsPreviewTheSameSheetThenReactivate()
 void TestEmployerSheet::exportWithoutWindow()
 {
     QTemporaryDir base, out;
-    seed(base.path(), {QStringLiteral("SARL ALPHA")});
+    seed(base.path(), { QStringLiteral("SARL ALPHA") });
     QString errors;
     QTextStream stream(&errors);
     {

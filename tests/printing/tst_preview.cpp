@@ -21,7 +21,7 @@ class TestPreview : public QObject
 private:
     static ReportDocument annexe01()
     {
-        MemoryDataSource source({{{QStringLiteral("Nom_orga"), QStringLiteral("SARL ALPHA")}}});
+        MemoryDataSource source({ { { QStringLiteral("Nom_orga"), QStringLiteral("SARL ALPHA") } } });
         ReportDocument document = FormCatalogue::document(QStringLiteral("anx_01"), &source);
         document.append(FormCatalogue::document(QStringLiteral("anx_01_02"), &source));
         document.setTitle(QStringLiteral("anx_01"));

@@ -27,45 +27,46 @@ private:
     {
         DataFixture fx;
         ScriptedUi ui;
-        WorkerPage page{&fx.data()};
+        WorkerPage page { &fx.data() };
         WorkerForm *form() { return page.form(); }
         Table *workers() { return fx.data().expatries(); }
         QString buttons()
         {
             QString s;
-            for (const char *b : {"BitBtn11", "BitBtn12", "BitBtn13", "BitBtn14", "BitBtn15", "BitBtn17", "BitBtn20"})
-                s += page.findChild<QPushButton *>(QString::fromLatin1(b))->isEnabled() ? QLatin1Char('1') : QLatin1Char('0');
+            for (const char *b :
+                { "BitBtn11", "BitBtn12", "BitBtn13", "BitBtn14", "BitBtn15", "BitBtn17", "BitBtn20" })
+                s += page.findChild<QPushButton *>(QString::fromLatin1(b))->isEnabled() ? QLatin1Char('1')
+                                                                                        : QLatin1Char('0');
             return s;
         }
     };
 
     static void addEmployer(Page &p, const QString &name, const QString &project, const QString &tel)
     {
-        QVERIFY(DataFixture::add(p.fx.data().employeur(), {{QStringLiteral("Nom_orga"), name},
-                                                           {QStringLiteral("Lieu_emploi_orga"), QStringLiteral("ORAN ") + name}}));
-        QVERIFY(DataFixture::add(p.fx.data().contact(), {{QStringLiteral("nom_orga"), name},
-                                                         {QStringLiteral("Projet"), project},
-                                                         {QStringLiteral("Tel"), tel},
-                                                         {QStringLiteral("Fax"), tel + QStringLiteral("9")},
-                                                         {QStringLiteral("email"), QStringLiteral("rh@") + name},
-                                                         {QStringLiteral("activite_principal"), QStringLiteral("HOTELLERIE")}}));
+        QVERIFY(DataFixture::add(p.fx.data().employeur(),
+            { { QStringLiteral("Nom_orga"), name },
+                { QStringLiteral("Lieu_emploi_orga"), QStringLiteral("ORAN ") + name } }));
+        QVERIFY(DataFixture::add(p.fx.data().contact(),
+            { { QStringLiteral("nom_orga"), name }, { QStringLiteral("Projet"), project },
+                { QStringLiteral("Tel"), tel }, { QStringLiteral("Fax"), tel + QStringLiteral("9") },
+                { QStringLiteral("email"), QStringLiteral("rh@") + name },
+                { QStringLiteral("activite_principal"), QStringLiteral("HOTELLERIE") } }));
     }
 
     static void addWorker(Page &p, int number, const QString &employer = QStringLiteral("A"))
     {
         QVERIFY(DataFixture::add(p.fx.data().expatries(),
-                                 {{QStringLiteral("Num_Ordre"), number}, {QStringLiteral("Nom_orga"), employer},
-                                  {QStringLiteral("Nom"), QStringLiteral("W%1").arg(number)}}));
+            { { QStringLiteral("Num_Ordre"), number }, { QStringLiteral("Nom_orga"), employer },
+                { QStringLiteral("Nom"), QStringLiteral("W%1").arg(number) } }));
     }
 
     static const QStringList &mandatoryFields()
     {
-        static const QStringList fields{
-            "Type_demande", "Nom", "Prenom", "Date_nais", "Lieu_nais", "Sex", "Situation_familiale", "Pays", "Nation",
-            "Apatride", "Refugie_politique", "Nom_pere", "Nom_mere", "Diplome", "Qualification", "Exper",
-            "Poste_occupe", "Duree", "Date_debut_contrat", "Date_fin_contrat", "Sejour", "Adrs_alg",
-            "Adresse_etranger", "Brut", "Net", "Passeport_num", "Passeport_delivre", "Passeport_par",
-            "Passeport_date_debut", "Passeport_date_fin"};
+        static const QStringList fields { "Type_demande", "Nom", "Prenom", "Date_nais", "Lieu_nais", "Sex",
+            "Situation_familiale", "Pays", "Nation", "Apatride", "Refugie_politique", "Nom_pere", "Nom_mere",
+            "Diplome", "Qualification", "Exper", "Poste_occupe", "Duree", "Date_debut_contrat",
+            "Date_fin_contrat", "Sejour", "Adrs_alg", "Adresse_etranger", "Brut", "Net", "Passeport_num",
+            "Passeport_delivre", "Passeport_par", "Passeport_date_debut", "Passeport_date_fin" };
         return fields;
     }
 
@@ -132,11 +133,11 @@ void TestWorkerPage::orderNumbers_data()
     QTest::addColumn<int>("deleted");
     QTest::addColumn<bool>("narrowed");
     QTest::addColumn<int>("next");
-    QTest::newRow("empty table") << QList<int>{} << 0 << false << 1;
-    QTest::newRow("1, 2, 5") << QList<int>{1, 2, 5} << 0 << false << 6;
-    QTest::newRow("highest deleted") << QList<int>{1, 2, 5, 6} << 6 << false << 6;
-    QTest::newRow("middle deleted") << QList<int>{1, 2, 5} << 2 << false << 6;
-    QTest::newRow("list narrowed to another employer") << QList<int>{1, 2, 5} << 0 << true << 6;
+    QTest::newRow("empty table") << QList<int> {} << 0 << false << 1;
+    QTest::newRow("1, 2, 5") << QList<int> { 1, 2, 5 } << 0 << false << 6;
+    QTest::newRow("highest deleted") << QList<int> { 1, 2, 5, 6 } << 6 << false << 6;
+    QTest::newRow("middle deleted") << QList<int> { 1, 2, 5 } << 2 << false << 6;
+    QTest::newRow("list narrowed to another employer") << QList<int> { 1, 2, 5 } << 0 << true << 6;
 }
 
 void TestWorkerPage::orderNumbers()
@@ -168,7 +169,8 @@ void TestWorkerPage::newWithoutEmployer()
     Page p;
     QSignalSpy toEmployers(&p.page, &WorkerPage::employerPageRequested);
     p.page.BitBtn11Click();
-    QCOMPARE(p.ui.messages, QStringList{"Vous devez remplir la session employeur avant d'ajouter les expatries "});
+    QCOMPARE(p.ui.messages,
+        QStringList { "Vous devez remplir la session employeur avant d'ajouter les expatries " });
     QCOMPARE(toEmployers.count(), 1);
     QVERIFY(!p.workers()->isEditing());
 }
@@ -196,10 +198,11 @@ void TestWorkerPage::checkMarksAndResetsPickLists()
     Page p;
     addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
     p.page.BitBtn11Click();
-    fillWorker(p.form(), {"Nom"});
+    fillWorker(p.form(), { "Nom" });
     p.page.BitBtn12Click();
     QCOMPARE(p.ui.messages,
-             QStringList{"Ces informations sont obligatoires, Merci de remplir tous les informations nécessaires !"});
+        QStringList {
+            "Ces informations sont obligatoires, Merci de remplir tous les informations nécessaires !" });
     for (const QString &field : mandatoryFields())
         QCOMPARE(p.form()->caption(field)->isMarked(), field == QLatin1String("Nom"));
     QCOMPARE(p.page.focusWidget(), p.form()->typedField(QStringLiteral("Nom")));
@@ -212,7 +215,8 @@ void TestWorkerPage::checkMarksAndResetsPickLists()
     FormDriver::enter(p.form(), QStringLiteral("Nom"), QStringLiteral("DUPONT"));
     p.page.BitBtn12Click();
     QVERIFY(!p.form()->caption(QStringLiteral("Nom"))->isMarked());
-    QCOMPARE(p.ui.messages.last(), QStringLiteral("Tous les informations de cet expatrie sont enregistrer avec succes !"));
+    QCOMPARE(p.ui.messages.last(),
+        QStringLiteral("Tous les informations de cet expatrie sont enregistrer avec succes !"));
     QCOMPARE(p.workers()->rowCount(), 1);
     QCOMPARE(p.buttons(), QStringLiteral("1010111"));
     QCOMPARE(p.form()->pickList(QStringLiteral("Sex"))->currentText(), QStringLiteral("..."));
@@ -223,7 +227,7 @@ void TestWorkerPage::singleSpaceCountsAsFilled()
     Page p;
     addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
     p.page.BitBtn11Click();
-    fillWorker(p.form(), {"Brut"});
+    fillWorker(p.form(), { "Brut" });
     FormDriver::enter(p.form(), QStringLiteral("Brut"), QStringLiteral(" "));
     p.page.BitBtn12Click();
     QVERIFY(!p.form()->caption(QStringLiteral("Brut"))->isMarked());
@@ -236,8 +240,12 @@ void TestWorkerPage::saveCopiesProjectAndEmployer_data()
     QTest::addColumn<QString>("employer");
     QTest::addColumn<QString>("tel");
     // The employer current on the employer page is A; project PB belongs to B.
-    QTest::newRow("no project chosen: the current employer's") << "" << "A" << "021";
-    QTest::newRow("a project chosen: the employer owning it") << "PB" << "B" << "031";
+    QTest::newRow("no project chosen: the current employer's") << ""
+                                                               << "A"
+                                                               << "021";
+    QTest::newRow("a project chosen: the employer owning it") << "PB"
+                                                              << "B"
+                                                              << "031";
 }
 
 void TestWorkerPage::saveCopiesProjectAndEmployer()
@@ -275,9 +283,12 @@ void TestWorkerPage::refusedSaves_data()
     QTest::addColumn<QString>("value");
     QTest::addColumn<bool>("withProjectRow");
     QTest::addColumn<QString>("errorPart");
-    QTest::newRow("employer without project row") << "" << "" << false << "aucun projet";
-    QTest::newRow("letters in the experience") << "Exper" << "douze" << true << "Exper";
-    QTest::newRow("experience out of range") << "Exper" << "99999999999" << true << "Exper";
+    QTest::newRow("employer without project row") << ""
+                                                  << "" << false << "aucun projet";
+    QTest::newRow("letters in the experience") << "Exper"
+                                               << "douze" << true << "Exper";
+    QTest::newRow("experience out of range") << "Exper"
+                                             << "99999999999" << true << "Exper";
 }
 
 void TestWorkerPage::refusedSaves()
@@ -290,7 +301,8 @@ void TestWorkerPage::refusedSaves()
     if (withProjectRow)
         addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
     else
-        QVERIFY(DataFixture::add(p.fx.data().employeur(), {{QStringLiteral("Nom_orga"), QStringLiteral("A")}}));
+        QVERIFY(DataFixture::add(
+            p.fx.data().employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("A") } }));
     p.page.BitBtn11Click();
     fillWorker(p.form());
     if (!field.isEmpty())
@@ -314,7 +326,7 @@ void TestWorkerPage::maidenNameAndCardRules()
     p.page.BitBtn11Click();
     WorkerForm *f = p.form();
     QVERIFY(!f->isMaidenNameShown());
-    FormDriver::choose(f, QStringLiteral("Sex"), 1);                 // FEMME
+    FormDriver::choose(f, QStringLiteral("Sex"), 1); // FEMME
     FormDriver::choose(f, QStringLiteral("Situation_familiale"), 0); // CELIBATAIRE
     QVERIFY(!f->isMaidenNameShown());
     FormDriver::choose(f, QStringLiteral("Situation_familiale"), 1); // MARIE(E)
@@ -359,11 +371,13 @@ void TestWorkerPage::cancelAfterNewShowsLastWorker()
 {
     Page p;
     addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
-    QVERIFY(DataFixture::add(p.workers(), {{QStringLiteral("Num_Ordre"), 1}, {QStringLiteral("Sex"), QStringLiteral("HOMME")},
-                                           {QStringLiteral("Date_nais"), QStringLiteral("02/01/1980")}}));
-    QVERIFY(DataFixture::add(p.workers(), {{QStringLiteral("Num_Ordre"), 2}, {QStringLiteral("Sex"), QStringLiteral("FEMME")},
-                                           {QStringLiteral("Situation_familiale"), QStringLiteral("VEUF(VE)")},
-                                           {QStringLiteral("Date_nais"), QStringLiteral("03/04/1985")}}));
+    QVERIFY(DataFixture::add(p.workers(),
+        { { QStringLiteral("Num_Ordre"), 1 }, { QStringLiteral("Sex"), QStringLiteral("HOMME") },
+            { QStringLiteral("Date_nais"), QStringLiteral("02/01/1980") } }));
+    QVERIFY(DataFixture::add(p.workers(),
+        { { QStringLiteral("Num_Ordre"), 2 }, { QStringLiteral("Sex"), QStringLiteral("FEMME") },
+            { QStringLiteral("Situation_familiale"), QStringLiteral("VEUF(VE)") },
+            { QStringLiteral("Date_nais"), QStringLiteral("03/04/1985") } }));
     QVERIFY(p.workers()->first());
     p.page.BitBtn11Click();
     FormDriver::enter(p.form(), QStringLiteral("Nom"), QStringLiteral("BROUILLON"));
@@ -379,12 +393,13 @@ void TestWorkerPage::cancelAfterNewShowsLastWorker()
 void TestWorkerPage::deleteYesAndNo()
 {
     Page p;
-    for (int n : {1, 2, 3})
+    for (int n : { 1, 2, 3 })
         addWorker(p, n);
     QVERIFY(p.workers()->locate(2));
-    p.ui.answers = {false, true};
+    p.ui.answers = { false, true };
     p.page.BitBtn15Click();
-    QCOMPARE(p.ui.confirmations, QStringList{"Voulez vous vraiment suprimer cet expatrie de votre base de données !"});
+    QCOMPARE(p.ui.confirmations,
+        QStringList { "Voulez vous vraiment suprimer cet expatrie de votre base de données !" });
     QCOMPARE(p.workers()->rowCount(), 3);
     p.page.BitBtn15Click();
     QCOMPARE(p.workers()->rowCount(), 2);
@@ -406,7 +421,7 @@ void TestWorkerPage::refreshLiftsRestriction()
     p.workers()->setFilter(QStringLiteral("Nom_orga"), QStringLiteral("Z"));
     QVERIFY(p.workers()->setFiltered(true));
     p.page.BitBtn17Click();
-    QCOMPARE(p.ui.messages, QStringList{"Aucun expatrie enregistrer sur la base de données !"});
+    QCOMPARE(p.ui.messages, QStringList { "Aucun expatrie enregistrer sur la base de données !" });
     QVERIFY(p.workers()->isFiltered());
     QCOMPARE(p.buttons().left(6), QStringLiteral("100000"));
 }
@@ -414,17 +429,21 @@ void TestWorkerPage::refreshLiftsRestriction()
 void TestWorkerPage::displayRefreshSkipsUnreadableDates()
 {
     Page p;
-    QVERIFY(DataFixture::add(p.workers(), {{QStringLiteral("Num_Ordre"), 1}, {QStringLiteral("Type_demande"), QStringLiteral("APT")},
-                                           {QStringLiteral("Date_debut_contrat"), QStringLiteral("05/05/2015")}}));
-    QVERIFY(DataFixture::add(p.workers(), {{QStringLiteral("Num_Ordre"), 2}, {QStringLiteral("Type_demande"), QStringLiteral("PERMIS DE TRAVAIL")},
-                                           {QStringLiteral("Sejour"), QStringLiteral("OUI")},
-                                           {QStringLiteral("Carte_resid_au"), QStringLiteral("pas une date")}}));
+    QVERIFY(DataFixture::add(p.workers(),
+        { { QStringLiteral("Num_Ordre"), 1 }, { QStringLiteral("Type_demande"), QStringLiteral("APT") },
+            { QStringLiteral("Date_debut_contrat"), QStringLiteral("05/05/2015") } }));
+    QVERIFY(DataFixture::add(p.workers(),
+        { { QStringLiteral("Num_Ordre"), 2 },
+            { QStringLiteral("Type_demande"), QStringLiteral("PERMIS DE TRAVAIL") },
+            { QStringLiteral("Sejour"), QStringLiteral("OUI") },
+            { QStringLiteral("Carte_resid_au"), QStringLiteral("pas une date") } }));
     emit p.page.grid()->rowClicked(0);
     QCOMPARE(p.form()->datePicker(QStringLiteral("Date_debut_contrat"))->date(), QDate(2015, 5, 5));
     emit p.page.grid()->rowClicked(1);
     // The blank birth and contract dates leave their pickers; the load goes on to the end.
     QCOMPARE(p.form()->datePicker(QStringLiteral("Date_debut_contrat"))->date(), QDate(2015, 5, 5));
-    QCOMPARE(p.form()->pickList(QStringLiteral("Type_demande"))->currentText(), QStringLiteral("PERMIS DE TRAVAIL"));
+    QCOMPARE(p.form()->pickList(QStringLiteral("Type_demande"))->currentText(),
+        QStringLiteral("PERMIS DE TRAVAIL"));
     QCOMPARE(p.form()->pickList(QStringLiteral("Sejour"))->currentText(), QStringLiteral("OUI"));
     QVERIFY(p.form()->isCardGroupShown());
     QVERIFY(p.ui.errors.isEmpty());
