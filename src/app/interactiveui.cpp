@@ -13,7 +13,9 @@
 
 void InteractiveUi::message(QWidget *parent, const QString &text)
 {
-    QMessageBox::information(parent, AppInfo::title(), text);
+    // A plain message: the title, the text and OK, no icon.
+    QMessageBox box(QMessageBox::NoIcon, AppInfo::title(), text, QMessageBox::Ok, parent);
+    box.exec();
 }
 
 void InteractiveUi::error(QWidget *parent, const QString &text)
