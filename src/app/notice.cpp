@@ -1,5 +1,7 @@
 #include "app/notice.h"
 
+#include <QLabel>
+
 namespace Notice {
 
 QString initialText()
@@ -18,6 +20,18 @@ QString rotated(const QString &text)
     if (text.isEmpty())
         return text;
     return text.mid(1) + text.at(0);
+}
+
+QLabel *createLabel(QWidget *page, const char *objectName, int x, int y)
+{
+    auto *label = new QLabel(initialText(), page);
+    label->setObjectName(QString::fromLatin1(objectName));
+    QFont font(QStringLiteral("Times New Roman"));
+    font.setPixelSize(15);
+    label->setFont(font);
+    label->move(x, y);
+    label->setFixedWidth(890);
+    return label;
 }
 
 } // namespace Notice

@@ -1,5 +1,6 @@
 #include "app/pagebuttons.h"
 
+#include <QLabel>
 #include <QWidget>
 
 QList<QPushButton *> PageButtons::create(QWidget *page, std::initializer_list<Spec> specs)
@@ -13,4 +14,13 @@ QList<QPushButton *> PageButtons::create(QWidget *page, std::initializer_list<Sp
         buttons << button;
     }
     return buttons;
+}
+
+void PageButtons::addEmblem(QWidget *page, const char *objectName, int x, int y)
+{
+    auto *picture = new QLabel(page);
+    picture->setObjectName(QString::fromLatin1(objectName));
+    picture->setPixmap(QPixmap(QStringLiteral(":/images/emblem.png")));
+    picture->setScaledContents(true);
+    picture->setGeometry(x, y, 33, 33);
 }

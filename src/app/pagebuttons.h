@@ -18,4 +18,6 @@ public:
 
     // Creates the buttons on `page`, each with its object name, caption and accessible name.
     static QList<QPushButton *> create(QWidget *page, std::initializer_list<Spec> specs);
+    // The small emblem below the buttons (33 x 33).
+    static void addEmblem(QWidget *page, const char *objectName, int x, int y);
 };

@@ -3,6 +3,7 @@
 #include "data/table.h"
 
 #include <QHeaderView>
+#include <QMenu>
 
 TableGrid::TableGrid(Table *table, const QList<TableModel::Column> &columns, QWidget *parent)
     : QTableView(parent)
@@ -40,4 +41,22 @@ bool TableGrid::moveTableTo(int row)
 {
     const QVariant key = m_model->keyAt(row);
     return key.isValid() ? m_table->moveTo(row, key) : m_table->moveTo(row);
+}
+
+void TableGrid::setTextSizes(int cellPixels, int titlePixels)
+{
+    QFont cells(QStringLiteral("Times New Roman"));
+    cells.setPixelSize(cellPixels);
+    setFont(cells);
+    QFont titles = cells;
+    titles.setPixelSize(titlePixels);
+    titles.setBold(true);
+    horizontalHeader()->setFont(titles);
+}
+
+void TableGrid::setPopupMenu(QMenu *menu)
+{
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, menu,
+        [this, menu](const QPoint &pos) { menu->popup(viewport()->mapToGlobal(pos)); });
 }

@@ -4,6 +4,7 @@
 
 #include <QTableView>
 
+class QMenu;
 class Table;
 
 // A read-only grid over a table's current view: its highlighted row follows the table's current
@@ -21,6 +22,10 @@ public:
     void followTable();
     // Makes a line of the grid the table's current row.
     bool moveTableTo(int row);
+    // Times New Roman cells and bold titles, sizes in pixels.
+    void setTextSizes(int cellPixels, int titlePixels);
+    // The pop-up menu the right mouse button opens.
+    void setPopupMenu(QMenu *menu);
 
 signals:
     void rowClicked(int row);

@@ -23,13 +23,7 @@ EmployerPage::EmployerPage(DataModule *data, QWidget *parent)
     , m_data(data)
 {
     setObjectName(QStringLiteral("TabSheet1"));
-    m_notice = new QLabel(Notice::initialText(), this);
-    m_notice->setObjectName(QStringLiteral("Label1"));
-    QFont noticeFont(QStringLiteral("Times New Roman"));
-    noticeFont.setPixelSize(15);
-    m_notice->setFont(noticeFont);
-    m_notice->move(35, 8);
-    m_notice->setFixedWidth(890);
+    m_notice = Notice::createLabel(this, "Label1", 35, 8);
 
     m_form = new EmployerForm(data, this);
     m_form->setGeometry(0, 32, 918, 314);
@@ -51,13 +45,7 @@ EmployerPage::EmployerPage(DataModule *data, QWidget *parent)
         this);
     m_grid->setObjectName(QStringLiteral("DBGrid2"));
     m_grid->setGeometry(0, 350, 1055, 173);
-    QFont cells(QStringLiteral("Times New Roman"));
-    cells.setPixelSize(16);
-    m_grid->setFont(cells);
-    QFont titles(QStringLiteral("Times New Roman"));
-    titles.setPixelSize(15);
-    titles.setBold(true);
-    m_grid->horizontalHeader()->setFont(titles);
+    m_grid->setTextSizes(16, 15);
     connect(m_grid, &TableGrid::rowClicked, this, &EmployerPage::listClicked);
 
     const auto buttons = PageButtons::create(this,
@@ -78,11 +66,7 @@ EmployerPage::EmployerPage(DataModule *data, QWidget *parent)
     connect(m_cancel, &QPushButton::clicked, this, &EmployerPage::BitBtn4Click);
     connect(m_delete, &QPushButton::clicked, this, &EmployerPage::BitBtn19Click);
 
-    auto *picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("Image4"));
-    picture->setPixmap(QPixmap(QStringLiteral(":/images/emblem.png")));
-    picture->setScaledContents(true);
-    picture->setGeometry(976, 280, 33, 33);
+    PageButtons::addEmblem(this, "Image4", 976, 280);
 
     connect(data->employeur(), &Table::beforeRefresh, this, &EmployerPage::EmployeurBeforeRefresh);
     connect(m_form, &EmployerForm::totalFailed, this,
@@ -91,9 +75,7 @@ EmployerPage::EmployerPage(DataModule *data, QWidget *parent)
 
 void EmployerPage::setListMenu(QMenu *menu)
 {
-    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_grid, &QWidget::customContextMenuRequested, this,
-        [this, menu](const QPoint &pos) { menu->popup(m_grid->viewport()->mapToGlobal(pos)); });
+    m_grid->setPopupMenu(menu);
 }
 
 void EmployerPage::enableByRows()

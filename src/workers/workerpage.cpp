@@ -54,13 +54,7 @@ WorkerPage::WorkerPage(DataModule *data, QWidget *parent)
     , m_data(data)
 {
     setObjectName(QStringLiteral("TabSheet3"));
-    m_notice = new QLabel(Notice::initialText(), this);
-    m_notice->setObjectName(QStringLiteral("Label2"));
-    QFont noticeFont(QStringLiteral("Times New Roman"));
-    noticeFont.setPixelSize(15);
-    m_notice->setFont(noticeFont);
-    m_notice->move(36, 6);
-    m_notice->setFixedWidth(890);
+    m_notice = Notice::createLabel(this, "Label2", 36, 6);
 
     m_form = new WorkerForm(data, this);
     m_form->setGeometry(0, 30, 919, 314);
@@ -68,12 +62,7 @@ WorkerPage::WorkerPage(DataModule *data, QWidget *parent)
     m_grid = new TableGrid(data->expatries(), listColumns(), this);
     m_grid->setObjectName(QStringLiteral("DBGrid1"));
     m_grid->setGeometry(0, 350, 1057, 170);
-    QFont cells(QStringLiteral("Times New Roman"));
-    cells.setPixelSize(15);
-    m_grid->setFont(cells);
-    QFont titles = cells;
-    titles.setBold(true);
-    m_grid->horizontalHeader()->setFont(titles);
+    m_grid->setTextSizes(15, 15);
     connect(m_grid, &TableGrid::rowClicked, this, &WorkerPage::listClicked);
 
     const auto buttons = PageButtons::create(this,
@@ -98,11 +87,7 @@ WorkerPage::WorkerPage(DataModule *data, QWidget *parent)
     connect(m_refresh, &QPushButton::clicked, this, &WorkerPage::BitBtn17Click);
     connect(m_print, &QPushButton::clicked, this, &WorkerPage::dossierRequested);
 
-    auto *picture = new QLabel(this);
-    picture->setObjectName(QStringLiteral("Image5"));
-    picture->setPixmap(QPixmap(QStringLiteral(":/images/emblem.png")));
-    picture->setScaledContents(true);
-    picture->setGeometry(976, 314, 33, 33);
+    PageButtons::addEmblem(this, "Image5", 976, 314);
 
     connect(m_form, &WorkerForm::endDateFailed, this,
         [this](const QString &message) { UiService::instance().error(this, message); });
@@ -110,9 +95,7 @@ WorkerPage::WorkerPage(DataModule *data, QWidget *parent)
 
 void WorkerPage::setListMenu(QMenu *menu)
 {
-    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_grid, &QWidget::customContextMenuRequested, this,
-        [this, menu](const QPoint &pos) { menu->popup(m_grid->viewport()->mapToGlobal(pos)); });
+    m_grid->setPopupMenu(menu);
 }
 
 void WorkerPage::enableByRows()
