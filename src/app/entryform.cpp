@@ -102,6 +102,15 @@ void EntryForm::addMandatory(const QStringList &fields, const QStringList &keepF
     }
 }
 
+bool EntryForm::checkMandatory()
+{
+    if (m_mandatory.run())
+        return true;
+    if (QWidget *focus = widget()->focusWidget())
+        ensureWidgetVisible(focus);
+    return false;
+}
+
 void EntryForm::setEntryEnabled(bool enabled)
 {
     for (QWidget *input : std::as_const(m_entryInputs))

@@ -25,6 +25,8 @@ public:
     explicit EntryForm(QWidget *parent = nullptr);
 
     MandatoryCheck &mandatory() { return m_mandatory; }
+    // Runs the mandatory check; when a field is empty, the form scrolls to the input left with the focus.
+    bool checkMandatory();
     void setEntryEnabled(bool enabled);
     void scrollToTop();
 

@@ -116,7 +116,7 @@ void EmployerPage::BitBtn1Click()
 
 void EmployerPage::BitBtn2Click()
 {
-    if (!m_form->mandatory().run()) {
+    if (!m_form->checkMandatory()) {
         UiService::instance().message(this,
             QStringLiteral(
                 "Ces informations sont obligatoires, Merci de remplir tous les informations nécessaires !"));

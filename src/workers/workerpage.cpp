@@ -172,7 +172,7 @@ void WorkerPage::BitBtn13Click()
 void WorkerPage::BitBtn12Click()
 {
     Table *contacts = m_data->contact();
-    const bool filled = m_form->mandatory().run();
+    const bool filled = m_form->checkMandatory();
     if (filled) {
         m_form->mandatory().clearMarks();
         WorkerRecords records(*m_data);

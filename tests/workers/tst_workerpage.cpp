@@ -105,6 +105,7 @@ private slots:
     void refreshLiftsRestriction();
     void displayRefreshSkipsUnreadableDates();
     void listClickIgnoredDuringEntry();
+    void pageShownLoadsTheCurrentWorker();
 };
 
 void TestWorkerPage::contractEndDate_data()
@@ -462,6 +463,22 @@ void TestWorkerPage::listClickIgnoredDuringEntry()
     QCOMPARE(p.workers()->value(QStringLiteral("Num_Ordre")).toInt(), 1);
     p.page.BitBtn14Click();
     QCOMPARE(p.workers()->text(QStringLiteral("Nom")), QStringLiteral("W1"));
+}
+
+void TestWorkerPage::pageShownLoadsTheCurrentWorker()
+{
+    Page p;
+    p.page.pageShown(); // an empty table changes nothing
+    QCOMPARE(p.form()->pickList(QStringLiteral("Sex"))->currentText(), QString());
+    QVERIFY(DataFixture::add(p.workers(),
+        { { QStringLiteral("Num_Ordre"), 1 }, { QStringLiteral("Sex"), QStringLiteral("FEMME") },
+            { QStringLiteral("Situation_familiale"), QStringLiteral("DIVORCE(E)") },
+            { QStringLiteral("Date_nais"), QStringLiteral("09/10/1991") } }));
+    p.page.pageShown();
+    QCOMPARE(p.form()->pickList(QStringLiteral("Sex"))->currentText(), QStringLiteral("FEMME"));
+    QCOMPARE(p.form()->datePicker(QStringLiteral("Date_nais"))->date(), QDate(1991, 10, 9));
+    QVERIFY(p.form()->isMaidenNameShown());
+    QCOMPARE(p.buttons(), QStringLiteral("1010111"));
 }
 
 QTEST_MAIN(TestWorkerPage)
