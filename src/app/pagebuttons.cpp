@@ -3,14 +3,14 @@
 #include <QLabel>
 #include <QWidget>
 
-QList<QPushButton *> PageButtons::create(QWidget *page, std::initializer_list<Spec> specs)
+QList<QPushButton *> PageButtons::create(QWidget *page, std::initializer_list<Button> places)
 {
     QList<QPushButton *> buttons;
-    for (const Spec &spec : specs) {
-        auto *button = new QPushButton(QString::fromUtf8(spec.caption), page);
-        button->setObjectName(QString::fromLatin1(spec.objectName));
+    for (const Button &place : places) {
+        auto *button = new QPushButton(QString::fromUtf8(place.caption), page);
+        button->setObjectName(QString::fromLatin1(place.objectName));
         button->setAccessibleName(button->text());
-        button->setGeometry(spec.x, spec.y, spec.width, spec.height);
+        button->setGeometry(place.x, place.y, place.width, place.height);
         buttons << button;
     }
     return buttons;

@@ -9,7 +9,7 @@ class QWidget;
 class PageButtons
 {
 public:
-    struct Spec
+    struct Button
     {
         const char *objectName;
         const char *caption;
@@ -17,7 +17,7 @@ public:
     };
 
     // Creates the buttons on `page`, each with its object name, caption and accessible name.
-    static QList<QPushButton *> create(QWidget *page, std::initializer_list<Spec> specs);
+    static QList<QPushButton *> create(QWidget *page, std::initializer_list<Button> places);
     // The small emblem below the buttons (33 x 33).
     static void addEmblem(QWidget *page, const char *objectName, int x, int y);
 };
