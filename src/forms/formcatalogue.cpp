@@ -15,8 +15,21 @@ struct Entry
 
 // In the order a dossier prints them.
 const Entry entries[] = {
+    { "demande_apt", &FormLayouts::demandeApt },
+    { "demande_visa", &FormLayouts::demandeVisa },
+    { "DEMANDE_permis", &FormLayouts::demandePermis },
     { "anx_01", &FormLayouts::anx01 },
     { "anx_01_02", &FormLayouts::anx0102 },
+    { "anx_02_Individuelle", &FormLayouts::anx02Individuelle },
+    { "Anx_07", &FormLayouts::anx07 },
+    { "anx_04", &FormLayouts::anx04 },
+    { "anx_04_bis", &FormLayouts::anx04Bis },
+    { "recrutement", &FormLayouts::recrutement },
+    { "contrat1", &FormLayouts::contrat1 },
+    { "contrat2", &FormLayouts::contrat2 },
+    { "rapatriement1", &FormLayouts::rapatriement1 },
+    { "Fiche", &FormLayouts::fiche },
+    { "AP01", &FormLayouts::ap01 },
 };
 
 } // namespace

@@ -9,4 +9,17 @@
 namespace FormLayouts {
 ReportLayout anx01(QStringList *problems);
 ReportLayout anx0102(QStringList *problems);
+ReportLayout anx02Individuelle(QStringList *problems);
+ReportLayout anx04(QStringList *problems);
+ReportLayout anx04Bis(QStringList *problems);
+ReportLayout anx07(QStringList *problems);
+ReportLayout demandeApt(QStringList *problems);
+ReportLayout demandePermis(QStringList *problems);
+ReportLayout demandeVisa(QStringList *problems);
+ReportLayout contrat1(QStringList *problems);
+ReportLayout contrat2(QStringList *problems);
+ReportLayout recrutement(QStringList *problems);
+ReportLayout rapatriement1(QStringList *problems);
+ReportLayout fiche(QStringList *problems);
+ReportLayout ap01(QStringList *problems);
 }

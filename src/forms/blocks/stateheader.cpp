@@ -1,0 +1,53 @@
+#include "stateheader.h"
+
+#include "forms/layoutbuilder.h"
+
+namespace {
+
+// The ministry is CORVANE and its directorate-general TALVERD; each name fits its first line, so
+// the second line of each stays empty. Their Arabic names are written as they are pronounced.
+// clang-format off
+const LayoutRow bandRows[] = {
+    {    0.8,   32.5,  127.8, "text", "الجمهـــــــوريــــــة الجزائــــــرية الديمقــــــراطية الشـــــعبيـــــة", "18 I", "centred" },
+    {    7.4,   25.4,  142.1, "text", "REPUBLIQUE  ALGERIENNE DEMOCRATIQUE ET POPULAIRE", "14 I", "centred" },
+};
+
+const LayoutRow pageRows[] = {
+    {   24.6,   14.8,   51.9, "text", "CORVANE", "12", "" },
+    {   24.9,  135.7,   58.7, "text", "كورفان", "12", "" },
+    {   35.7,   24.1,   28.8, "text", "------------------", "12", "" },
+    {   35.7,  151.3,   28.8, "text", "------------------", "12", "" },
+    {   41.8,   14.3,   50.0, "text", "TALVERD", "12", "" },
+    {   41.8,  143.7,   43.4, "text", "تالفرد", "12", "" },
+    {   56.4,   11.9,   63.5, "text", "Direction de l'Emploi de  la  Wilaya de :", "12", "" },
+    {   62.4,   11.9,   15.3, "text", "Adresse :", "12", "" },
+};
+// clang-format on
+
+constexpr double bandHeight = 14.3;
+
+QList<ReportElement> build(const LayoutRow *rows, qsizetype count, QStringList *problems)
+{
+    LayoutBuilder builder;
+    builder.add(rows, count);
+    if (problems)
+        problems->append(builder.problems());
+    return builder.elements();
+}
+
+} // namespace
+
+ReportBand StateHeader::band(QStringList *problems)
+{
+    return ReportBand { bandHeight, build(bandRows, std::size(bandRows), problems) };
+}
+
+QList<ReportElement> StateHeader::pageElements(QStringList *problems)
+{
+    return build(pageRows, std::size(pageRows), problems);
+}
+
+QStringList StateHeader::forms()
+{
+    return { QStringLiteral("anx_02_Individuelle"), QStringLiteral("anx_04"), QStringLiteral("anx_04_bis") };
+}
