@@ -65,13 +65,13 @@ void PagePainter::drawText(const PageItem &item)
 {
     const QFont font = TextMeasurer::font(item.font, item.arabic);
     const QString text = TextMeasurer::drawable(item.text);
-    const double offset = item.centred ? -QFontMetricsF(font).horizontalAdvance(text) / 2.0 : 0.0;
+    // A centred line's box was measured at layout: it starts where the line starts.
     m_painter.save();
-    m_painter.translate(x(item.anchorX), y(item.baseline));
+    m_painter.translate(x(item.centred ? item.rect.left() : item.anchorX), y(item.baseline));
     m_painter.scale(m_scaleX * TextMeasurer::millimetresPerPixel * item.condense,
                     m_scaleY * TextMeasurer::millimetresPerPixel);
     m_painter.setFont(font);
     m_painter.setPen(item.colour);
-    m_painter.drawText(QPointF(offset, 0.0), text);
+    m_painter.drawText(QPointF(0.0, 0.0), text);
     m_painter.restore();
 }

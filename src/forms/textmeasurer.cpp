@@ -27,7 +27,18 @@ QFont TextMeasurer::font(const ElementFont &font, bool arabic)
 
 double TextMeasurer::width(const QString &text, const ElementFont &font, bool arabic)
 {
-    return metrics(font, arabic).horizontalAdvance(drawable(text)) * millimetresPerPixel;
+    // Shaping a line is the costly part of a layout run, and the forms' captions come back run
+    // after run: widths are kept, for every measurer, until the table grows too large.
+    static QHash<QString, double> widths;
+    const QString key = font.toString() + (arabic ? QLatin1String("/a/") : QLatin1String("/l/")) + text;
+    const auto found = widths.constFind(key);
+    if (found != widths.constEnd())
+        return *found;
+    if (widths.size() > 50000)
+        widths.clear();
+    const double measured = metrics(font, arabic).horizontalAdvance(drawable(text)) * millimetresPerPixel;
+    widths.insert(key, measured);
+    return measured;
 }
 
 double TextMeasurer::lineHeight(const ElementFont &font, bool arabic)
