@@ -4,7 +4,7 @@
 #include "app/projectlist.h"
 #include "app/uiservice.h"
 #include "data/table.h"
-#include "printing/agreementform.h"
+#include "printing/agreementprint.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -60,13 +60,13 @@ void AgreementPrintWindow::runClicked()
         return;
     }
     Table *posts = m_data->sqlaccord();
-    if (!AgreementForm::select(posts, project)) {
-        UiService::instance().message(this, AgreementForm::noPostMessage());
+    if (!AgreementPrint::select(posts, project)) {
+        UiService::instance().message(this, AgreementPrint::noPostMessage());
         return;
     }
     if (!m_form->isChecked())
         return;
-    ReportDocument document = AgreementForm::document(posts);
+    ReportDocument document = AgreementPrint::document(posts);
     if (document.pageCount() == 0) {
         UiService::instance().error(this, QStringLiteral("Le formulaire « AP01 » n'est pas disponible."));
         return;

@@ -1,7 +1,7 @@
 #include "printing/agreementexport.h"
 
 #include "app/datamodule.h"
-#include "printing/agreementform.h"
+#include "printing/agreementprint.h"
 #include "printing/batchexport.h"
 
 #include <QTextStream>
@@ -13,12 +13,12 @@ int run(DataModule &data, const QString &baseDirectory, const QString &project,
 {
     if (!BatchExport::open(data, baseDirectory, errors))
         return 1;
-    if (!AgreementForm::select(data.sqlaccord(), project)) {
-        errors << AgreementForm::noPostMessage() << Qt::endl;
+    if (!AgreementPrint::select(data.sqlaccord(), project)) {
+        errors << AgreementPrint::noPostMessage() << Qt::endl;
         return 2;
     }
     return BatchExport::write(
-        AgreementForm::document(data.sqlaccord()), QStringLiteral("AP01"), outputDirectory, errors);
+        AgreementPrint::document(data.sqlaccord()), QStringLiteral("AP01"), outputDirectory, errors);
 }
 
 } // namespace AgreementExport

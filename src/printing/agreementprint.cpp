@@ -1,10 +1,10 @@
-#include "printing/agreementform.h"
+#include "printing/agreementprint.h"
 
 #include "data/table.h"
 #include "forms/formcatalogue.h"
 #include "printing/tabledatasource.h"
 
-namespace AgreementForm {
+namespace AgreementPrint {
 
 bool select(Table *posts, const QString &project)
 {
@@ -23,4 +23,4 @@ ReportDocument document(Table *posts)
     return form;
 }
 
-} // namespace AgreementForm
+} // namespace AgreementPrint

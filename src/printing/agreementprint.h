@@ -8,7 +8,7 @@ class Table;
 
 // Form AP n°1 of one project: the agreement print table narrowed to the project's posts, in `Num`
 // order, laid out on the form.
-namespace AgreementForm {
+namespace AgreementPrint {
 
 inline QString noPostMessage()
 {
@@ -20,4 +20,4 @@ inline QString noPostMessage()
 bool select(Table *posts, const QString &project);
 ReportDocument document(Table *posts);
 
-} // namespace AgreementForm
+} // namespace AgreementPrint
