@@ -1,30 +1,280 @@
 #include "agreements/agreementpage.h"
 
+#include "agreements/agreementcases.h"
+#include "agreements/agreementform.h"
+#include "agreements/agreementrecords.h"
 #include "app/datamodule.h"
+#include "app/fieldedit.h"
 #include "app/pagebuttons.h"
+#include "app/projectlist.h"
+#include "app/tablegrid.h"
+#include "app/uiservice.h"
 #include "data/table.h"
+
+#include <QHeaderView>
+
+namespace {
+const char *const NoPostMessage = "aucun poste de travail enregistrer !";
+}
 
 AgreementPage::AgreementPage(DataModule *data, QWidget *parent)
     : QWidget(parent)
     , m_data(data)
 {
     setObjectName(QStringLiteral("TabSheet2"));
-    const auto buttons = PageButtons::create(this, {{"BitBtn6", "NOUVEAU", 936, 180, 119, 25},
-                                                    {"BitBtn7", "ENREGISTRER", 936, 212, 119, 25},
-                                                    {"BitBtn8", "ANNULER", 936, 244, 119, 25},
-                                                    {"BitBtn9", "MODIFIER", 936, 276, 119, 25},
-                                                    {"BitBtn10", "SUPRIMER", 936, 308, 119, 25},
-                                                    {"BitBtn16", "IMPRIMER", 936, 340, 119, 25}});
+    m_cases = new AgreementCases(this);
+    m_cases->setGeometry(0, 0, 1070, 173);
+    connect(m_cases, &AgreementCases::checklistRequested, this, &AgreementPage::checklistClicked);
+
+    m_form = new AgreementForm(data, this);
+    m_form->setGeometry(0, 173, 934, 204);
+    connect(m_form->projectList(), &QComboBox::activated, this, &AgreementPage::projectChosen);
+
+    const auto buttons = PageButtons::create(this,
+        { { "BitBtn6", "NOUVEAU", 936, 180, 119, 25 }, { "BitBtn7", "ENREGISTRER", 936, 212, 119, 25 },
+            { "BitBtn8", "ANNULER", 936, 244, 119, 25 }, { "BitBtn9", "MODIFIER", 936, 276, 119, 25 },
+            { "BitBtn10", "SUPRIMER", 936, 308, 119, 25 }, { "BitBtn16", "IMPRIMER", 936, 340, 119, 25 } });
     for (QPushButton *button : buttons)
         button->setFont(QFont(QStringLiteral("Times New Roman"), 10));
-    buttons.at(1)->setEnabled(false);
-    buttons.at(2)->setEnabled(false);
-    m_byRows = {buttons.at(3), buttons.at(4), buttons.at(5)};
+    m_new = buttons.at(0);
+    m_save = buttons.at(1);
+    m_cancel = buttons.at(2);
+    m_modify = buttons.at(3);
+    m_delete = buttons.at(4);
+    m_print = buttons.at(5);
+    m_save->setEnabled(false);
+    m_cancel->setEnabled(false);
+    connect(m_new, &QPushButton::clicked, this, &AgreementPage::BitBtn6Click);
+    connect(m_save, &QPushButton::clicked, this, &AgreementPage::BitBtn7Click);
+    connect(m_cancel, &QPushButton::clicked, this, &AgreementPage::BitBtn8Click);
+    connect(m_modify, &QPushButton::clicked, this, &AgreementPage::BitBtn9Click);
+    connect(m_delete, &QPushButton::clicked, this, &AgreementPage::BitBtn10Click);
+
+    // Every post of every employer, in number order; the titles are the field names.
+    m_grid = new TableGrid(data->accord(),
+        { { QStringLiteral("Num"), QStringLiteral("Num") },
+            { QStringLiteral("Poste"), QStringLiteral("poste") },
+            { QStringLiteral("Diplome"), QStringLiteral("Diplome") },
+            { QStringLiteral("Experience"), QStringLiteral("experience") },
+            { QStringLiteral("Autre_condition"), QStringLiteral("autre_condition") },
+            { QStringLiteral("Algériens"), QStringLiteral("Algériens") },
+            { QStringLiteral("étrangers"), QStringLiteral("étrangers") } },
+        this);
+    m_grid->setObjectName(QStringLiteral("DBGrid3"));
+    m_grid->setGeometry(1, 379, 1056, 141);
+    m_grid->setTextSizes(16, 16);
+    m_grid->horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { background: silver; }"));
+    const std::pair<int, int> widths[] = { { 0, 55 }, { 1, 401 }, { 2, 499 }, { 4, 237 } };
+    for (const auto &[column, width] : widths)
+        m_grid->setColumnWidth(column, width);
+    connect(m_grid, &TableGrid::rowClicked, this, &AgreementPage::listClicked);
+
+    connect(data->accord(), &Table::afterOpen, this, &AgreementPage::AccordAfterOpen);
+    // The append, post and cancel of an entry change the current row without scrolling: they count
+    // as moves here too.
+    connect(data->accord(), &Table::currentChanged, this, &AgreementPage::AccordAfterScroll);
+}
+
+void AgreementPage::setChecklists(QDialog *firstCase, QDialog *secondCase)
+{
+    m_firstChecklist = firstCase;
+    m_secondChecklist = secondCase;
 }
 
 void AgreementPage::enableByRows()
 {
+    closeEntry();
     const bool rows = m_data->accord()->hasRows();
-    for (QPushButton *button : std::as_const(m_byRows))
-        button->setEnabled(rows);
+    m_modify->setEnabled(rows);
+    m_delete->setEnabled(rows);
+    m_print->setEnabled(rows);
+}
+
+void AgreementPage::openEntry()
+{
+    m_entryOpen = true;
+    m_new->setEnabled(false);
+    m_modify->setEnabled(false);
+    m_delete->setEnabled(false);
+    m_save->setEnabled(true);
+    m_cancel->setEnabled(true);
+    m_form->enableEntry(true);
+}
+
+// Back to browsing; IMPRIMER is left to the caller.
+void AgreementPage::closeEntry()
+{
+    m_entryOpen = false;
+    m_form->enableEntry(false);
+    m_new->setEnabled(true);
+    m_modify->setEnabled(true);
+    m_delete->setEnabled(true);
+    m_save->setEnabled(false);
+    m_cancel->setEnabled(false);
+}
+
+void AgreementPage::dropProjectList()
+{
+    ProjectList *projects = m_form->projectList();
+    projects->setFocus(Qt::OtherFocusReason);
+    projects->showPopup();
+}
+
+void AgreementPage::BitBtn6Click()
+{
+    if (!m_data->employeur()->hasRows()) {
+        UiService::instance().message(this,
+            QStringLiteral("Vous devez remplir la session employeur avant d'ajouter les postes de travail "));
+        emit employerPageRequested();
+        return;
+    }
+    Table *posts = m_data->accord();
+    AgreementRecords records(*m_data);
+    int number = 0;
+    if (!records.nextNumber(&number)) {
+        UiService::instance().error(this, records.lastError());
+        return;
+    }
+    posts->setFiltered(false);
+    posts->last();
+    // An employer entry being typed on the employer page keeps its contact row as it is.
+    if (!m_data->contact()->isEditing())
+        m_data->contact()->setFiltered(false);
+    if (!posts->append() || !posts->setValue(QStringLiteral("Num"), number)) {
+        posts->cancel();
+        UiService::instance().error(this, posts->lastError());
+        return;
+    }
+    openEntry();
+    dropProjectList();
+}
+
+void AgreementPage::BitBtn7Click()
+{
+    Table *posts = m_data->accord();
+    // The entry was dropped under the page (the tables were reopened): nothing is left to save.
+    if (!posts->isEditing()) {
+        enableByRows();
+        return;
+    }
+    const QString project = m_form->projectList()->currentText();
+    if (project.isEmpty()) {
+        UiService::instance().message(this, QStringLiteral("Vous devez selectionnez un projet svp ..."));
+        dropProjectList();
+        return;
+    }
+    if (m_form->postEdit()->text().trimmed().isEmpty()) {
+        UiService::instance().message(this, QStringLiteral("Vous devez identifier le poste de travail !"));
+        return;
+    }
+    QString problem;
+    if (FieldEdit *bad = m_form->firstBadNumber(&problem)) {
+        UiService::instance().message(this, problem);
+        bad->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    AgreementRecords records(*m_data);
+    if (!records.save(project)) {
+        UiService::instance().error(this, records.lastError());
+        return;
+    }
+    closeEntry();
+    m_print->setEnabled(true);
+}
+
+void AgreementPage::BitBtn8Click()
+{
+    m_data->accord()->cancel();
+    closeEntry();
+    // After an entry begun on an empty table there is still nothing to modify or delete.
+    if (!m_data->accord()->hasRows()) {
+        m_modify->setEnabled(false);
+        m_delete->setEnabled(false);
+    }
+}
+
+void AgreementPage::BitBtn9Click()
+{
+    Table *posts = m_data->accord();
+    if (!posts->hasRows()) {
+        UiService::instance().message(this, QString::fromUtf8(NoPostMessage));
+        return;
+    }
+    if (!posts->edit()) {
+        UiService::instance().error(this, posts->lastError());
+        return;
+    }
+    openEntry();
+}
+
+void AgreementPage::BitBtn10Click()
+{
+    Table *posts = m_data->accord();
+    if (!posts->hasRows()) {
+        UiService::instance().message(this, QString::fromUtf8(NoPostMessage));
+        return;
+    }
+    const QVariant number = posts->value(QStringLiteral("Num"));
+    posts->setFilter(QStringLiteral("num"), number);
+    posts->setFiltered(true);
+    const bool yes = UiService::instance().confirm(this,
+        QStringLiteral("Voulez vous vraiment suprimer cet enregistrement (N°: ") + number.toString()
+            + QStringLiteral(") !"));
+    if (yes && !posts->remove())
+        UiService::instance().error(this, posts->lastError());
+    posts->setFiltered(false);
+    if (!posts->hasRows()) {
+        m_modify->setEnabled(false);
+        m_delete->setEnabled(false);
+        m_print->setEnabled(false);
+    }
+}
+
+void AgreementPage::checklistClicked(bool firstCase)
+{
+    if (QDialog *checklist = firstCase ? m_firstChecklist : m_secondChecklist)
+        UiService::instance().execDialog(checklist);
+}
+
+void AgreementPage::AccordAfterOpen()
+{
+    applyProjectFilter();
+}
+
+void AgreementPage::AccordAfterScroll()
+{
+    applyProjectFilter();
+}
+
+// The contact table narrowed to the employer row current on the employer page. Left alone while
+// the employer page has an entry open: switching its view would store that entry half typed.
+void AgreementPage::applyProjectFilter()
+{
+    Table *employers = m_data->employeur();
+    Table *contacts = m_data->contact();
+    if (!employers->isOpen() || !employers->hasRows() || contacts->isEditing())
+        return;
+    contacts->setFiltered(false);
+    contacts->setFilter(QStringLiteral("nom_orga"), employers->value(QStringLiteral("Nom_orga")));
+    contacts->setFiltered(true);
+}
+
+// Choosing a project makes the first contact row carrying it the current one.
+void AgreementPage::projectChosen(int index)
+{
+    Table *contacts = m_data->contact();
+    ProjectList *projects = m_form->projectList();
+    const int first = projects->findText(projects->itemText(index));
+    if (first >= 0 && !contacts->isEditing())
+        contacts->moveTo(first);
+}
+
+void AgreementPage::listClicked(int row)
+{
+    // While a post is being entered the list stays where it is: moving would store it unchecked.
+    if (m_entryOpen) {
+        m_grid->followTable();
+        return;
+    }
+    m_grid->moveTableTo(row);
 }

@@ -2,10 +2,15 @@
 
 #include <QWidget>
 
+class AgreementCases;
+class AgreementForm;
 class DataModule;
+class QDialog;
 class QPushButton;
+class TableGrid;
 
-// The "Accord de principe" page: the posts of each project and their forecast head counts.
+// The "Accord de principe" page: the posts of each project with their forecast head counts, entered
+// one per agreement row, listed in a grid, and the checklists of an agreement request.
 class AgreementPage : public QWidget
 {
     Q_OBJECT
@@ -13,10 +18,50 @@ class AgreementPage : public QWidget
 public:
     AgreementPage(DataModule *data, QWidget *parent = nullptr);
 
-    // MODIFIER, SUPRIMER and IMPRIMER follow whether the agreement view holds rows.
+    AgreementCases *cases() const { return m_cases; }
+    AgreementForm *form() const { return m_form; }
+    TableGrid *grid() const { return m_grid; }
+    bool isEntryOpen() const { return m_entryOpen; }
+    // The two checklist dialogs the dossier button opens: case 1 and case 2.
+    void setChecklists(QDialog *firstCase, QDialog *secondCase);
+    // The state after the tables were (re)opened: no entry open, NOUVEAU on, ENREGISTRER and ANNULER
+    // off, MODIFIER, SUPRIMER and IMPRIMER on exactly when the agreement view holds rows.
     void enableByRows();
 
+public slots:
+    void BitBtn6Click(); // NOUVEAU
+    void BitBtn7Click(); // ENREGISTRER
+    void BitBtn8Click(); // ANNULER
+    void BitBtn9Click(); // MODIFIER
+    void BitBtn10Click(); // SUPRIMER
+    void checklistClicked(bool firstCase);
+    // The project lists offer the projects of the employer selected on the employer page.
+    void AccordAfterOpen();
+    void AccordAfterScroll();
+
+signals:
+    // NOUVEAU without any employer: the employer page is brought to the front.
+    void employerPageRequested();
+
 private:
+    void applyProjectFilter();
+    void projectChosen(int index);
+    void listClicked(int row);
+    void openEntry();
+    void closeEntry();
+    void dropProjectList();
+
     DataModule *m_data;
-    QList<QPushButton *> m_byRows;
+    AgreementCases *m_cases;
+    AgreementForm *m_form;
+    TableGrid *m_grid;
+    QPushButton *m_new;
+    QPushButton *m_save;
+    QPushButton *m_cancel;
+    QPushButton *m_modify;
+    QPushButton *m_delete;
+    QPushButton *m_print;
+    QDialog *m_firstChecklist = nullptr;
+    QDialog *m_secondChecklist = nullptr;
+    bool m_entryOpen = false;
 };

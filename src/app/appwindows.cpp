@@ -1,6 +1,7 @@
 #include "app/appwindows.h"
 
 #include "about/aboutbox.h"
+#include "agreements/agreementchecklist.h"
 #include "agreements/agreementprintwindow.h"
 #include "app/formholder.h"
 #include "app/mainwindow.h"
@@ -29,8 +30,8 @@ AppWindows::AppWindows(MainWindow *mainWindow)
     addForm("contrat2", "contrat2");
     addForm("anx_04_bis", "anx_04_bis");
     addForm("recrutement", "recrutement");
-    addDialog("demande_accord", "Dossier de la demande d’accord de principe (1er cas)");
-    addDialog("demande_accord1", "Dossier de la demande d'accord de principe (2éme cas)");
+    m_windows << new AgreementChecklist(AgreementChecklist::Case::First, m_main);
+    m_windows << new AgreementChecklist(AgreementChecklist::Case::Second, m_main);
     addForm("AP01", "Formulaire accord de principe N° 01");
     m_windows << new AgreementPrintWindow(mainWindow->data(), mainWindow);
 }
