@@ -128,6 +128,34 @@ QMap<QString, ReportElement::Kind> kinds()
              { "page number", ReportElement::Kind::PageNumber } };
 }
 
+// The texts of one laid-out page, in drawing order.
+QList<PageItem> textsOf(const ReportDocument &document, int page)
+{
+    QList<PageItem> texts;
+    for (const PageItem &item : document.page(page)) {
+        if (item.type == PageItem::Type::Text)
+            texts.append(item);
+    }
+    return texts;
+}
+
+QList<PageItem> textsNamed(const ReportDocument &document, int page, const QString &text)
+{
+    QList<PageItem> found;
+    for (const PageItem &item : textsOf(document, page)) {
+        if (item.text == text)
+            found.append(item);
+    }
+    return found;
+}
+
+QVariantMap agreementPost(int number, const QString &post)
+{
+    return { { "Num", number }, { "nom_orga", "SOCIETE ALPHA" }, { "Projet", "PROJET NORD" }, { "poste", post },
+             { "Diplome", "LICENCE" }, { "experience", "5" }, { "autre_condition", "" }, { "étrangers", 4 },
+             { "Algériens", 3 } };
+}
+
 } // namespace
 
 class TestFormsLayouts : public QObject
@@ -146,6 +174,15 @@ private slots:
     void blockPlacementsPerForm_data();
     void blockPlacementsPerForm();
     void annexeWithRecord();
+    void fieldsPrintedSeveralTimes_data();
+    void fieldsPrintedSeveralTimes();
+    void contractNamesShowTheirFirstLine();
+    void identificationSheetPerContactRow_data();
+    void identificationSheetPerContactRow();
+    void agreementFormOverSeveralPages();
+    void agreementPostGrowsAndPushesTheNext();
+    void belowTheBottomMargin_data();
+    void belowTheBottomMargin();
 };
 
 void TestFormsLayouts::initTestCase()
@@ -398,6 +435,231 @@ void TestFormsLayouts::annexeWithRecord()
     }
     QCOMPARE(printed.count(QStringLiteral("FRANCAISE")), 2);
     QCOMPARE(second.title(), QStringLiteral("Annexe 02/02"));
+}
+
+void TestFormsLayouts::fieldsPrintedSeveralTimes_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QString>("printed");
+    QTest::addColumn<int>("times");
+
+    QTest::newRow("anx_04: nationality, present and of origin")
+        << "anx_04" << "Nation" << QVariant("TUNISIENNE") << "TUNISIENNE" << 2;
+    QTest::newRow("anx_04_bis: nationality, present and of origin")
+        << "anx_04_bis" << "Nation" << QVariant("TUNISIENNE") << "TUNISIENNE" << 2;
+    QTest::newRow("DEMANDE_permis: request type in subject, body and grid")
+        << "DEMANDE_permis" << "Type_demande" << QVariant("PERMIS DE TRAVAIL") << "PERMIS DE TRAVAIL" << 3;
+    QTest::newRow("demande_apt: request type in the grid")
+        << "demande_apt" << "Type_demande" << QVariant("APT") << "APT" << 1;
+    QTest::newRow("DEMANDE_permis: entry date")
+        << "DEMANDE_permis" << "Date_entrer_alg" << QVariant(QDate(2024, 2, 7)) << "07/02/2024" << 1;
+    QTest::newRow("contrat2: surname in four articles")
+        << "contrat2" << "Nom" << QVariant("DUPONT") << "DUPONT" << 4;
+    QTest::newRow("contrat2: first name in four articles")
+        << "contrat2" << "Prenom" << QVariant("JEAN") << "JEAN" << 4;
+    QTest::newRow("Fiche: employer in letterhead and body")
+        << "Fiche" << "Nom_orga" << QVariant("SOCIETE ALPHA") << "SOCIETE ALPHA" << 2;
+    QTest::newRow("Fiche: project in letterhead and body")
+        << "Fiche" << "Projet_1" << QVariant("PROJET NORD") << "PROJET NORD" << 2;
+    QTest::newRow("Fiche: contract date twice")
+        << "Fiche" << "Date_marche" << QVariant(QDate(2023, 1, 2)) << "02/01/2023" << 2;
+    QTest::newRow("Anx_07: no project line")
+        << "Anx_07" << "Projet_1" << QVariant("PROJET NORD") << "PROJET NORD" << 0;
+    QTest::newRow("demande_visa: project in letterhead and body")
+        << "demande_visa" << "Projet_1" << QVariant("PROJET NORD") << "PROJET NORD" << 2;
+    QTest::newRow("demande_apt: project read without regard to case")
+        << "demande_apt" << "Projet_1" << QVariant("PROJET NORD") << "PROJET NORD" << 1;
+}
+
+void TestFormsLayouts::fieldsPrintedSeveralTimes()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, field);
+    QFETCH(QVariant, value);
+    QFETCH(QString, printed);
+    QFETCH(int, times);
+    MemoryDataSource source({ { { field, value } } });
+    const ReportDocument document = FormCatalogue::document(form, &source);
+    QCOMPARE(document.pageCount(), 1);
+    QCOMPARE(int(textsNamed(document, 0, printed).size()), times);
+}
+
+void TestFormsLayouts::contractNamesShowTheirFirstLine()
+{
+    // A name wider than its 8-point box wraps inside it, and only the line that fits prints.
+    const QString surname = QStringLiteral("ABDELKADER BENMOHAMED OULD SIDI AHMED EL HOCINE");
+    MemoryDataSource source({ { { "Nom", surname }, { "Prenom", "JEAN" } } });
+    const ReportDocument document = FormCatalogue::document(QStringLiteral("contrat2"), &source);
+    QCOMPARE(document.pageCount(), 1);
+    const std::optional<ReportLayout> layout = FormCatalogue::layout(QStringLiteral("contrat2"));
+    QList<ReportElement> boxes;
+    for (const ReportElement &element : layout->pageLayer) {
+        if (element.kind == ReportElement::Kind::Field && element.content == QLatin1String("Nom"))
+            boxes.append(element);
+    }
+    QCOMPARE(boxes.size(), 4);
+    for (const ReportElement &box : std::as_const(boxes)) {
+        QList<PageItem> inside;
+        for (const PageItem &item : textsOf(document, 0)) {
+            if (qAbs(item.rect.left() - box.left) < 1e-6 && item.rect.top() >= box.top - 1e-6
+                && item.rect.top() < box.top + box.height)
+                inside.append(item);
+        }
+        QCOMPARE(inside.size(), 1);
+        QVERIFY2(surname.startsWith(inside.first().text + QLatin1Char(' ')), qPrintable(inside.first().text));
+        QVERIFY(inside.first().rect.bottom() <= box.top + box.height + 1e-6);
+        QVERIFY(inside.first().rect.width() <= box.width + 1e-6);
+    }
+    // A short first name prints whole in each of its boxes.
+    QCOMPARE(textsNamed(document, 0, QStringLiteral("JEAN")).size(), 4);
+}
+
+void TestFormsLayouts::identificationSheetPerContactRow_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("pages");
+
+    QTest::newRow("no row: one blank letterhead") << 0 << 1;
+    QTest::newRow("one project") << 1 << 1;
+    QTest::newRow("three projects") << 3 << 1;
+    QTest::newRow("more letterheads than a page holds") << 8 << 2;
+}
+
+void TestFormsLayouts::identificationSheetPerContactRow()
+{
+    QFETCH(int, rows);
+    QFETCH(int, pages);
+    MemoryDataSource source;
+    for (int i = 1; i <= rows; ++i)
+        source.appendRow({ { "Nom_orga", QStringLiteral("SOCIETE %1").arg(i) }, { "Projet_1", QStringLiteral("PROJET %1").arg(i) },
+                           { "Tel", QStringLiteral("0%1").arg(i) } });
+    const ReportDocument document = FormCatalogue::document(QStringLiteral("Fiche"), &source);
+    QCOMPARE(document.pageCount(), pages);
+
+    // The letterhead once per row, 40.2 mm apart from the top margin, continued on the next page.
+    const double firstLine = 10.0 + 1.6;
+    const int perPage = int((287.0 - 10.0) / 40.2);
+    for (int i = 1; i <= rows; ++i) {
+        const int page = (i - 1) / perPage;
+        const QList<PageItem> printed = textsNamed(document, page, QStringLiteral("SOCIETE %1").arg(i));
+        QVERIFY2(!printed.isEmpty(), qPrintable(QString::number(i)));
+        const double expected = firstLine + 40.2 * ((i - 1) % perPage);
+        QVERIFY2(qAbs(printed.first().rect.top() - expected) < 1e-6, qPrintable(QString::number(printed.first().rect.top())));
+    }
+    // Each page carries the page layer; on the last page it shows the last row, beside that row's
+    // letterhead.
+    for (int page = 0; page < pages; ++page)
+        QCOMPARE(textsNamed(document, page, QStringLiteral("FICHE D’IDENTIFICATION DE L’ENTREPRISE")).size(), 1);
+    if (rows > 0)
+        QCOMPARE(textsNamed(document, pages - 1, QStringLiteral("PROJET %1").arg(rows)).size(), 2);
+    if (rows == 0)
+        QCOMPARE(textsNamed(document, 0, QStringLiteral("Tél :")).size(), 1);
+}
+
+void TestFormsLayouts::agreementFormOverSeveralPages()
+{
+    MemoryDataSource source;
+    for (int i = 1; i <= 30; ++i)
+        source.appendRow(agreementPost(i, QStringLiteral("POSTE %1").arg(i)));
+    const ReportDocument document = FormCatalogue::document(QStringLiteral("AP01"), &source);
+    QCOMPARE(document.title(), QStringLiteral("Formulaire accord de principe N° 01"));
+    QCOMPARE(document.pageCount(), 2);
+
+    // The title band heads the first page only; the second starts with the rows at the margin.
+    QCOMPARE(textsNamed(document, 0, QStringLiteral("Formulaire AP N° 01")).size(), 1);
+    QCOMPARE(textsNamed(document, 1, QStringLiteral("Formulaire AP N° 01")).size(), 0);
+    const QList<PageItem> first = textsNamed(document, 0, QStringLiteral("POSTE 1"));
+    QCOMPARE(first.size(), 1);
+    QVERIFY(qAbs(first.first().rect.top() - (10.0 + 81.8 + 0.3)) < 1e-6);
+
+    // Rows follow in order, 9.0 mm apart, and the first that no longer fits above the footer opens
+    // the second page.
+    const double footerTop = 297.0 - 10.0 - 6.1;
+    int onFirstPage = 0;
+    for (int i = 1; i <= 30; ++i) {
+        const QString post = QStringLiteral("POSTE %1").arg(i);
+        const bool here = textsNamed(document, 0, post).size() == 1;
+        QCOMPARE(here || textsNamed(document, 1, post).size() == 1, true);
+        if (here) {
+            QCOMPARE(onFirstPage, i - 1);
+            ++onFirstPage;
+            QVERIFY(qAbs(textsNamed(document, 0, post).first().rect.top() - (10.0 + 81.8 + 9.0 * (i - 1) + 0.3)) < 1e-6);
+        }
+    }
+    QCOMPARE(onFirstPage, int((footerTop - 10.0 - 81.8) / 9.0));
+    const QList<PageItem> continued = textsNamed(document, 1, QStringLiteral("POSTE %1").arg(onFirstPage + 1));
+    QVERIFY(qAbs(continued.first().rect.top() - 10.3) < 1e-6);
+
+    // The summary after the last row only; the page number in every page's footer.
+    QCOMPARE(textsNamed(document, 0, QStringLiteral("L'employeur")).size(), 0);
+    QCOMPARE(textsNamed(document, 1, QStringLiteral("L'employeur")).size(), 1);
+    for (int page = 0; page < 2; ++page) {
+        const QList<PageItem> number = textsNamed(document, page, QString::number(page + 1));
+        QCOMPARE(number.size(), 1);
+        QVERIFY(qAbs(number.first().rect.top() - (footerTop + 1.1)) < 1e-6);
+        QVERIFY(qAbs(number.first().rect.left() - (10.0 + 3.7)) < 1e-6);
+        QCOMPARE(textsNamed(document, page, QStringLiteral("رقم الصفحة")).size(), 1);
+    }
+}
+
+void TestFormsLayouts::agreementPostGrowsAndPushesTheNext()
+{
+    // A post wider than its column wraps inside it; its row grows and the next row moves down.
+    const QString longPost = QStringLiteral("INGENIEUR EN GENIE CIVIL SPECIALISE DANS LES OUVRAGES D'ART ET LES TUNNELS "
+                                            "A GRANDE SECTION");
+    MemoryDataSource source({ agreementPost(1, longPost), agreementPost(2, QStringLiteral("GRUTIER")) });
+    const ReportDocument document = FormCatalogue::document(QStringLiteral("AP01"), &source);
+    QCOMPARE(document.pageCount(), 1);
+    QList<PageItem> lines;
+    for (const PageItem &item : textsOf(document, 0)) {
+        if (qAbs(item.rect.left() - 11.1) < 1e-6 && item.rect.top() > 10.0 + 81.8 && item.rect.top() < 150.0
+            && item.text != QLatin1String("GRUTIER"))
+            lines.append(item);
+    }
+    QVERIFY(lines.size() >= 3);
+    QCOMPARE(lines.first().text + QLatin1Char(' '), longPost.left(lines.first().text.size() + 1));
+    const double grownBottom = lines.last().rect.bottom();
+    const QList<PageItem> next = textsNamed(document, 0, QStringLiteral("GRUTIER"));
+    QCOMPARE(next.size(), 1);
+    QVERIFY(next.first().rect.top() >= grownBottom - 1e-6);
+    QVERIFY(next.first().rect.top() > 10.0 + 81.8 + 9.0 + 0.3 + 1e-6);
+}
+
+void TestFormsLayouts::belowTheBottomMargin_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("top");
+
+    QTest::newRow("contract page mark 1/2") << "contrat1" << "1/2" << 290.2;
+    QTest::newRow("contract page mark 2/2") << "contrat2" << "2/2" << 290.2;
+    QTest::newRow("grid on demande_apt") << "demande_apt" << "AVIS DE L'EXAMINATEUR" << 279.7;
+    QTest::newRow("grid on DEMANDE_permis") << "DEMANDE_permis" << "Défavorable / Motif :" << 278.3;
+    QTest::newRow("footnote of Annexe 02") << "anx_02_Individuelle" << "(1) : Rayer la mention inutile." << 280.7;
+}
+
+void TestFormsLayouts::belowTheBottomMargin()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, text);
+    QFETCH(double, top);
+    MemoryDataSource source({ { { "Nom", "DUPONT" } } });
+    const ReportDocument document = FormCatalogue::document(form, &source);
+    QCOMPARE(document.pageCount(), 1);
+    const QList<PageItem> printed = textsNamed(document, 0, text);
+    QCOMPARE(printed.size(), 1);
+    QVERIFY(qAbs(printed.first().rect.top() - top) < 1e-6);
+    QVERIFY(printed.first().rect.bottom() <= 297.0);
+    if (form.startsWith(QLatin1String("DEMANDE")) || form.startsWith(QLatin1String("demande"))) {
+        // The grid's outer frame reaches 294.4 mm.
+        const bool frame = std::any_of(document.page(0).cbegin(), document.page(0).cend(), [](const PageItem &item) {
+            return item.type == PageItem::Type::Box && qAbs(item.rect.top() - 235.7) < 1e-6
+                && qAbs(item.rect.bottom() - 294.4) < 1e-6;
+        });
+        QVERIFY(frame);
+    }
 }
 
 QTEST_MAIN(TestFormsLayouts)

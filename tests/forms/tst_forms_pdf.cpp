@@ -130,15 +130,38 @@ void TestFormsPdf::addRows(bool fields)
     const QStringList forms = FormCatalogue::names();
     for (const QString &form : forms) {
         const std::optional<ReportLayout> layout = FormCatalogue::layout(form);
-        QList<QPair<ReportElement, double>> placed; // element and its origin (band offset)
+        struct Placed
+        {
+            ReportElement element;
+            double left; // origin of its band, or the paper's corner
+            double top;
+        };
+        QList<Placed> placed;
         // The first band of the first page prints at the top margin.
         const std::optional<ReportBand> &first = layout->title ? layout->title : layout->subDetail;
         if (first) {
             for (const ReportElement &element : first->elements)
-                placed.append({ element, ReportRenderer::margin });
+                placed.append({ element, ReportRenderer::margin, ReportRenderer::margin });
+        }
+        // Below a title band come the one sample record's detail band and then the summary; the
+        // page footer sits above the bottom margin.
+        if (layout->title) {
+            double position = ReportRenderer::margin + layout->title->height;
+            for (const std::optional<ReportBand> *band : { &layout->detail, &layout->summary }) {
+                if (!*band)
+                    continue;
+                for (const ReportElement &element : (*band)->elements)
+                    placed.append({ element, ReportRenderer::margin, position });
+                position += (*band)->height;
+            }
+        }
+        if (layout->pageFooter) {
+            for (const ReportElement &element : layout->pageFooter->elements)
+                placed.append({ element, ReportRenderer::margin,
+                                ReportDocument::paperHeight - ReportRenderer::margin - layout->pageFooter->height });
         }
         for (const ReportElement &element : layout->pageLayer)
-            placed.append({ element, 0.0 });
+            placed.append({ element, 0.0, 0.0 });
         // Every printed line with its extent, to leave out words that touch the end of
         // another line: pdftotext joins them into one word.
         struct Line
@@ -149,7 +172,7 @@ void TestFormsPdf::addRows(bool fields)
             double top;
         };
         QList<Line> lines;
-        for (const auto &[element, origin] : placed) {
+        for (const auto &[element, originLeft, originTop] : placed) {
             QString text;
             if (element.kind == ReportElement::Kind::Field) {
                 const QVariant value = row.value(element.content);
@@ -159,7 +182,7 @@ void TestFormsPdf::addRows(bool fields)
                 text = element.caption();
             }
             const double width = measurer.width(text, element.font, ElementFont::isArabic(text));
-            double left = origin + element.left;
+            double left = originLeft + element.left;
             if (element.centred)
                 left += element.width / 2 - width / 2;
             // The first word starts after the blanks a caption opens with.
@@ -168,10 +191,10 @@ void TestFormsPdf::addRows(bool fields)
                 ++blanks;
             if (blanks > 0)
                 left += measurer.width(text.left(blanks), element.font, false);
-            lines.append({ text, left, left + width, origin + element.top });
+            lines.append({ text, left, left + width, originTop + element.top });
         }
         for (qsizetype i = 0; i < placed.size(); ++i) {
-            const ReportElement &element = placed.at(i).first;
+            const ReportElement &element = placed.at(i).element;
             const bool wanted = fields ? element.kind == ReportElement::Kind::Field
                                        : element.kind == ReportElement::Kind::Text && element.name.isEmpty()
                     && !ElementFont::isArabic(element.content);
