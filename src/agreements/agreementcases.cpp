@@ -36,7 +36,7 @@ AgreementCases::AgreementCases(QWidget *parent)
     }
 
     QFont font(QStringLiteral("Times New Roman"));
-    font.setPointSize(12);
+    font.setPointSize(10);
     addText(QStringLiteral("Le dossier de demande d’accord de principe pour introduire de la main d’œuvre "
                            "étrangère, à transmettre à la Direction de l'Emploi, doit comporter, selon l’un "
                            "des deux cas :"),

@@ -3,6 +3,8 @@
 #include <QFrame>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace {
 
 struct Line
@@ -151,6 +153,11 @@ AgreementChecklist::AgreementChecklist(Case which, QWidget *parent)
         for (const Line &line : SecondCaseLines)
             place(line);
     }
+    // Where the face draws wider than the design, the panel widens so that no line is cut.
+    int right = panel->width();
+    for (const QLabel *label : panel->findChildren<QLabel *>())
+        right = std::max(right, label->geometry().right() + 6);
+    panel->resize(right, panel->height());
     resize(panel->size());
     setMinimumSize(panel->size());
 }

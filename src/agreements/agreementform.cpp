@@ -5,10 +5,9 @@
 #include "app/datamodule.h"
 #include "app/fieldedit.h"
 #include "app/projectlist.h"
-#include "data/fielddef.h"
-#include "data/table.h"
 
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -26,9 +25,7 @@ AgreementForm::AgreementForm(DataModule *data, QWidget *parent)
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(2);
-    grid->setColumnStretch(0, 6);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(0, 1);
     column()->addLayout(grid);
     column()->addStretch();
 
@@ -40,11 +37,20 @@ AgreementForm::AgreementForm(DataModule *data, QWidget *parent)
 
     constexpr auto Caps = TypingRules::Capitals;
     typedAt(grid, 1, 0, 1, QStringLiteral("DIPLÖME/ TITRE REQUIS :"), QStringLiteral("Diplome"), Caps);
-    const Built experience = typedAt(
-        grid, 1, 1, 1, QStringLiteral("EXPÉRIENCE PROFESSIONNELLE :"), QStringLiteral("experience"), Caps);
+    // The experience, in years, with its unit beside it.
+    const Built experience = typed(
+        accord(), QStringLiteral("EXPÉRIENCE PROFESSIONNELLE :"), QStringLiteral("experience"), false, Caps);
     auto *unit = new QLabel(QStringLiteral("/ANS"));
     unit->setObjectName(QStringLiteral("yearsUnit"));
-    grid->addWidget(unit, 1, 2, Qt::AlignLeft | Qt::AlignBottom);
+    auto *years = new QHBoxLayout;
+    years->addWidget(experience.input);
+    years->addWidget(unit);
+    years->addStretch();
+    auto *experienceCell = new QVBoxLayout;
+    experienceCell->setSpacing(1);
+    experienceCell->addWidget(experience.caption);
+    experienceCell->addLayout(years);
+    grid->addLayout(experienceCell, 1, 1, 1, 2);
     typedAt(grid, 2, 0, 3, QStringLiteral("AUTRE CONDITIONS :"), QStringLiteral("autre_condition"), Caps);
     m_post = typedAt(grid, 3, 0, 1, QStringLiteral("POSTE DE TRAVAIL"), QStringLiteral("poste"), Caps).typed;
     const Built algerians
@@ -52,6 +58,10 @@ AgreementForm::AgreementForm(DataModule *data, QWidget *parent)
     const Built foreigners
         = typedAt(grid, 3, 2, 1, QStringLiteral("ÉTRANGERS"), QStringLiteral("étrangers"), TypingRules::None);
 
+    // The counts are narrow, as on the printed form: the texts take the rest of the width.
+    experience.typed->setFixedWidth(79);
+    algerians.typed->setFixedWidth(108);
+    foreigners.typed->setFixedWidth(108);
     m_numberChecks << new WholeNumberCheck(experience.typed, QStringLiteral("EXPÉRIENCE PROFESSIONNELLE"))
                    << new WholeNumberCheck(algerians.typed, QStringLiteral("ALGÉRIENS"))
                    << new WholeNumberCheck(foreigners.typed, QStringLiteral("ÉTRANGERS"));
@@ -61,9 +71,14 @@ AgreementForm::AgreementForm(DataModule *data, QWidget *parent)
 EntryForm::Built AgreementForm::typedAt(QGridLayout *grid, int row, int column, int span,
     const QString &caption, const QString &field, TypingRules::Rules rules)
 {
-    const Built built = typed(m_data->accord(), caption, field, false, rules);
+    const Built built = typed(accord(), caption, field, false, rules);
     place(grid, row, column, built, span);
     return built;
+}
+
+Table *AgreementForm::accord() const
+{
+    return m_data->accord();
 }
 
 void AgreementForm::enableEntry(bool enabled)

@@ -24,6 +24,7 @@ public:
     FieldEdit *firstBadNumber(QString *message) const;
 
 private:
+    Table *accord() const;
     Built typedAt(QGridLayout *grid, int row, int column, int span, const QString &caption,
         const QString &field, TypingRules::Rules rules);
 
