@@ -165,6 +165,8 @@ class TestFormsLayouts : public QObject
 private slots:
     void initTestCase();
     void layoutsReadWithoutProblems();
+    void captions_data();
+    void captions();
     void elementsMatchTables_data();
     void elementsMatchTables();
     void nothingBeyondTables_data();
@@ -200,6 +202,38 @@ void TestFormsLayouts::layoutsReadWithoutProblems()
     }
     QVERIFY(!FormCatalogue::layout(QStringLiteral("no_such_form")).has_value());
     QCOMPARE(FormCatalogue::document(QStringLiteral("no_such_form"), nullptr).pageCount(), 0);
+}
+
+void TestFormsLayouts::captions_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("caption");
+
+    const QList<QPair<QString, QString>> captions {
+        { "anx_01", "Annexe 01/02" },       { "anx_01_02", "Annexe 02/02" },
+        { "anx_02_Individuelle", "Annexe 02 (Individuelle)" },
+        { "anx_04", "anx_04" },             { "anx_04_bis", "anx_04_bis" },
+        { "Anx_07", "Anx_07" },             { "demande_apt", "demande_apt" },
+        { "DEMANDE_permis", "DEMANDE_permis" }, { "demande_visa", "demande_visa" },
+        { "contrat1", "contrat1" },         { "contrat2", "contrat2" },
+        { "recrutement", "recrutement" },   { "rapatriement1", "rapatriement1" },
+        { "Fiche", "Fiche" },               { "AP01", "Formulaire accord de principe N° 01" },
+    };
+    for (const auto &[form, caption] : captions)
+        QTest::newRow(qPrintable(form)) << form << caption;
+}
+
+void TestFormsLayouts::captions()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, caption);
+    QVERIFY(FormCatalogue::names().contains(form));
+    const std::optional<ReportLayout> layout = FormCatalogue::layout(form);
+    QVERIFY(layout);
+    QCOMPARE(layout->name, form);
+    QCOMPARE(layout->caption, caption);
+    MemoryDataSource empty;
+    QCOMPARE(FormCatalogue::document(form, &empty).title(), caption);
 }
 
 void TestFormsLayouts::elementsMatchTables_data()
