@@ -1,6 +1,5 @@
 #include "app/application.h"
 
-#include "agreements/agreementpage.h"
 #include "app/appinfo.h"
 #include "app/appwindows.h"
 #include "app/datamodule.h"
@@ -122,10 +121,6 @@ int runVelmora(int argc, char **argv)
 
     MainWindow window(base);
     AppWindows windows(&window);
-    window.agreementPage()->setChecklists(
-        windows.dialog(QStringLiteral("demande_accord")), windows.dialog(QStringLiteral("demande_accord1")));
-    QObject::connect(window.agreementPage(), &AgreementPage::employerPageRequested, &window,
-        &MainWindow::Organisme1Click);
     window.attachWindows(&windows);
     QObject::connect(&window, &MainWindow::quitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
     window.show();

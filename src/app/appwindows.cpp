@@ -41,15 +41,6 @@ void AppWindows::addForm(const char *name, const char *caption)
     m_windows << new FormHolder(QString::fromUtf8(name), QString::fromUtf8(caption), this);
 }
 
-void AppWindows::addDialog(const char *name, const char *caption)
-{
-    auto *dialog = new QDialog(m_main);
-    dialog->setObjectName(QString::fromUtf8(name));
-    dialog->setWindowTitle(QString::fromUtf8(caption));
-    dialog->setModal(true);
-    m_windows << dialog;
-}
-
 QObject *AppWindows::window(const QString &name) const
 {
     for (QObject *w : m_windows) {

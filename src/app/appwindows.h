@@ -22,7 +22,6 @@ public:
 
 private:
     void addForm(const char *name, const char *caption);
-    void addDialog(const char *name, const char *caption);
 
     QWidget *m_main;
     QList<QObject *> m_windows;

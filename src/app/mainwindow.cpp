@@ -70,6 +70,7 @@ MainWindow::MainWindow(const QString &baseDirectory, QWidget *parent)
     connect(
         m_employerPage, &EmployerPage::entryOpenedForChange, m_workerPage, &WorkerPage::enableProjectList);
     connect(m_workerPage, &WorkerPage::employerPageRequested, this, &MainWindow::Organisme1Click);
+    connect(m_agreementPage, &AgreementPage::employerPageRequested, this, &MainWindow::Organisme1Click);
     connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
         if (m_pages->widget(index) == m_workerPage)
             m_workerPage->pageShown();
@@ -165,6 +166,8 @@ void MainWindow::attachWindows(AppWindows *windows)
     QAction *delivered = m_workerListMenu->findChild<QAction *>(QStringLiteral("delivr1"));
     connect(delivered, &QAction::triggered, m_dossierPrinting, &DossierPrinting::delivr1Click);
     m_about = windows->dialog(QStringLiteral("apropos"));
+    m_agreementPage->setChecklists(windows->dialog(QStringLiteral("demande_accord")),
+        windows->dialog(QStringLiteral("demande_accord1")));
     QDialog *agreementPrint = windows->dialog(QStringLiteral("imp_accord"));
     if (auto *print = m_agreementPage->findChild<QPushButton *>(QStringLiteral("BitBtn16")))
         connect(print, &QPushButton::clicked, this,
