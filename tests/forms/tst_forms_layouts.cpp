@@ -176,6 +176,8 @@ private slots:
     void blockPlacementsPerForm_data();
     void blockPlacementsPerForm();
     void annexeWithRecord();
+    void printedCaptions_data();
+    void printedCaptions();
     void fieldsPrintedSeveralTimes_data();
     void fieldsPrintedSeveralTimes();
     void contractNamesShowTheirFirstLine();
@@ -469,6 +471,39 @@ void TestFormsLayouts::annexeWithRecord()
     }
     QCOMPARE(printed.count(QStringLiteral("FRANCAISE")), 2);
     QCOMPARE(second.title(), QStringLiteral("Annexe 02/02"));
+}
+
+void TestFormsLayouts::printedCaptions_data()
+{
+    QTest::addColumn<QString>("form");
+    QTest::addColumn<QString>("printed");
+
+    QTest::newRow("bullet, one tab") << "anx_02_Individuelle" << "o\t Une demande d'autorisation provisoire de travail.";
+    QTest::newRow("bullet, two tabs") << "anx_04" << "o\t\t Contrat de travail à durée déterminée.";
+    QTest::newRow("bullet with a doubled blank")
+        << "anx_04" << "o\t Copie certifiée  par les services de l'état civil de la page du passeport justifiant "
+                       "l'entrée légale en Algérie (visa de travail).";
+    QTest::newRow("plain item, curly apostrophes")
+        << "anx_04_bis" << "o Une fiche de renseignement pour l’emploi d’un travailleur étranger.";
+    QTest::newRow("plain item, last of eight")
+        << "anx_04_bis" << "o Un document attestant de la déclaration du travailleur à la sécurité sociale.";
+    QTest::newRow("A with diaeresis")
+        << "demande_visa" << "DÉCRET PRÉSIDENTIEL N° 03-251 DU 19 JUILLET 2003 RELATIF Ä LA SITUATION DES";
+    QTest::newRow("two lower-case l") << "contrat2" << "ll est convenu ce qui suit :";
+    QTest::newRow("trailing blank kept") << "contrat2" << "Pour une durée déterminée de : ";
+    QTest::newRow("curly apostrophes of the title") << "Fiche" << "FICHE D’IDENTIFICATION DE L’ENTREPRISE";
+    QTest::newRow("state header") << "anx_04" << "REPUBLIQUE  ALGERIENNE DEMOCRATIQUE ET POPULAIRE";
+    QTest::newRow("eighteen hyphens") << "anx_04_bis" << "------------------";
+}
+
+void TestFormsLayouts::printedCaptions()
+{
+    QFETCH(QString, form);
+    QFETCH(QString, printed);
+    MemoryDataSource empty;
+    const ReportDocument document = FormCatalogue::document(form, &empty);
+    QCOMPARE(document.pageCount(), 1);
+    QVERIFY(!textsNamed(document, 0, printed).isEmpty());
 }
 
 void TestFormsLayouts::fieldsPrintedSeveralTimes_data()
