@@ -7,12 +7,35 @@ ProjectList::ProjectList(Table *contacts, QWidget *parent)
     : QComboBox(parent)
     , m_contacts(contacts)
 {
-    connect(contacts, &Table::viewReset, this, &ProjectList::refill);
+    connect(contacts, &Table::viewReset, this, &ProjectList::viewChanged);
     refill();
+}
+
+void ProjectList::viewChanged()
+{
+    if (isVisible())
+        refill();
+    else
+        m_stale = true;
+}
+
+void ProjectList::showEvent(QShowEvent *event)
+{
+    if (m_stale)
+        refill();
+    QComboBox::showEvent(event);
+}
+
+void ProjectList::showPopup()
+{
+    if (m_stale)
+        refill();
+    QComboBox::showPopup();
 }
 
 void ProjectList::refill()
 {
+    m_stale = false;
     const QString chosen = currentText();
     QStringList projects;
     for (const QVariantList &row :

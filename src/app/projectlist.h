@@ -15,7 +15,15 @@ public:
 
     // Reads the projects of the view again.
     void refill();
+    void showPopup() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
 
 private:
+    // A hidden list reads the view when it is shown again, not on every change of the view.
+    void viewChanged();
+
     Table *m_contacts;
+    bool m_stale = false;
 };

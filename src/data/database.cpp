@@ -170,6 +170,7 @@ bool Database::commit()
         return false;
     if (--m_transactionDepth > 0)
         return true;
+    noteWrite();
     emit releaseRequested();
     QSqlQuery q(connection());
     if (!q.exec(QStringLiteral("COMMIT"))) {
@@ -185,8 +186,17 @@ void Database::rollback()
     if (m_transactionDepth == 0)
         return;
     m_transactionDepth = 0;
+    noteWrite();
     QSqlQuery q(connection());
     q.exec(QStringLiteral("ROLLBACK"));
+}
+
+qint64 Database::dataVersion(const QString &alias) const
+{
+    QSqlQuery q(connection());
+    if (!q.exec(QStringLiteral("PRAGMA %1.data_version").arg(quoted(alias))) || !q.next())
+        return -1;
+    return q.value(0).toLongLong();
 }
 
 void Database::releaseStatements()

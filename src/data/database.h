@@ -50,6 +50,13 @@ public:
     // Asks every open query to let go of its statement, so that writes commit at once.
     void releaseStatements();
 
+    // Counts the writes made through this connection, and reads the engine's version of an attached
+    // file (it changes when another connection writes it): together they tell whether a count read
+    // earlier still holds.
+    void noteWrite() { ++m_writes; }
+    quint64 writes() const { return m_writes; }
+    qint64 dataVersion(const QString &alias) const;
+
     QString lastError() const { return m_lastError; }
     void setLastError(const QString &message) { m_lastError = message; }
 
@@ -73,4 +80,5 @@ private:
     QString m_lastError;
     bool m_open = false;
     int m_transactionDepth = 0;
+    quint64 m_writes = 0;
 };

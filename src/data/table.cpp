@@ -138,6 +138,7 @@ bool Table::create()
             }
         }
     }
+    m_db->noteWrite();
     m_db->detach(alias, true);
     if (!ok) {
         QFile::remove(path);
@@ -255,7 +256,6 @@ bool Table::refresh()
     emit beforeRefresh();
     if (!completePending())
         return false;
-    invalidateCount();
     const QVariant key = m_current.isEmpty() ? QVariant() : m_current.value(m_schema.indexOf(m_schema.key));
     if (key.isValid() && !key.isNull() && positionOfKey(key) >= 0)
         loadKey(key);
@@ -335,11 +335,16 @@ bool Table::setFiltered(bool on)
     return true;
 }
 
+bool Table::countHolds() const
+{
+    return m_count >= 0 && m_countWrites == m_db->writes() && m_countVersion == m_db->dataVersion(m_alias);
+}
+
 bool Table::hasRows() const
 {
     if (!isOpen())
         return false;
-    if (m_count >= 0)
+    if (countHolds())
         return m_count > 0;
     QSqlQuery q = m_db->newQuery();
     q.prepare(QStringLiteral("SELECT 1 FROM %1%2 LIMIT 1").arg(qualifiedTable(), whereClause(true)));
@@ -364,8 +369,10 @@ int Table::rowCount() const
 {
     if (!isOpen())
         return 0;
-    if (m_count >= 0)
+    if (countHolds())
         return m_count;
+    m_countWrites = m_db->writes();
+    m_countVersion = m_db->dataVersion(m_alias);
     QSqlQuery q = m_db->newQuery();
     q.prepare(QStringLiteral("SELECT count(*) FROM %1%2").arg(qualifiedTable(), whereClause(true)));
     for (const QVariant &v : filterBinds())
@@ -662,6 +669,7 @@ bool Table::post()
         q.addBindValue(FieldValue::toStorage(keyDef.type, m_editKey));
     if (!q.exec())
         return fail(Database::describe(q.lastError(), filePath()));
+    m_db->noteWrite();
     m_buffer.clear();
     m_modified = false;
     invalidateCount();
@@ -702,6 +710,7 @@ bool Table::remove()
     q.addBindValue(FieldValue::toStorage(m_schema.fields.at(keyIndex).type, key));
     if (!q.exec())
         return fail(Database::describe(q.lastError(), filePath()));
+    m_db->noteWrite();
     m_buffer.clear();
     m_modified = false;
     setState(State::Browse);
@@ -729,6 +738,7 @@ bool Table::removeWhere(const QString &field, const QVariant &value)
     q.addBindValue(FieldValue::toStorage(def->type, checked.ok ? checked.value : value));
     if (!q.exec())
         return fail(Database::describe(q.lastError(), filePath()));
+    m_db->noteWrite();
     invalidateCount();
     const QVariant key = m_current.isEmpty() ? QVariant() : m_current.value(m_schema.indexOf(m_schema.key));
     if (!key.isValid() || key.isNull() || !loadKey(key))

@@ -136,6 +136,7 @@ private:
     void setCurrent(const QVariantList &values);
     void clearCurrent();
     void invalidateCount() { m_count = -1; }
+    bool countHolds() const;
     bool fail(const QString &message);
     bool checkedValues(QVariantList *values);
     QString filePath() const;
@@ -155,6 +156,8 @@ private:
     QVariant m_filterValue;
     bool m_filtered = false;
     mutable int m_count = -1;
+    mutable quint64 m_countWrites = 0;
+    mutable qint64 m_countVersion = -1;
 
     State m_state = State::Inactive;
     int m_pos = -1;

@@ -32,7 +32,12 @@ private:
         Table *posts() { return fx.data().accord(); }
         Table *contacts() { return fx.data().contact(); }
         Table *employers() { return fx.data().employeur(); }
-        ProjectList *projects() { return page.form()->projectList(); }
+        // The list as the user sees it: a hidden list reads the projects when it drops down.
+        ProjectList *projects()
+        {
+            page.form()->projectList()->refill();
+            return page.form()->projectList();
+        }
         FieldEdit *field(const QString &name) { return page.form()->typedField(name); }
         bool enabled(const char *button)
         {

@@ -260,6 +260,8 @@ void TestWorkerPage::saveCopiesProjectAndEmployer()
     QVERIFY(p.fx.data().employeur()->first());
     p.page.BitBtn11Click();
     fillWorker(p.form());
+    // The list reads the projects when it drops down.
+    p.form()->projectList()->refill();
     p.form()->projectList()->setCurrentIndex(p.form()->projectList()->findText(chosenProject));
     p.page.BitBtn12Click();
     QCOMPARE(p.ui.errors, QStringList());
