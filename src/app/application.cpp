@@ -12,11 +12,13 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QTextStream>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -52,6 +54,16 @@ int runVelmora(int argc, char **argv)
     const bool headless = hasOption(argc, argv, "--export-");
     if (headless && !displayAvailable())
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Standard error carries the export's own messages only: give Qt the private runtime directory
+    // it would otherwise complain about.
+    if (headless && qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QString runtime = QDir::temp().filePath(QStringLiteral("velmora-runtime-%1").arg(getuid()));
+        if (QDir().mkpath(runtime)) {
+            QFile::setPermissions(
+                runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+        }
+    }
     if (!displayAvailable()) {
         std::fprintf(stderr,
             "velmora: aucun écran disponible (ni DISPLAY ni WAYLAND_DISPLAY) ; pour lancer "
