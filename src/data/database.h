@@ -35,7 +35,6 @@ public:
     // or at once when forced (before the file is replaced).
     void detach(const QString &alias, bool force = false);
     bool isAttached(const QString &alias) const { return m_attached.contains(alias.toLower()); }
-    QString attachedPath(const QString &alias) const { return m_attached.value(alias.toLower()); }
 
     // Runs one statement; false with a French message in lastError() on failure.
     bool exec(QSqlQuery &query);
@@ -45,7 +44,6 @@ public:
     bool transaction();
     bool commit();
     void rollback();
-    bool inTransaction() const { return m_transactionDepth > 0; }
 
     // Asks every open query to let go of its statement, so that writes commit at once.
     void releaseStatements();
@@ -58,7 +56,6 @@ public:
     qint64 dataVersion(const QString &alias) const;
 
     QString lastError() const { return m_lastError; }
-    void setLastError(const QString &message) { m_lastError = message; }
 
     // A French message for an engine failure, naming the file or table it concerns.
     static QString describe(const QSqlError &error, const QString &subject);

@@ -99,11 +99,6 @@ bool Query::open()
     return true;
 }
 
-bool Query::refresh()
-{
-    return open();
-}
-
 void Query::readRow()
 {
     m_row.clear();

@@ -30,8 +30,6 @@ public:
     bool open();
     void close();
     bool isOpen() const { return m_open; }
-    // Runs the same SQL again and stands on the first row.
-    bool refresh();
 
     // Rows of the whole result (counted by the engine, not by reading them).
     int count() const;

@@ -81,7 +81,6 @@ public:
     bool remove();
     // Deletes every row whose field equals the value (in the whole table, not only the view).
     bool removeWhere(const QString &field, const QVariant &value);
-    bool isModified() const { return m_modified; }
 
     // The editing state, to put back after a transaction that was rolled back.
     struct Snapshot

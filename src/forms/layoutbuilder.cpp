@@ -79,8 +79,7 @@ bool readNote(const QString &note, ReportElement *element)
 LayoutBuilder::LayoutBuilder(double originTop, double originLeft)
     : m_originTop(originTop)
     , m_originLeft(originLeft)
-{
-}
+{ }
 
 void LayoutBuilder::add(const LayoutRow &row)
 {
@@ -162,4 +161,14 @@ bool LayoutBuilder::read(const LayoutRow &row, ReportElement *element, QString *
     }
     *element = result;
     return true;
+}
+
+QList<ReportElement> LayoutBuilder::elementsOf(
+    const LayoutRow *rows, qsizetype count, QStringList *problems, double originTop, double originLeft)
+{
+    LayoutBuilder builder(originTop, originLeft);
+    builder.add(rows, count);
+    if (problems)
+        problems->append(builder.problems());
+    return builder.elements();
 }

@@ -23,6 +23,11 @@ public:
     const QList<ReportElement> &elements() const { return m_elements; }
     const QStringList &problems() const { return m_problems; }
 
+    // The elements of a table of rows placed from an origin; rows it cannot read are described in
+    // *problems (when given) and left out.
+    static QList<ReportElement> elementsOf(const LayoutRow *rows, qsizetype count, QStringList *problems,
+        double originTop = 0.0, double originLeft = 0.0);
+
     // Reads one row; false with a description in *problem when it is not valid.
     static bool read(const LayoutRow &row, ReportElement *element, QString *problem);
 

@@ -30,25 +30,16 @@ const LayoutRow pageRows[] = {
 
 constexpr double bandHeight = 14.3;
 
-QList<ReportElement> build(const LayoutRow *rows, qsizetype count, QStringList *problems)
-{
-    LayoutBuilder builder;
-    builder.add(rows, count);
-    if (problems)
-        problems->append(builder.problems());
-    return builder.elements();
-}
-
 } // namespace
 
 ReportBand StateHeader::band(QStringList *problems)
 {
-    return ReportBand { bandHeight, build(bandRows, std::size(bandRows), problems) };
+    return ReportBand { bandHeight, LayoutBuilder::elementsOf(bandRows, std::size(bandRows), problems) };
 }
 
 QList<ReportElement> StateHeader::pageElements(QStringList *problems)
 {
-    return build(pageRows, std::size(pageRows), problems);
+    return LayoutBuilder::elementsOf(pageRows, std::size(pageRows), problems);
 }
 
 QStringList StateHeader::forms()

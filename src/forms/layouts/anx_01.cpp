@@ -84,15 +84,8 @@ const LayoutRow pageRows[] = {
 
 ReportLayout FormLayouts::anx01(QStringList *problems)
 {
-    ReportLayout layout;
-    layout.name = QStringLiteral("anx_01");
-    layout.caption = QStringLiteral("Annexe 01/02");
-    layout.subDetail = Letterhead::band(layout.name, problems);
-
-    LayoutBuilder page;
-    page.add(DewReceptionBox::elements(layout.name, problems));
-    page.add(pageRows, std::size(pageRows));
-    layout.pageLayer = page.elements();
-    problems->append(page.problems());
-    return layout;
+    const QString name = QStringLiteral("anx_01");
+    return FormLayouts::onePage(name, QStringLiteral("Annexe 01/02"), Letterhead::band(name, problems),
+        { DewReceptionBox::elements(name, problems),
+            LayoutBuilder::elementsOf(pageRows, std::size(pageRows), problems) });
 }

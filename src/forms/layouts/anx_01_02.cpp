@@ -104,14 +104,7 @@ constexpr double emptyBandHeight = 2.1;
 
 ReportLayout FormLayouts::anx0102(QStringList *problems)
 {
-    ReportLayout layout;
-    layout.name = QStringLiteral("anx_01_02");
-    layout.caption = QStringLiteral("Annexe 02/02");
-    layout.subDetail = ReportBand { emptyBandHeight, {} };
-
-    LayoutBuilder page;
-    page.add(pageRows, std::size(pageRows));
-    layout.pageLayer = page.elements();
-    problems->append(page.problems());
-    return layout;
+    const QString name = QStringLiteral("anx_01_02");
+    return FormLayouts::onePage(name, QStringLiteral("Annexe 02/02"), ReportBand { emptyBandHeight, {} },
+        { LayoutBuilder::elementsOf(pageRows, std::size(pageRows), problems) });
 }

@@ -52,15 +52,8 @@ const LayoutRow pageRows[] = {
 
 ReportLayout FormLayouts::anx02Individuelle(QStringList *problems)
 {
-    ReportLayout layout;
-    layout.name = QStringLiteral("anx_02_Individuelle");
-    layout.caption = QStringLiteral("Annexe 02 (Individuelle)");
-    layout.subDetail = StateHeader::band(problems);
-    LayoutBuilder page;
-    page.add(StateHeader::pageElements(problems));
-    page.add(DewReceptionBox::elements(layout.name, problems));
-    page.add(pageRows, std::size(pageRows));
-    layout.pageLayer = page.elements();
-    problems->append(page.problems());
-    return layout;
+    const QString name = QStringLiteral("anx_02_Individuelle");
+    return FormLayouts::onePage(name, QStringLiteral("Annexe 02 (Individuelle)"), StateHeader::band(problems),
+        { StateHeader::pageElements(problems), DewReceptionBox::elements(name, problems),
+            LayoutBuilder::elementsOf(pageRows, std::size(pageRows), problems) });
 }

@@ -48,15 +48,8 @@ const LayoutRow pageRows[] = {
 
 ReportLayout FormLayouts::anx04(QStringList *problems)
 {
-    ReportLayout layout;
-    layout.name = QStringLiteral("anx_04");
-    layout.caption = QStringLiteral("anx_04");
-    layout.subDetail = StateHeader::band(problems);
-    LayoutBuilder page;
-    page.add(StateHeader::pageElements(problems));
-    page.add(DewReceptionBox::elements(layout.name, problems));
-    page.add(pageRows, std::size(pageRows));
-    layout.pageLayer = page.elements();
-    problems->append(page.problems());
-    return layout;
+    const QString name = QStringLiteral("anx_04");
+    return FormLayouts::onePage(name, QStringLiteral("anx_04"), StateHeader::band(problems),
+        { StateHeader::pageElements(problems), DewReceptionBox::elements(name, problems),
+            LayoutBuilder::elementsOf(pageRows, std::size(pageRows), problems) });
 }

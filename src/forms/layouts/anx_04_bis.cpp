@@ -56,15 +56,8 @@ const LayoutRow pageRows[] = {
 
 ReportLayout FormLayouts::anx04Bis(QStringList *problems)
 {
-    ReportLayout layout;
-    layout.name = QStringLiteral("anx_04_bis");
-    layout.caption = QStringLiteral("anx_04_bis");
-    layout.subDetail = StateHeader::band(problems);
-    LayoutBuilder page;
-    page.add(StateHeader::pageElements(problems));
-    page.add(DewReceptionBox::elements(layout.name, problems));
-    page.add(pageRows, std::size(pageRows));
-    layout.pageLayer = page.elements();
-    problems->append(page.problems());
-    return layout;
+    const QString name = QStringLiteral("anx_04_bis");
+    return FormLayouts::onePage(name, QStringLiteral("anx_04_bis"), StateHeader::band(problems),
+        { StateHeader::pageElements(problems), DewReceptionBox::elements(name, problems),
+            LayoutBuilder::elementsOf(pageRows, std::size(pageRows), problems) });
 }

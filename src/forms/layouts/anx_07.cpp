@@ -76,14 +76,8 @@ const LayoutRow pageRows[] = {
 
 ReportLayout FormLayouts::anx07(QStringList *problems)
 {
-    ReportLayout layout;
-    layout.name = QStringLiteral("Anx_07");
-    layout.caption = QStringLiteral("Anx_07");
-    layout.subDetail = Letterhead::band(layout.name, problems);
-    LayoutBuilder page;
-    page.add(DewReceptionBox::elements(layout.name, problems));
-    page.add(pageRows, std::size(pageRows));
-    layout.pageLayer = page.elements();
-    problems->append(page.problems());
-    return layout;
+    const QString name = QStringLiteral("Anx_07");
+    return FormLayouts::onePage(name, QStringLiteral("Anx_07"), Letterhead::band(name, problems),
+        { DewReceptionBox::elements(name, problems),
+            LayoutBuilder::elementsOf(pageRows, std::size(pageRows), problems) });
 }

@@ -86,10 +86,7 @@ ReportLayout FormLayouts::ap01(QStringList *problems)
     layout.caption = QStringLiteral("Formulaire accord de principe N° 01");
     layout.walksRecords = true;
     const auto band = [problems](double height, const LayoutRow *rows, qsizetype count) {
-        LayoutBuilder builder;
-        builder.add(rows, count);
-        problems->append(builder.problems());
-        return ReportBand { height, builder.elements() };
+        return ReportBand { height, LayoutBuilder::elementsOf(rows, count, problems) };
     };
     layout.title = band(81.8, titleRows, std::size(titleRows));
     layout.detail = band(9.0, detailRows, std::size(detailRows));

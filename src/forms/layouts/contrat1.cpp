@@ -70,13 +70,7 @@ const LayoutRow pageRows[] = {
 
 ReportLayout FormLayouts::contrat1(QStringList *problems)
 {
-    ReportLayout layout;
-    layout.name = QStringLiteral("contrat1");
-    layout.caption = QStringLiteral("contrat1");
-    layout.subDetail = Letterhead::band(layout.name, problems);
-    LayoutBuilder page;
-    page.add(pageRows, std::size(pageRows));
-    layout.pageLayer = page.elements();
-    problems->append(page.problems());
-    return layout;
+    const QString name = QStringLiteral("contrat1");
+    return FormLayouts::onePage(name, QStringLiteral("contrat1"), Letterhead::band(name, problems),
+        { LayoutBuilder::elementsOf(pageRows, std::size(pageRows), problems) });
 }

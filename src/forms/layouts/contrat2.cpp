@@ -78,13 +78,7 @@ const LayoutRow pageRows[] = {
 
 ReportLayout FormLayouts::contrat2(QStringList *problems)
 {
-    ReportLayout layout;
-    layout.name = QStringLiteral("contrat2");
-    layout.caption = QStringLiteral("contrat2");
-    layout.subDetail = ReportBand { 2.9, {} };
-    LayoutBuilder page;
-    page.add(pageRows, std::size(pageRows));
-    layout.pageLayer = page.elements();
-    problems->append(page.problems());
-    return layout;
+    const QString name = QStringLiteral("contrat2");
+    return FormLayouts::onePage(name, QStringLiteral("contrat2"), ReportBand { 2.9, {} },
+        { LayoutBuilder::elementsOf(pageRows, std::size(pageRows), problems) });
 }

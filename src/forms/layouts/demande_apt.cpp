@@ -44,14 +44,8 @@ const LayoutRow pageRows[] = {
 
 ReportLayout FormLayouts::demandeApt(QStringList *problems)
 {
-    ReportLayout layout;
-    layout.name = QStringLiteral("demande_apt");
-    layout.caption = QStringLiteral("demande_apt");
-    layout.subDetail = Letterhead::band(layout.name, problems);
-    LayoutBuilder page;
-    page.add(pageRows, std::size(pageRows));
-    page.add(ProcessingGrid::elements(layout.name, problems));
-    layout.pageLayer = page.elements();
-    problems->append(page.problems());
-    return layout;
+    const QString name = QStringLiteral("demande_apt");
+    return FormLayouts::onePage(name, QStringLiteral("demande_apt"), Letterhead::band(name, problems),
+        { LayoutBuilder::elementsOf(pageRows, std::size(pageRows), problems),
+            ProcessingGrid::elements(name, problems) });
 }

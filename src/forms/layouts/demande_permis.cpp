@@ -43,14 +43,8 @@ const LayoutRow pageRows[] = {
 
 ReportLayout FormLayouts::demandePermis(QStringList *problems)
 {
-    ReportLayout layout;
-    layout.name = QStringLiteral("DEMANDE_permis");
-    layout.caption = QStringLiteral("DEMANDE_permis");
-    layout.subDetail = Letterhead::band(layout.name, problems);
-    LayoutBuilder page;
-    page.add(pageRows, std::size(pageRows));
-    page.add(ProcessingGrid::elements(layout.name, problems));
-    layout.pageLayer = page.elements();
-    problems->append(page.problems());
-    return layout;
+    const QString name = QStringLiteral("DEMANDE_permis");
+    return FormLayouts::onePage(name, QStringLiteral("DEMANDE_permis"), Letterhead::band(name, problems),
+        { LayoutBuilder::elementsOf(pageRows, std::size(pageRows), problems),
+            ProcessingGrid::elements(name, problems) });
 }

@@ -44,13 +44,7 @@ const LayoutRow pageRows[] = {
 
 ReportLayout FormLayouts::demandeVisa(QStringList *problems)
 {
-    ReportLayout layout;
-    layout.name = QStringLiteral("demande_visa");
-    layout.caption = QStringLiteral("demande_visa");
-    layout.subDetail = Letterhead::band(layout.name, problems);
-    LayoutBuilder page;
-    page.add(pageRows, std::size(pageRows));
-    layout.pageLayer = page.elements();
-    problems->append(page.problems());
-    return layout;
+    const QString name = QStringLiteral("demande_visa");
+    return FormLayouts::onePage(name, QStringLiteral("demande_visa"), Letterhead::band(name, problems),
+        { LayoutBuilder::elementsOf(pageRows, std::size(pageRows), problems) });
 }

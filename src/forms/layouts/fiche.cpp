@@ -84,14 +84,11 @@ const LayoutRow pageRows[] = {
 
 ReportLayout FormLayouts::fiche(QStringList *problems)
 {
-    ReportLayout layout;
-    layout.name = QStringLiteral("Fiche");
-    layout.caption = QStringLiteral("Fiche");
-    layout.subDetail = Letterhead::band(layout.name, problems);
+    const QString name = QStringLiteral("Fiche");
+    ReportLayout layout
+        = FormLayouts::onePage(name, QStringLiteral("Fiche"), Letterhead::band(name, problems),
+            { LayoutBuilder::elementsOf(pageRows, std::size(pageRows), problems) });
+    // One letterhead per record, the page layer from the last one.
     layout.walksRecords = true;
-    LayoutBuilder page;
-    page.add(pageRows, std::size(pageRows));
-    layout.pageLayer = page.elements();
-    problems->append(page.problems());
     return layout;
 }

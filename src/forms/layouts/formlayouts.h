@@ -2,11 +2,18 @@
 
 #include "forms/reportlayout.h"
 
+#include <QList>
+
 #include <QStringList>
 
 // The layouts of the printed forms, one function per form; problems collects any layout row
 // that could not be read.
 namespace FormLayouts {
+// A form that prints the record its caller positioned: its top band, then its page layer made of
+// the given parts (blocks and rows) in drawing order.
+ReportLayout onePage(const QString &name, const QString &caption, const ReportBand &top,
+    const QList<QList<ReportElement>> &pageParts);
+
 ReportLayout anx01(QStringList *problems);
 ReportLayout anx0102(QStringList *problems);
 ReportLayout anx02Individuelle(QStringList *problems);

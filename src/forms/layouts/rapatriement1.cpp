@@ -38,13 +38,7 @@ const LayoutRow pageRows[] = {
 
 ReportLayout FormLayouts::rapatriement1(QStringList *problems)
 {
-    ReportLayout layout;
-    layout.name = QStringLiteral("rapatriement1");
-    layout.caption = QStringLiteral("rapatriement1");
-    layout.subDetail = Letterhead::band(layout.name, problems);
-    LayoutBuilder page;
-    page.add(pageRows, std::size(pageRows));
-    layout.pageLayer = page.elements();
-    problems->append(page.problems());
-    return layout;
+    const QString name = QStringLiteral("rapatriement1");
+    return FormLayouts::onePage(name, QStringLiteral("rapatriement1"), Letterhead::band(name, problems),
+        { LayoutBuilder::elementsOf(pageRows, std::size(pageRows), problems) });
 }

@@ -61,13 +61,7 @@ const LayoutRow pageRows[] = {
 
 ReportLayout FormLayouts::recrutement(QStringList *problems)
 {
-    ReportLayout layout;
-    layout.name = QStringLiteral("recrutement");
-    layout.caption = QStringLiteral("recrutement");
-    layout.subDetail = Letterhead::band(layout.name, problems);
-    LayoutBuilder page;
-    page.add(pageRows, std::size(pageRows));
-    layout.pageLayer = page.elements();
-    problems->append(page.problems());
-    return layout;
+    const QString name = QStringLiteral("recrutement");
+    return FormLayouts::onePage(name, QStringLiteral("recrutement"), Letterhead::band(name, problems),
+        { LayoutBuilder::elementsOf(pageRows, std::size(pageRows), problems) });
 }
