@@ -1,6 +1,5 @@
 #include "agreements/agreementform.h"
 
-#include "agreements/wholenumbercheck.h"
 #include "app/captionlabel.h"
 #include "app/datamodule.h"
 #include "app/fieldedit.h"
@@ -62,9 +61,9 @@ AgreementForm::AgreementForm(DataModule *data, QWidget *parent)
     experience.typed->setFixedWidth(79);
     algerians.typed->setFixedWidth(108);
     foreigners.typed->setFixedWidth(108);
-    m_numberChecks << new WholeNumberCheck(experience.typed, QStringLiteral("EXPÉRIENCE PROFESSIONNELLE"))
-                   << new WholeNumberCheck(algerians.typed, QStringLiteral("ALGÉRIENS"))
-                   << new WholeNumberCheck(foreigners.typed, QStringLiteral("ÉTRANGERS"));
+    addNumberCheck(experience.typed, QStringLiteral("EXPÉRIENCE PROFESSIONNELLE"));
+    addNumberCheck(algerians.typed, QStringLiteral("ALGÉRIENS"));
+    addNumberCheck(foreigners.typed, QStringLiteral("ÉTRANGERS"));
     enableEntry(false);
 }
 
@@ -87,17 +86,4 @@ void AgreementForm::enableEntry(bool enabled)
         m_projects->hidePopup();
     m_projects->setEnabled(enabled);
     setEntryEnabled(enabled);
-}
-
-FieldEdit *AgreementForm::firstBadNumber(QString *message) const
-{
-    for (WholeNumberCheck *check : m_numberChecks) {
-        const QString problem = check->problem();
-        if (!problem.isEmpty()) {
-            if (message)
-                *message = problem;
-            return qobject_cast<FieldEdit *>(check->edit());
-        }
-    }
-    return nullptr;
 }

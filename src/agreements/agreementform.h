@@ -4,7 +4,6 @@
 
 class DataModule;
 class ProjectList;
-class WholeNumberCheck;
 
 // The entry area of the "Accord de principe" page: the project list and the six inputs of one post,
 // bound to the current agreement row. The project list is bound to nothing.
@@ -19,9 +18,6 @@ public:
     FieldEdit *postEdit() const { return m_post; }
     // The project list and the inputs together; the list's drop-down closes with them.
     void enableEntry(bool enabled);
-    // The first count or experience field holding something that is not a whole number, with the
-    // message for it; none when all three are blank or whole numbers.
-    FieldEdit *firstBadNumber(QString *message) const;
 
 private:
     Table *accord() const;
@@ -31,5 +27,4 @@ private:
     DataModule *m_data;
     ProjectList *m_projects;
     FieldEdit *m_post = nullptr;
-    QList<WholeNumberCheck *> m_numberChecks;
 };

@@ -168,7 +168,7 @@ void AgreementPage::BitBtn7Click()
         return;
     }
     QString problem;
-    if (FieldEdit *bad = m_form->firstBadNumber(&problem)) {
+    if (QWidget *bad = m_form->firstRefusedValue(&problem)) {
         UiService::instance().message(this, problem);
         bad->setFocus(Qt::OtherFocusReason);
         return;
@@ -179,18 +179,16 @@ void AgreementPage::BitBtn7Click()
         return;
     }
     closeEntry();
+    m_form->scrollToTop();
     m_print->setEnabled(true);
 }
 
 void AgreementPage::BitBtn8Click()
 {
+    // NOUVEAU, MODIFIER and SUPRIMER come back even on an empty table: each says there is nothing.
     m_data->accord()->cancel();
     closeEntry();
-    // After an entry begun on an empty table there is still nothing to modify or delete.
-    if (!m_data->accord()->hasRows()) {
-        m_modify->setEnabled(false);
-        m_delete->setEnabled(false);
-    }
+    m_form->scrollToTop();
 }
 
 void AgreementPage::BitBtn9Click()

@@ -4,6 +4,7 @@
 #include "app/appwindows.h"
 #include "app/datamodule.h"
 #include "app/mainwindow.h"
+#include "app/qttranslations.h"
 #include "app/uifonts.h"
 #include "printing/agreementexport.h"
 #include "printing/dossierexport.h"
@@ -73,6 +74,7 @@ int runVelmora(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::title());
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    installQtTranslations(&app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(AppInfo::title());

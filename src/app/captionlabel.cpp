@@ -1,5 +1,7 @@
 #include "app/captionlabel.h"
 
+#include <QLineEdit>
+
 CaptionLabel::CaptionLabel(const QString &caption, bool mandatory, QWidget *parent)
     : QLabel(parent)
     , m_caption(caption)
@@ -27,4 +29,7 @@ void CaptionLabel::captionFor(QWidget *input)
 {
     setBuddy(input);
     input->setAccessibleName(m_caption);
+    // The edit inside a pick list or a date picker is what a screen reader lands on.
+    for (QLineEdit *edit : input->findChildren<QLineEdit *>())
+        edit->setAccessibleName(m_caption);
 }

@@ -53,20 +53,46 @@ EntryForm::Built EntryForm::pick(Table *table, const QString &caption, const QSt
     return { label, list, hidden };
 }
 
-EntryForm::Built EntryForm::date(Table *table, const QString &caption, const QString &field, bool mandatory,
-    const QDate &shown, const char *name)
+EntryForm::Built EntryForm::date(
+    Table *table, const QString &caption, const QString &field, bool mandatory, const char *name)
 {
     auto *hidden = new FieldEdit(table, field, TypingRules::None, this);
     hidden->setVisible(false);
-    auto *picker = new DatePicker(shown, hidden);
+    auto *picker = new DatePicker(hidden);
+    picker->setCaption(caption);
     picker->setObjectName(QString::fromLatin1(name));
     auto *label = new CaptionLabel(caption, mandatory);
     label->captionFor(picker);
     m_typed.insert(field.toLower(), hidden);
     m_captions.insert(field.toLower(), label);
     m_datePickers.insert(field.toLower(), picker);
+    m_pickerOrder << picker;
     m_entryInputs << picker;
     return { label, picker, hidden };
+}
+
+void EntryForm::addNumberCheck(QWidget *input, const QString &caption, NumberCheck::Kind kind)
+{
+    m_numberChecks << new NumberCheck(input, caption, kind);
+}
+
+QWidget *EntryForm::firstRefusedValue(QString *message) const
+{
+    for (NumberCheck *check : m_numberChecks) {
+        const QString problem = check->problem();
+        if (!problem.isEmpty()) {
+            *message = problem;
+            return check->input();
+        }
+    }
+    for (DatePicker *picker : m_pickerOrder) {
+        const QString problem = picker->problem();
+        if (!problem.isEmpty()) {
+            *message = problem;
+            return picker;
+        }
+    }
+    return nullptr;
 }
 
 void EntryForm::place(QGridLayout *grid, int row, int column, const Built &built, int span)

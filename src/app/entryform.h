@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/mandatorycheck.h"
+#include "app/numbercheck.h"
 #include "app/typingrules.h"
 
 #include <QHash>
@@ -29,6 +30,10 @@ public:
     bool checkMandatory();
     void setEntryEnabled(bool enabled);
     void scrollToTop();
+    // The first input holding a value its field cannot take (a count that is no whole number, an
+    // amount below zero, a typed date that is no date), with the message naming it; none when all
+    // are acceptable.
+    QWidget *firstRefusedValue(QString *message) const;
 
     PickList *pickList(const QString &field) const { return m_pickLists.value(field.toLower()); }
     DatePicker *datePicker(const QString &field) const { return m_datePickers.value(field.toLower()); }
@@ -52,12 +57,14 @@ protected:
         Table *table, const QString &caption, const QString &field, bool mandatory, TypingRules::Rules rules);
     Built pick(Table *table, const QString &caption, const QString &field, bool mandatory,
         const QStringList &entries, TypingRules::Rules rules, const char *name);
-    Built date(Table *table, const QString &caption, const QString &field, bool mandatory, const QDate &shown,
-        const char *name);
+    Built date(Table *table, const QString &caption, const QString &field, bool mandatory, const char *name);
     // Puts a caption above its input in a cell of the grid.
     static void place(QGridLayout *grid, int row, int column, const Built &built, int span = 1);
     // An input that never follows the entry state.
     void keepDisabled(QWidget *input);
+    // Watches an input holding a number; refused values are named on leaving and at the save.
+    void addNumberCheck(
+        QWidget *input, const QString &caption, NumberCheck::Kind kind = NumberCheck::WholeNumber);
     // Adds the mandatory fields in check order; those listed in `keepFocus` do not take the focus.
     void addMandatory(const QStringList &fields, const QStringList &keepFocus = {});
 
@@ -68,5 +75,7 @@ private:
     QHash<QString, DatePicker *> m_datePickers;
     QHash<QString, FieldEdit *> m_typed;
     QHash<QString, CaptionLabel *> m_captions;
+    QList<NumberCheck *> m_numberChecks;
+    QList<DatePicker *> m_pickerOrder;
     MandatoryCheck m_mandatory;
 };

@@ -2,8 +2,6 @@
 
 #include "data/table.h"
 
-#include <QRegularExpressionValidator>
-
 FieldEdit::FieldEdit(Table *table, const QString &field, TypingRules::Rules rules, QWidget *parent)
     : QLineEdit(parent)
     , m_table(table)
@@ -14,9 +12,6 @@ FieldEdit::FieldEdit(Table *table, const QString &field, TypingRules::Rules rule
     setObjectName(QStringLiteral("edit_") + def->name);
     if (def->type == FieldType::Text && def->size > 0)
         setMaxLength(def->size);
-    if (def->type == FieldType::Integer)
-        setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-+]?[0-9]*")), this));
     if (rules != TypingRules::None)
         new TypingRules(this, rules);
 

@@ -7,8 +7,9 @@
 class Table;
 
 // A typed field bound to one field of a table's current row: shows the row's value, and while the
-// row is open for change writes what it holds into the field. Accepts at most the column's width;
-// an integer column takes digits and a sign only.
+// row is open for change writes what it holds into the field. Accepts at most the column's width.
+// Keys are never dropped: a number column keeps what is typed (2.5, letters) so that the form can
+// refuse it visibly instead of storing another number.
 class FieldEdit : public QLineEdit
 {
     Q_OBJECT

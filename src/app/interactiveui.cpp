@@ -5,28 +5,43 @@
 #include "printing/pdfsaving.h"
 #include "printing/previewwindow.h"
 
+#include <QAbstractButton>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
 
+namespace {
+
+// A box with the application title whose buttons a screen reader can name.
+int runBox(QWidget *parent, QMessageBox::Icon icon, const QString &text, QMessageBox::StandardButtons buttons,
+    QMessageBox::StandardButton byDefault = QMessageBox::NoButton)
+{
+    QMessageBox box(icon, AppInfo::title(), text, buttons, parent);
+    if (byDefault != QMessageBox::NoButton)
+        box.setDefaultButton(byDefault);
+    for (QAbstractButton *button : box.buttons())
+        button->setAccessibleName(button->text().remove(QLatin1Char('&')));
+    return box.exec();
+}
+
+} // namespace
+
 void InteractiveUi::message(QWidget *parent, const QString &text)
 {
     // A plain message: the title, the text and OK, no icon.
-    QMessageBox box(QMessageBox::NoIcon, AppInfo::title(), text, QMessageBox::Ok, parent);
-    box.exec();
+    runBox(parent, QMessageBox::NoIcon, text, QMessageBox::Ok);
 }
 
 void InteractiveUi::error(QWidget *parent, const QString &text)
 {
-    QMessageBox::critical(parent, AppInfo::title(), text);
+    runBox(parent, QMessageBox::Critical, text, QMessageBox::Ok);
 }
 
 bool InteractiveUi::confirm(QWidget *parent, const QString &text)
 {
-    return QMessageBox::warning(
-               parent, AppInfo::title(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+    return runBox(parent, QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
 }
 

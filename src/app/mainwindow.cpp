@@ -24,6 +24,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -185,8 +186,21 @@ void MainWindow::showEvent(QShowEvent *event)
     QMainWindow::showEvent(event);
     if (!m_shownOnce) {
         m_shownOnce = true;
+        centreOnScreen();
         QTimer::singleShot(0, this, &MainWindow::FormActivate);
     }
+}
+
+// Centred on the screen; a screen smaller than the window keeps its caption bar in view.
+void MainWindow::centreOnScreen()
+{
+    const QScreen *shown = screen();
+    if (!shown)
+        return;
+    const QRect available = shown->availableGeometry();
+    QRect frame = frameGeometry();
+    frame.moveCenter(available.center());
+    move(qMax(frame.left(), available.left()), qMax(frame.top(), available.top()));
 }
 
 bool MainWindow::FormActivate()

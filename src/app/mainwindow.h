@@ -65,6 +65,7 @@ private:
     void buildMenus();
     void buildPopupMenus();
     QWidget *buildBilanPage();
+    void centreOnScreen();
 
     QString m_baseDirectory;
     DataModule *m_data;

@@ -13,10 +13,18 @@ PickList::PickList(const QStringList &entries, FieldEdit *target, TypingRules::R
     addItems(entries);
     setMaxVisibleItems(20);
     if (rules != TypingRules::None)
-        new TypingRules(lineEdit(), rules);
-    showText(QString());
+        new TypingRules(lineEdit(), rules, this);
+    showText(target->text());
     connect(this, &QComboBox::textActivated, this, &PickList::write);
     connect(lineEdit(), &QLineEdit::textEdited, this, &PickList::write);
+    connect(target, &QLineEdit::textChanged, this, &PickList::follow);
+}
+
+void PickList::follow(const QString &text)
+{
+    // What the list itself writes is already on screen, with the blanks being typed.
+    if (!m_writing)
+        showText(text);
 }
 
 void PickList::showText(const QString &text)
@@ -40,6 +48,8 @@ void PickList::write()
             --end;
         text = text.mid(begin, end - begin);
     }
+    m_writing = true;
     m_target->setText(text);
+    m_writing = false;
     emit written(text);
 }

@@ -6,9 +6,9 @@
 
 class FieldEdit;
 
-// A pick list: an editable drop-down of fixed entries, not bound to the row. What the user chooses
-// or types goes, whole and unchanged, into the typed field lying under it; loading it from the row
-// writes nothing.
+// A pick list: an editable drop-down of fixed entries over the typed field of its row's field. What
+// the user chooses or types goes, whole, into that field; and the list always shows what the field
+// holds (blank when it is blank), so that what is on screen is what will be stored.
 class PickList : public QComboBox
 {
     Q_OBJECT
@@ -29,8 +29,11 @@ signals:
 
 private:
     void write();
+    // The field changed under the list (another row, a cancel, a value set by the program).
+    void follow(const QString &text);
 
     FieldEdit *m_target;
     bool m_loading = false;
+    bool m_writing = false;
     bool m_trimmed = false;
 };

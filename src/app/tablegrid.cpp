@@ -52,6 +52,9 @@ void TableGrid::setTextSizes(int cellPixels, int titlePixels)
     titles.setPixelSize(titlePixels);
     titles.setBold(true);
     horizontalHeader()->setFont(titles);
+    // A column is at least as wide as its title; the pages then set the widths they prescribe.
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        setColumnWidth(column, qMax(columnWidth(column), horizontalHeader()->sectionSizeHint(column)));
 }
 
 void TableGrid::setPopupMenu(QMenu *menu)

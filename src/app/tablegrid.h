@@ -22,7 +22,7 @@ public:
     void followTable();
     // Makes a line of the grid the table's current row.
     bool moveTableTo(int row);
-    // Times New Roman cells and bold titles, sizes in pixels.
+    // Times New Roman cells and bold titles, sizes in pixels; every column made as wide as its title.
     void setTextSizes(int cellPixels, int titlePixels);
     // The pop-up menu the right mouse button opens.
     void setPopupMenu(QMenu *menu);

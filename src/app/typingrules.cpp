@@ -3,12 +3,15 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-TypingRules::TypingRules(QLineEdit *edit, Rules rules)
+TypingRules::TypingRules(QLineEdit *edit, Rules rules, QWidget *keysFrom)
     : QObject(edit)
     , m_edit(edit)
+    , m_keysFrom(keysFrom)
     , m_rules(rules)
 {
     edit->installEventFilter(this);
+    if (keysFrom)
+        keysFrom->installEventFilter(this);
 }
 
 QString TypingRules::transform(const QString &typed, Rules rules)
@@ -23,7 +26,8 @@ QString TypingRules::transform(const QString &typed, Rules rules)
 
 bool TypingRules::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_edit && event->type() == QEvent::KeyPress && !m_edit->isReadOnly()) {
+    const bool ours = watched == m_edit || (m_keysFrom && watched == m_keysFrom);
+    if (ours && event->type() == QEvent::KeyPress && !m_edit->isReadOnly()) {
         auto *key = static_cast<QKeyEvent *>(event);
         const QString typed = key->text();
         const bool printable = !typed.isEmpty() && typed.at(0).isPrint()

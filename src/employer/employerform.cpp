@@ -14,8 +14,6 @@
 
 namespace {
 constexpr int Caps = TypingRules::Capitals;
-const QDate DesignDate(2014, 5, 23);
-const QDate WorksDesignDate(2014, 5, 2);
 } // namespace
 
 EmployerForm::EmployerForm(DataModule *data, QWidget *parent)
@@ -86,7 +84,6 @@ EmployerForm::EmployerForm(DataModule *data, QWidget *parent)
     // Row 9: the four legal pick lists.
     Built branch = pick(QStringLiteral("BRANCHE D'ACTIVITÉ :"), QStringLiteral("Nom_raison_sc_orga"), false,
         true, EmployerLists::branches(), Caps, "ComboBox1");
-    pickList(QStringLiteral("nom_raison_sc_orga"))->showText(QStringLiteral("..."));
     place(main, row, 0, branch);
     Built status = pick(QStringLiteral("STATUT JURIDIQUE :"), QStringLiteral("Statut_juridique"), false, true,
         EmployerLists::legalStatuses(), Caps, "ComboBox15");
@@ -101,7 +98,7 @@ EmployerForm::EmployerForm(DataModule *data, QWidget *parent)
 
     place(main, row, 0,
         date(QStringLiteral("DATE D'INSTALLATION :"), QStringLiteral("date_installation"), true, true,
-            DesignDate, "DateTimePicker13"));
+            "DateTimePicker13"));
     place(main, row++, 1,
         pick(QStringLiteral("NATURE D'ACTIVITÉ :"), QStringLiteral("activite_principal"), true, true,
             EmployerLists::activities(), Caps, "ComboBox18"),
@@ -111,8 +108,8 @@ EmployerForm::EmployerForm(DataModule *data, QWidget *parent)
             QStringLiteral("N° DU REGISTRE DE COMMERCE :"), QStringLiteral("Num_registre"), true, true, Caps),
         2);
     place(main, row++, 2,
-        date(QStringLiteral("DÉLIVRÉ LE :"), QStringLiteral("date_registre"), true, true, DesignDate,
-            "DateTimePicker14"));
+        date(
+            QStringLiteral("DÉLIVRÉ LE :"), QStringLiteral("date_registre"), true, true, "DateTimePicker14"));
     place(main, row, 0,
         typed(QStringLiteral("N° D'IMMATRICULATION A LA SÉCURITÉ SOCIALE (CNAS) :"), QStringLiteral("Num_SS"),
             true, true, Caps),
@@ -136,10 +133,10 @@ EmployerForm::EmployerForm(DataModule *data, QWidget *parent)
             EmployerLists::worksDurations(), TypingRules::None, "ComboBox19"));
     place(worksGrid, 0, 2,
         date(QStringLiteral("DATE DEBUT DES TRAVAUX :"), QStringLiteral("Date_marche"), false, false,
-            WorksDesignDate, "DateTimePicker1"));
+            "DateTimePicker1"));
     place(worksGrid, 0, 3,
         date(QStringLiteral("DATE FIN DES TRAVAUX :"), QStringLiteral("Date_marche_fin"), false, false,
-            WorksDesignDate, "DateTimePicker2"));
+            "DateTimePicker2"));
     place(worksGrid, 0, 4,
         pick(QStringLiteral("DEGRÉ D'AVANCEMENT DES TRAVAUX (%)"), QStringLiteral("degre"), true, false,
             EmployerLists::worksProgress(), TypingRules::None, "ComboBox3"));
@@ -160,7 +157,7 @@ EmployerForm::EmployerForm(DataModule *data, QWidget *parent)
     place(correspondentGrid, 0, 1,
         typed(QStringLiteral("PRÉNOM :"), QStringLiteral("Prenom_c"), true, true, Caps));
     place(correspondentGrid, 1, 0,
-        date(QStringLiteral("DATE DE NAISSANCE :"), QStringLiteral("date_nais_c"), true, true, DesignDate,
+        date(QStringLiteral("DATE DE NAISSANCE :"), QStringLiteral("date_nais_c"), true, true,
             "DateTimePicker15"));
     place(correspondentGrid, 1, 1,
         typed(QStringLiteral("LIEU DE NAISSANCE :"), QStringLiteral("Lieu_nais_c"), true, true, Caps));
@@ -178,6 +175,12 @@ EmployerForm::EmployerForm(DataModule *data, QWidget *parent)
             "Statut_juridique", "secteur_juridique", "droit_applicable", "date_installation",
             "activite_principal", "Num_registre", "date_registre", "Num_SS", "Num_fiscal", "Nb_et", "Nb_al" },
         { "Lieu_emploi_orga", "Nb_et", "Nb_al" });
+
+    addNumberCheck(m_foreign, QStringLiteral("TRAVAILLEURS ÉTRANGERS"));
+    addNumberCheck(m_algerian, QStringLiteral("TRAVAILLEURS ALGÉRIENS"));
+    addNumberCheck(typedField(QStringLiteral("Marche_contrat_num")), QStringLiteral("NUMÉRO DU MARCHÉ"));
+    addNumberCheck(pickList(QStringLiteral("duree_travaux")), QStringLiteral("DURÉE DES TRAVAUX"));
+    addNumberCheck(pickList(QStringLiteral("degre")), QStringLiteral("DEGRÉ D'AVANCEMENT DES TRAVAUX (%)"));
 
     connect(m_foreign, &QLineEdit::textChanged, this, &EmployerForm::computeTotal);
     connect(m_algerian, &QLineEdit::textChanged, this, &EmployerForm::computeTotal);
@@ -202,27 +205,23 @@ EmployerForm::Built EmployerForm::pick(const QString &caption, const QString &fi
         tableFor(contact), caption, field, mandatory, entries, TypingRules::Rules(rules), name);
 }
 
-EmployerForm::Built EmployerForm::date(const QString &caption, const QString &field, bool contact,
-    bool mandatory, const QDate &design, const char *name)
+EmployerForm::Built EmployerForm::date(
+    const QString &caption, const QString &field, bool contact, bool mandatory, const char *name)
 {
-    return EntryForm::date(tableFor(contact), caption, field, mandatory, design, name);
+    return EntryForm::date(tableFor(contact), caption, field, mandatory, name);
 }
 
+// A count being typed that is no whole number leaves the total blank, without a message: the
+// count itself is refused when the user leaves it, and at the save.
 void EmployerForm::computeTotal()
 {
     const QString foreign = m_foreign->text();
     const QString algerian = m_algerian->text();
     QString total;
-    if (!foreign.isEmpty() && !algerian.isEmpty()) {
-        bool okForeign = false, okAlgerian = false;
-        const qlonglong a = foreign.toLongLong(&okForeign);
-        const qlonglong b = algerian.toLongLong(&okAlgerian);
-        if (!okForeign || !okAlgerian) {
-            emit totalFailed(QStringLiteral("« %1 » n'est pas un nombre entier valide.")
-                                 .arg(okForeign ? algerian : foreign));
-            return;
-        }
-        total = QString::number(a + b);
+    if (!NumberCheck::problem(foreign, {}).isEmpty() || !NumberCheck::problem(algerian, {}).isEmpty()) {
+        total.clear();
+    } else if (!foreign.isEmpty() && !algerian.isEmpty()) {
+        total = QString::number(foreign.toLongLong() + algerian.toLongLong());
     } else if (!foreign.isEmpty()) {
         total = foreign;
     } else if (!algerian.isEmpty()) {
@@ -231,28 +230,4 @@ void EmployerForm::computeTotal()
         total = QStringLiteral("0");
     }
     m_total->setText(total);
-}
-
-void EmployerForm::loadPickLists(bool withDuration)
-{
-    for (const char *field : { "Nation_orga", "Nom_raison_sc_orga", "Statut_juridique", "secteur_juridique",
-             "droit_applicable", "activite_principal", "duree_travaux", "degre" }) {
-        const QString f = QString::fromLatin1(field);
-        if (!withDuration && f == QLatin1String("duree_travaux"))
-            continue;
-        pickList(f)->showText(typedField(f)->text());
-    }
-    for (const char *field :
-        { "date_installation", "date_registre", "Date_marche", "Date_marche_fin", "date_nais_c" }) {
-        const QString f = QString::fromLatin1(field);
-        const QVariant value = typedField(f)->table()->value(f);
-        if (value.typeId() == QMetaType::QDate && value.toDate().isValid())
-            datePicker(f)->showDate(value.toDate());
-    }
-}
-
-void EmployerForm::reloadNationalityAndStatus()
-{
-    for (const char *field : { "nation_orga", "statut_juridique" })
-        pickList(QString::fromLatin1(field))->showText(typedField(QString::fromLatin1(field))->text());
 }

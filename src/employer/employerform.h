@@ -15,22 +15,12 @@ public:
     EmployerForm(DataModule *data, QWidget *parent = nullptr);
 
     FieldEdit *nameEdit() const { return m_name; }
-    // Shows the current rows' values in the pick lists and the date pickers; a blank or unreadable
-    // date leaves its picker as it is. Writes nothing.
-    void loadPickLists(bool withDuration);
-    // After ANNULER: the nationality and legal-status lists show their fields again.
-    void reloadNationalityAndStatus();
-
-signals:
-    // The total could not be computed: a count is not a whole number.
-    void totalFailed(const QString &message);
 
 private:
     Built typed(const QString &caption, const QString &field, bool contact, bool mandatory, int rules);
     Built pick(const QString &caption, const QString &field, bool contact, bool mandatory,
         const QStringList &entries, int rules, const char *name);
-    Built date(const QString &caption, const QString &field, bool contact, bool mandatory,
-        const QDate &design, const char *name);
+    Built date(const QString &caption, const QString &field, bool contact, bool mandatory, const char *name);
     Table *tableFor(bool contact) const;
     void computeTotal();
 

@@ -69,8 +69,6 @@ EmployerPage::EmployerPage(DataModule *data, QWidget *parent)
     PageButtons::addEmblem(this, "Image4", 976, 280);
 
     connect(data->employeur(), &Table::beforeRefresh, this, &EmployerPage::EmployeurBeforeRefresh);
-    connect(m_form, &EmployerForm::totalFailed, this,
-        [this](const QString &message) { UiService::instance().error(this, message); });
 }
 
 void EmployerPage::setListMenu(QMenu *menu)
@@ -116,6 +114,13 @@ void EmployerPage::BitBtn1Click()
 
 void EmployerPage::BitBtn2Click()
 {
+    QString refused;
+    if (QWidget *input = m_form->firstRefusedValue(&refused)) {
+        UiService::instance().message(this, refused);
+        input->setFocus(Qt::OtherFocusReason);
+        m_form->ensureWidgetVisible(input);
+        return;
+    }
     if (!m_form->checkMandatory()) {
         UiService::instance().message(this,
             QStringLiteral(
@@ -133,11 +138,12 @@ void EmployerPage::BitBtn2Click()
     }
     UiService::instance().message(
         this, QStringLiteral("Tous les informations sont enregistrer avec succes !"));
-    m_form->scrollToTop();
     m_data->expatries()->setFiltered(false);
     m_data->accord()->setFiltered(false);
     m_form->setEntryEnabled(false);
     setEntryButtons(false);
+    // After the inputs are disabled: the focus leaving them would scroll the form down again.
+    m_form->scrollToTop();
     m_data->employeur()->setFiltered(false);
     m_data->contact()->setFiltered(false);
 }
@@ -160,7 +166,6 @@ void EmployerPage::BitBtn3Click()
     }
     m_form->setEntryEnabled(true);
     emit entryOpenedForChange();
-    m_form->loadPickLists(false);
     if (!employers->edit() || !m_data->contact()->edit()) {
         const QString error
             = employers->isEditing() ? m_data->contact()->lastError() : employers->lastError();
@@ -179,7 +184,6 @@ void EmployerPage::BitBtn4Click()
     m_form->setEntryEnabled(false);
     m_data->contact()->cancel();
     m_data->employeur()->cancel();
-    m_form->reloadNationalityAndStatus();
     setEntryButtons(false);
     enableByRows();
 }
@@ -239,7 +243,6 @@ void EmployerPage::DBGrid2CellClick()
         return;
     }
     pairContactWith(m_form->nameEdit()->text());
-    m_form->loadPickLists(true);
 }
 
 void EmployerPage::EmployeurBeforeRefresh()
@@ -248,7 +251,6 @@ void EmployerPage::EmployeurBeforeRefresh()
     if (!employers->hasRows())
         return;
     pairContactWith(employers->text(QString::fromLatin1(NameField)));
-    m_form->loadPickLists(true);
 }
 
 void EmployerPage::pairContactWith(const QString &name)

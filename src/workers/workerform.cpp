@@ -11,7 +11,6 @@
 #include "workers/contractdates.h"
 #include "workers/workerlists.h"
 
-#include "app/projectlist.h"
 #include <QGridLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -19,13 +18,9 @@
 namespace {
 constexpr TypingRules::Rules Caps = TypingRules::Capitals;
 constexpr TypingRules::Rules Names = TypingRules::Capitals | TypingRules::NoApostrophe;
-const QDate ResetDate(1900, 1, 1);
 
 const char *const PickFields[] = { "Type_demande", "Sex", "Situation_familiale", "Pays", "Nation", "Apatride",
     "Refugie_politique", "Qualification", "Exper", "Duree", "Sejour" };
-const char *const DateFields[] = { "Date_nais", "Date_debut_contrat", "Date_fin_contrat",
-    "Carte_resid_delivre", "Carte_resid_du", "Carte_resid_au", "Date_entrer_alg", "Passeport_delivre",
-    "Passeport_date_debut", "Passeport_date_fin" };
 } // namespace
 
 WorkerForm::WorkerForm(DataModule *data, QWidget *parent)
@@ -52,6 +47,12 @@ WorkerForm::WorkerForm(DataModule *data, QWidget *parent)
     }
     for (const char *field : PickFields)
         pickList(QString::fromLatin1(field))->setTrimmed(true);
+    addNumberCheck(pickList(QStringLiteral("Exper")), QStringLiteral("EXPERIENCE"));
+    addNumberCheck(pickList(QStringLiteral("Duree")), QStringLiteral("DURÉE DE RECRUTEMENT"));
+    addNumberCheck(
+        typedField(QStringLiteral("Brut")), QStringLiteral("SALAIRE BRUT (DA)"), NumberCheck::Amount);
+    addNumberCheck(
+        typedField(QStringLiteral("Net")), QStringLiteral("SALAIRE NET (DA)"), NumberCheck::Amount);
 
     connect(pickList(QStringLiteral("Sex")), &PickList::written, this, [this] {
         applyMaidenRule(pickList(QStringLiteral("Sex"))->currentText(),
@@ -95,7 +96,7 @@ void WorkerForm::buildRows()
     place(
         grid, row++, 0, typed(workers, QStringLiteral("PRÉNOM :"), QStringLiteral("Prenom"), true, Names), 4);
     place(grid, row, 0,
-        date(workers, QStringLiteral("DATE DE NAISSANCE :"), QStringLiteral("Date_nais"), true, ResetDate,
+        date(workers, QStringLiteral("DATE DE NAISSANCE :"), QStringLiteral("Date_nais"), true,
             "DateTimePicker3"));
     place(grid, row++, 1,
         typed(workers, QStringLiteral("LIEU DE NAISSANCE :"), QStringLiteral("Lieu_nais"), true, Caps), 3);
@@ -156,9 +157,9 @@ void WorkerForm::buildRows()
             WorkerLists::durations(), TypingRules::None, "ComboBox13"));
     place(grid, row, 1,
         date(workers, QStringLiteral("DU ( PRÉVISIONNELLE) :"), QStringLiteral("Date_debut_contrat"), true,
-            ResetDate, "DateTimePicker4"));
+            "DateTimePicker4"));
     Built end = date(workers, QStringLiteral("DATE FIN DU CONTRAT :"), QStringLiteral("Date_fin_contrat"),
-        false, ResetDate, "DateTimePicker5");
+        false, "DateTimePicker5");
     keepDisabled(end.input);
     place(grid, row++, 2, end);
     place(grid, row, 0,
@@ -174,11 +175,11 @@ void WorkerForm::buildRows()
     Built cardNumber = typed(
         workers, QStringLiteral("CARTE RÉSIDENCE N° :"), QStringLiteral("Carte_resid_num"), false, Caps);
     Built cardIssued = date(workers, QStringLiteral("DÉLIVRÉ LE :"), QStringLiteral("Carte_resid_delivre"),
-        false, ResetDate, "DateTimePicker6");
-    Built cardFrom = date(workers, QStringLiteral("DU :"), QStringLiteral("Carte_resid_du"), false, ResetDate,
-        "DateTimePicker7");
-    Built cardTo = date(workers, QStringLiteral("AU :"), QStringLiteral("Carte_resid_au"), false, ResetDate,
-        "DateTimePicker8");
+        false, "DateTimePicker6");
+    Built cardFrom
+        = date(workers, QStringLiteral("DU :"), QStringLiteral("Carte_resid_du"), false, "DateTimePicker7");
+    Built cardTo
+        = date(workers, QStringLiteral("AU :"), QStringLiteral("Carte_resid_au"), false, "DateTimePicker8");
     m_cardWidgets = { cardNumber.caption, cardNumber.input, cardIssued.caption, cardIssued.input,
         cardFrom.caption, cardFrom.input, cardTo.caption, cardTo.input };
     place(grid, row++, 1, cardNumber, 3);
@@ -187,21 +188,21 @@ void WorkerForm::buildRows()
     place(grid, row++, 3, cardTo);
     place(grid, row, 0,
         date(workers, QStringLiteral("DATE D'ENTRÉE EN ALGÉRIE :"), QStringLiteral("Date_entrer_alg"), false,
-            ResetDate, "DateTimePicker9"));
+            "DateTimePicker9"));
     place(grid, row++, 1,
         typed(workers, QStringLiteral("ADRESSE EN ALGÉRIE :"), QStringLiteral("Adrs_alg"), true, Caps), 3);
     place(grid, row, 0,
         typed(workers, QStringLiteral("PASSEPORT N° :"), QStringLiteral("Passeport_num"), true, Caps));
     Built issued = date(workers, QStringLiteral("PASSEPORT DÉLIVRÉ LE :"),
-        QStringLiteral("Passeport_delivre"), true, ResetDate, "DateTimePicker10");
+        QStringLiteral("Passeport_delivre"), true, "DateTimePicker10");
     issued.typed->setObjectName(QStringLiteral("DBEdit51"));
     place(grid, row, 1, issued);
     place(grid, row, 2,
         date(workers, QStringLiteral("DATE DÉBUT DU PASSEPORT :"), QStringLiteral("Passeport_date_debut"),
-            true, ResetDate, "DateTimePicker11"));
+            true, "DateTimePicker11"));
     place(grid, row++, 3,
         date(workers, QStringLiteral("DATE FIN DU PASSEPORT :"), QStringLiteral("Passeport_date_fin"), true,
-            ResetDate, "DateTimePicker12"));
+            "DateTimePicker12"));
     place(grid, row++, 0,
         typed(
             workers, QStringLiteral("PASSEPORT DÉLIVRÉ PAR :"), QStringLiteral("Passeport_par"), true, Caps),
@@ -250,16 +251,7 @@ void WorkerForm::applyMaidenRule(const QString &sex, const QString &status)
 
 void WorkerForm::applyCardRule(const QString &stay)
 {
-    const bool shown = stay == QLatin1String("OUI");
-    showCardGroup(shown);
-    if (!shown)
-        return;
-    // The card dates are text columns holding "dd/mm/yyyy"; a blank or unreadable one leaves its picker.
-    for (const char *field : { "Carte_resid_delivre", "Carte_resid_du", "Carte_resid_au" }) {
-        const QDate date = FieldValue::parseDate(m_data->expatries()->text(QString::fromLatin1(field)));
-        if (date.isValid())
-            datePicker(QString::fromLatin1(field))->showDate(date);
-    }
+    showCardGroup(stay == QLatin1String("OUI"));
 }
 
 void WorkerForm::applyRulesFromRow()
@@ -270,49 +262,16 @@ void WorkerForm::applyRulesFromRow()
     applyCardRule(workers->text(QStringLiteral("Sejour")));
 }
 
+// Runs after the start date or the duration was written. A duration that is no whole number of
+// months, or a start date not yet given, leaves the end date as it is without a message while the
+// user is typing: the duration is refused when the user leaves it, and the save names what is missing.
 void WorkerForm::computeEndDate()
 {
     const QString duration = m_data->expatries()->text(QStringLiteral("Duree"));
-    bool ok = false;
-    const int months = duration.trimmed().toInt(&ok);
-    if (!ok) {
-        emit endDateFailed(
-            QStringLiteral("La durée de recrutement « %1 » n'est pas un nombre entier de mois : la date "
-                           "de fin du contrat n'a pas été calculée.")
-                .arg(duration));
+    DatePicker *startPicker = datePicker(QStringLiteral("Date_debut_contrat"));
+    if (duration.trimmed().isEmpty() || !NumberCheck::problem(duration, {}).isEmpty()
+        || startPicker->isBlank())
         return;
-    }
-    const QDate end
-        = ContractDates::endDate(datePicker(QStringLiteral("Date_debut_contrat"))->date(), months);
-    DatePicker *endPicker = datePicker(QStringLiteral("Date_fin_contrat"));
-    endPicker->showDate(end);
+    const QDate end = ContractDates::endDate(startPicker->date(), duration.trimmed().toInt());
     typedField(QStringLiteral("Date_fin_contrat"))->setText(FieldValue::formatDate(end));
-}
-
-void WorkerForm::loadPickLists(bool withPassportIssue)
-{
-    Table *workers = m_data->expatries();
-    for (const char *field : PickFields)
-        pickList(QString::fromLatin1(field))->showText(workers->text(QString::fromLatin1(field)));
-    // A blank or unreadable date leaves its picker showing what it showed.
-    for (const char *field : DateFields) {
-        const QString f = QString::fromLatin1(field);
-        if (f.startsWith(QLatin1String("Carte_resid")))
-            continue;
-        if (!withPassportIssue && f == QLatin1String("Passeport_delivre"))
-            continue;
-        const QVariant value = workers->value(f);
-        if (value.typeId() == QMetaType::QDate && value.toDate().isValid())
-            datePicker(f)->showDate(value.toDate());
-    }
-}
-
-void WorkerForm::resetPickLists(bool pickers)
-{
-    for (const char *field : PickFields)
-        pickList(QString::fromLatin1(field))->showText(QStringLiteral("..."));
-    if (!pickers)
-        return;
-    for (const char *field : DateFields)
-        datePicker(QString::fromLatin1(field))->showDate(ResetDate);
 }

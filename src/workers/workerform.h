@@ -7,7 +7,8 @@ class ProjectList;
 
 // The entry form of the "Expatries" page: one worker's inputs bound to the current worker row,
 // the eleven pick lists, the ten date pickers, the project list, the computed contract end date and
-// the two groups shown only under conditions (maiden name, residence card).
+// the two groups shown only under conditions (maiden name, residence card). The pick lists and
+// pickers always show the row's values; the project list is bound to nothing and keeps its choice.
 class WorkerForm : public EntryForm
 {
     Q_OBJECT
@@ -20,21 +21,12 @@ public:
     bool isMaidenNameShown() const { return m_maidenShown; }
     bool isCardGroupShown() const { return m_cardShown; }
 
-    // Shows the current row's values in the pick lists and pickers; a blank or unreadable date leaves
-    // its picker as it is. Writes nothing.
-    void loadPickLists(bool withPassportIssue);
-    // The pick lists show "..."; with `pickers`, the date pickers show 01/01/1900. Writes nothing.
-    void resetPickLists(bool pickers);
     // The two conditional groups after a change of row, from the row's values.
     void applyRulesFromRow();
     void hideMaidenName() { showMaidenName(false); }
     void hideCardGroup() { showCardGroup(false); }
     // Enables the inputs; the order number and the contract end date are never enabled.
     void setEntryEnabled(bool enabled, bool includingProjects);
-
-signals:
-    // The contract end date could not be computed.
-    void endDateFailed(const QString &message);
 
 private:
     void buildRows();

@@ -88,9 +88,6 @@ WorkerPage::WorkerPage(DataModule *data, QWidget *parent)
     connect(m_print, &QPushButton::clicked, this, &WorkerPage::dossierRequested);
 
     PageButtons::addEmblem(this, "Image5", 976, 314);
-
-    connect(m_form, &WorkerForm::endDateFailed, this,
-        [this](const QString &message) { UiService::instance().error(this, message); });
 }
 
 void WorkerPage::setListMenu(QMenu *menu)
@@ -135,7 +132,6 @@ void WorkerPage::BitBtn11Click()
         return;
     }
     m_form->scrollToTop();
-    m_form->resetPickLists(false);
     m_form->hideMaidenName();
     m_form->setEntryEnabled(true, true);
     Table *workers = m_data->expatries();
@@ -165,13 +161,21 @@ void WorkerPage::BitBtn13Click()
     m_entryOpen = true;
     setButtons({ 0, 1, 0, 1, 0, 0, -1 });
     m_form->setEntryEnabled(true, true);
-    m_form->loadPickLists(true);
     m_form->applyRulesFromRow();
 }
 
 void WorkerPage::BitBtn12Click()
 {
     Table *contacts = m_data->contact();
+    // A value its field cannot take is named before anything else: it would otherwise be stored
+    // as another value, or refused as missing.
+    QString refused;
+    if (QWidget *input = m_form->firstRefusedValue(&refused)) {
+        UiService::instance().message(this, refused);
+        input->setFocus(Qt::OtherFocusReason);
+        m_form->ensureWidgetVisible(input);
+        return;
+    }
     const bool filled = m_form->checkMandatory();
     if (filled) {
         m_form->mandatory().clearMarks();
@@ -186,8 +190,9 @@ void WorkerPage::BitBtn12Click()
         setButtons({ 1, 0, 1, 0, 1, 1, 1 });
         UiService::instance().message(
             this, QStringLiteral("Tous les informations de cet expatrie sont enregistrer avec succes !"));
-        m_form->scrollToTop();
         m_form->setEntryEnabled(false, false);
+        // After the inputs are disabled: the focus leaving them would scroll the form down again.
+        m_form->scrollToTop();
         contacts->setFiltered(false);
     } else {
         UiService::instance().message(this,
@@ -195,7 +200,6 @@ void WorkerPage::BitBtn12Click()
                 "Ces informations sont obligatoires, Merci de remplir tous les informations nécessaires !"));
     }
     contacts->setFiltered(false);
-    m_form->resetPickLists(true);
 }
 
 void WorkerPage::BitBtn14Click()
@@ -207,12 +211,11 @@ void WorkerPage::BitBtn14Click()
         workers->last();
     m_data->employeur()->setFiltered(false);
     m_data->contact()->setFiltered(false);
-    m_form->scrollToTop();
-    m_form->loadPickLists(false);
     m_form->applyRulesFromRow();
     m_entryOpen = false;
     setButtons({ 1, 0, 1, 0, 1, 1, 1 });
     m_form->setEntryEnabled(false, false);
+    m_form->scrollToTop();
     m_form->mandatory().clearMarks();
 }
 
@@ -270,5 +273,4 @@ void WorkerPage::displayRefresh()
     if (!m_data->expatries()->hasRows())
         return;
     m_form->applyRulesFromRow();
-    m_form->loadPickLists(true);
 }

@@ -357,9 +357,12 @@ void TestAgreementPage::cancelOnEmptyTable()
     QVERIFY(!p.posts()->isEditing());
     QCOMPARE(p.posts()->rowCount(), 0);
     QVERIFY(p.enabled("BitBtn6") && !p.enabled("BitBtn7") && !p.enabled("BitBtn8"));
-    // Still nothing to modify, delete or print.
-    QVERIFY(!p.enabled("BitBtn9") && !p.enabled("BitBtn10") && !p.enabled("BitBtn16"));
+    // MODIFIER and SUPRIMER come back and say there is nothing; IMPRIMER keeps its state.
+    QVERIFY(p.enabled("BitBtn9") && p.enabled("BitBtn10") && !p.enabled("BitBtn16"));
     QVERIFY(!p.projects()->isEnabled() && !p.page.form()->postEdit()->isEnabled());
+    p.page.findChild<QPushButton *>(QStringLiteral("BitBtn10"))->click();
+    QCOMPARE(p.ui.messages, QStringList { "aucun poste de travail enregistrer !" });
+    QVERIFY(p.ui.confirmations.isEmpty());
 }
 
 void TestAgreementPage::wholeNumbers_data()
@@ -377,6 +380,18 @@ void TestAgreementPage::wholeNumbers_data()
     QTest::newRow("too large for foreigners") << "étrangers"
                                               << "ÉTRANGERS"
                                               << "3000000000" << true;
+    QTest::newRow("decimal point in Algerians") << "Algériens"
+                                                << "ALGÉRIENS"
+                                                << "2.5" << true;
+    QTest::newRow("decimal comma in experience") << "experience"
+                                                 << "EXPÉRIENCE PROFESSIONNELLE"
+                                                 << "4,5" << true;
+    QTest::newRow("letters in foreigners") << "étrangers"
+                                           << "ÉTRANGERS"
+                                           << "abc" << true;
+    QTest::newRow("below zero in Algerians") << "Algériens"
+                                             << "ALGÉRIENS"
+                                             << "-1" << true;
     QTest::newRow("signed whole number") << "experience"
                                          << "EXPÉRIENCE PROFESSIONNELLE"
                                          << "+7" << false;

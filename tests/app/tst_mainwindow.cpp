@@ -5,20 +5,29 @@
 #include "app/datamodule.h"
 #include "app/formholder.h"
 #include "app/headerstrip.h"
+#include "app/interactiveui.h"
 #include "app/mainwindow.h"
 #include "app/notice.h"
+#include "app/projectlist.h"
+#include "app/qttranslations.h"
+#include "app/tablegrid.h"
 #include "data/table.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 // The main window: windows created in order, header, clock and notices, tabs and menus, the page
 // buttons after activation, and "Quitter".
@@ -49,6 +58,9 @@ private slots:
     void quitDropsOpenEntry();
     void activationErrorIsShown();
     void buttonsHaveAccessibleNames();
+    void standardButtonsInFrench();
+    void centredAndTitlesReadable();
+    void firstNewWorkerOffersProjects();
 };
 
 void TestMainWindow::windowsCreatedInOrder()
@@ -239,6 +251,79 @@ void TestMainWindow::buttonsHaveAccessibleNames()
     QVERIFY(buttons.size() >= 19);
     for (QPushButton *b : buttons)
         QCOMPARE(b->accessibleName(), b->text());
+}
+
+// Qt's own buttons speak French once its translations are loaded, and each button of a box carries
+// its text as its accessible name.
+void TestMainWindow::standardButtonsInFrench()
+{
+    QVERIFY(installQtTranslations(qApp));
+    QStringList texts, names;
+    QTimer::singleShot(0, this, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        for (QAbstractButton *button : box->buttons()) {
+            texts << button->text().remove(QLatin1Char('&'));
+            names << button->accessibleName();
+        }
+        box->button(QMessageBox::No)->click();
+    });
+    InteractiveUi ui;
+    QVERIFY(!ui.confirm(nullptr, QStringLiteral("Voulez vous vraiment suprimer cet expatrie ?")));
+    texts.sort();
+    names.sort();
+    QCOMPARE(texts, (QStringList { "Non", "Oui" }));
+    QCOMPARE(names, texts);
+    QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Annuler"));
+}
+
+void TestMainWindow::centredAndTitlesReadable()
+{
+    QTemporaryDir base;
+    ScriptedUi ui;
+    MainWindow w(base.path());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    const QRect screen = w.screen()->availableGeometry();
+    const QRect frame = w.frameGeometry();
+    // Within a pixel: centring an even size on an odd centre rounds either way.
+    QVERIFY(qAbs(frame.left() - qMax(screen.left(), screen.center().x() - frame.width() / 2)) <= 1);
+    QVERIFY(qAbs(frame.top() - qMax(screen.top(), screen.center().y() - frame.height() / 2)) <= 1);
+    // Every list title fits its column.
+    for (TableGrid *grid : w.findChildren<TableGrid *>()) {
+        QHeaderView *titles = grid->horizontalHeader();
+        for (int column = 0; column < grid->model()->columnCount(); ++column)
+            QVERIFY2(titles->sectionSize(column) >= titles->sectionSizeHint(column),
+                qPrintable(grid->model()->headerData(column, Qt::Horizontal).toString()));
+    }
+}
+
+// Straight after start, the first NOUVEAU of the worker page offers the projects to type into.
+void TestMainWindow::firstNewWorkerOffersProjects()
+{
+    QTemporaryDir base;
+    {
+        DataModule seed;
+        QVERIFY(Activation::run(seed, base.path()).ok);
+        QVERIFY(DataFixture::add(seed.employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("E") } }));
+        QVERIFY(DataFixture::add(seed.contact(),
+            { { QStringLiteral("nom_orga"), QStringLiteral("E") },
+                { QStringLiteral("Projet"), QStringLiteral("PE") } }));
+    }
+    ScriptedUi ui;
+    MainWindow w(base.path());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTRY_VERIFY(w.data()->expatries()->isOpen());
+    w.pages()->setCurrentIndex(2);
+    QWidget *worker = w.pages()->widget(2);
+    worker->findChild<QPushButton *>(QStringLiteral("BitBtn11"))->click();
+    auto *projects = worker->findChild<ProjectList *>(QStringLiteral("DBLookupComboBox1"));
+    QVERIFY(projects->isEnabled());
+    QTest::keyClicks(projects, QStringLiteral("PE"));
+    QCOMPARE(projects->currentText(), QStringLiteral("PE"));
+    QVERIFY(ui.messages.isEmpty() && ui.errors.isEmpty());
 }
 
 QTEST_MAIN(TestMainWindow)

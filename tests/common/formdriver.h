@@ -5,6 +5,8 @@
 #include "app/fieldedit.h"
 #include "app/picklist.h"
 
+#include <QCoreApplication>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -30,6 +32,21 @@ inline void enter(EntryForm *form, const QString &field, const QString &text)
         edit->clear();
         QTest::keyClicks(edit, text);
     }
+}
+
+// The user leaves an input with the Tab key.
+inline void leave(QWidget *input)
+{
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(input, &out);
+}
+
+// Types a text into a date picker over what it shows, as the user does with the keyboard.
+inline void typeDate(DatePicker *picker, const QString &text)
+{
+    picker->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(picker, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(picker, text);
 }
 
 // Picks an entry of a pick list by its index, as a click in the drop-down does.

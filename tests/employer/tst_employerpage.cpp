@@ -91,6 +91,9 @@ private slots:
     void refusedSaveStoresNothing();
     void total_data();
     void total();
+    void refusedCounts_data();
+    void refusedCounts();
+    void capitalsTypedIntoPickLists();
     void apostropheFilterOnlyOnName();
     void newEntryKeepsPickListFieldsBlank();
     void modify_data();
@@ -250,6 +253,65 @@ void TestEmployerPage::total()
     QVERIFY(!p.form()->typedField(QStringLiteral("Nb_t"))->isEnabled());
 }
 
+void TestEmployerPage::refusedCounts_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("decimal point") << "Nb_et"
+                                   << "2.5"
+                                   << "TRAVAILLEURS ÉTRANGERS";
+    QTest::newRow("letters") << "Nb_al"
+                             << "abc"
+                             << "TRAVAILLEURS ALGÉRIENS";
+    QTest::newRow("below zero") << "Nb_et"
+                                << "-1"
+                                << "TRAVAILLEURS ÉTRANGERS";
+    QTest::newRow("duration of the works below zero") << "duree_travaux"
+                                                      << "-3"
+                                                      << "DURÉE DES TRAVAUX";
+}
+
+// A count the field cannot take is kept as typed, named on leaving and at the save, never stored
+// as another number; the total stays blank meanwhile.
+void TestEmployerPage::refusedCounts()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, caption);
+    Page p;
+    p.page.BitBtn1Click();
+    fillEntry(p.form(), QStringLiteral("SARL ALPHA"));
+    enter(p.form(), field, typed);
+    QWidget *input = p.form()->inputOf(field);
+    FormDriver::leave(input);
+    QCOMPARE(p.ui.messages.size(), 1);
+    const QString message = p.ui.messages.first();
+    QVERIFY2(message.contains(QStringLiteral("« %1 »").arg(typed))
+            && message.contains(QStringLiteral("« %1 »").arg(caption)),
+        qPrintable(message));
+    if (field.startsWith(QLatin1String("Nb_")))
+        QCOMPARE(p.form()->typedField(QStringLiteral("Nb_t"))->text(), QString());
+    p.page.BitBtn2Click();
+    QCOMPARE(p.ui.messages, (QStringList { message, message }));
+    QCOMPARE(p.employers()->rowCount(), 0);
+    QVERIFY(p.page.isEntryOpen());
+    QCOMPARE(p.form()->typedField(field)->text(), typed);
+}
+
+// Keys typed into a capitals list reach it, not its edit: they show and are stored in capitals.
+void TestEmployerPage::capitalsTypedIntoPickLists()
+{
+    Page p;
+    p.page.BitBtn1Click();
+    for (const char *field : { "Statut_juridique", "secteur_juridique" }) {
+        PickList *list = p.form()->pickList(QString::fromLatin1(field));
+        QTest::keyClicks(list, QStringLiteral("prive"));
+        QCOMPARE(list->currentText(), QStringLiteral("PRIVE"));
+        QCOMPARE(list->target()->table()->text(QString::fromLatin1(field)), QStringLiteral("PRIVE"));
+    }
+}
+
 void TestEmployerPage::apostropheFilterOnlyOnName()
 {
     Page p;
@@ -272,8 +334,10 @@ void TestEmployerPage::newEntryKeepsPickListFieldsBlank()
     enter(p.form(), QStringLiteral("Statut_juridique"),
         QStringLiteral("SARL")); // disabled: the field stays untouched
     p.page.BitBtn1Click();
+    // The new entry's blank fields show blank, not the previous entry's choices.
+    QVERIFY(p.form()->datePicker(QStringLiteral("date_installation"))->isBlank());
     fillEntry(p.form(), QStringLiteral("SARL BETA"), { "Statut_juridique" });
-    QCOMPARE(p.form()->pickList(QStringLiteral("Statut_juridique"))->currentText(), QStringLiteral("X"));
+    QCOMPARE(p.form()->pickList(QStringLiteral("Statut_juridique"))->currentText(), QString());
     p.page.BitBtn2Click();
     QVERIFY(p.form()->caption(QStringLiteral("Statut_juridique"))->isMarked());
     QCOMPARE(p.employers()->rowCount(), 1);

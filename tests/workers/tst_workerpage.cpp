@@ -3,6 +3,8 @@
 #include "scriptedui.h"
 
 #include "app/captionlabel.h"
+#include "app/datepicker.h"
+#include "app/fieldedit.h"
 #include "app/projectlist.h"
 #include "app/tablegrid.h"
 #include "data/table.h"
@@ -11,9 +13,13 @@
 #include "workers/workerlists.h"
 #include "workers/workerpage.h"
 
+#include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 
 // The "Expatries" page driven as a clerk would: order numbers, the thirty-field check, the save that
@@ -92,13 +98,19 @@ private slots:
     void orderNumbers();
     void newWithoutEmployer();
     void endDateFollowsStartAndDuration();
-    void checkMarksAndResetsPickLists();
+    void checkMarksAndShowsWhatIsKept();
     void singleSpaceCountsAsFilled();
     void saveCopiesProjectAndEmployer_data();
     void saveCopiesProjectAndEmployer();
     void refusedSaves_data();
     void refusedSaves();
+    void refusedValues_data();
+    void refusedValues();
     void maidenNameAndCardRules();
+    void capitalsTypedIntoPickLists();
+    void projectChoiceCarriesOver();
+    void pickerOnBlankField();
+    void formAtTopAfterSave();
     void keyFilterAndTrimming();
     void cancelAfterNewShowsLastWorker();
     void deleteYesAndNo();
@@ -186,15 +198,19 @@ void TestWorkerPage::endDateFollowsStartAndDuration()
     QCOMPARE(p.workers()->text(QStringLiteral("Date_fin_contrat")), QStringLiteral("28/02/2015"));
     FormDriver::enter(p.form(), QStringLiteral("Duree"), QStringLiteral("6"));
     QCOMPARE(p.workers()->text(QStringLiteral("Date_fin_contrat")), QStringLiteral("28/08/2014"));
-    // Letters in the duration: no end date computed, a message naming the duration.
+    // Letters in the duration: no end date computed, and no box while typing; leaving the list
+    // names the duration.
     FormDriver::enter(p.form(), QStringLiteral("Duree"), QStringLiteral("abc"));
     QCOMPARE(p.workers()->text(QStringLiteral("Duree")), QStringLiteral("abc"));
     QCOMPARE(p.workers()->text(QStringLiteral("Date_fin_contrat")), QStringLiteral("28/08/2014"));
-    QVERIFY(!p.ui.errors.isEmpty());
-    QVERIFY(p.ui.errors.last().contains(QStringLiteral("durée de recrutement")));
+    QVERIFY(p.ui.messages.isEmpty() && p.ui.errors.isEmpty());
+    FormDriver::leave(p.form()->pickList(QStringLiteral("Duree")));
+    QCOMPARE(p.ui.messages.size(), 1);
+    QVERIFY2(p.ui.messages.last().contains(QStringLiteral("« DURÉE DE RECRUTEMENT »")),
+        qPrintable(p.ui.messages.last()));
 }
 
-void TestWorkerPage::checkMarksAndResetsPickLists()
+void TestWorkerPage::checkMarksAndShowsWhatIsKept()
 {
     Page p;
     addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
@@ -207,8 +223,9 @@ void TestWorkerPage::checkMarksAndResetsPickLists()
     for (const QString &field : mandatoryFields())
         QCOMPARE(p.form()->caption(field)->isMarked(), field == QLatin1String("Nom"));
     QCOMPARE(p.page.focusWidget(), p.form()->typedField(QStringLiteral("Nom")));
-    QCOMPARE(p.form()->pickList(QStringLiteral("Sex"))->currentText(), QStringLiteral("..."));
-    QCOMPARE(p.form()->datePicker(QStringLiteral("Date_nais"))->date(), QDate(1900, 1, 1));
+    // The lists and pickers go on showing the values the row keeps.
+    QCOMPARE(p.form()->pickList(QStringLiteral("Sex"))->currentText(), QStringLiteral("X"));
+    QCOMPARE(p.form()->datePicker(QStringLiteral("Date_nais"))->date(), QDate(2014, 3, 1));
     QCOMPARE(p.workers()->text(QStringLiteral("Sex")), QStringLiteral("X"));
     QCOMPARE(p.workers()->rowCount(), 0);
     QCOMPARE(p.buttons(), QStringLiteral("0101000"));
@@ -220,7 +237,11 @@ void TestWorkerPage::checkMarksAndResetsPickLists()
         QStringLiteral("Tous les informations de cet expatrie sont enregistrer avec succes !"));
     QCOMPARE(p.workers()->rowCount(), 1);
     QCOMPARE(p.buttons(), QStringLiteral("1010111"));
-    QCOMPARE(p.form()->pickList(QStringLiteral("Sex"))->currentText(), QStringLiteral("..."));
+    QCOMPARE(p.form()->pickList(QStringLiteral("Sex"))->currentText(), QStringLiteral("X"));
+    // The next worker starts blank: no list or picker shows what its field does not hold.
+    p.page.BitBtn11Click();
+    QCOMPARE(p.form()->pickList(QStringLiteral("Sex"))->currentText(), QString());
+    QVERIFY(p.form()->datePicker(QStringLiteral("Date_nais"))->isBlank());
 }
 
 void TestWorkerPage::singleSpaceCountsAsFilled()
@@ -288,10 +309,6 @@ void TestWorkerPage::refusedSaves_data()
     QTest::addColumn<QString>("errorPart");
     QTest::newRow("employer without project row") << ""
                                                   << "" << false << "aucun projet";
-    QTest::newRow("letters in the experience") << "Exper"
-                                               << "douze" << true << "Exper";
-    QTest::newRow("experience out of range") << "Exper"
-                                             << "99999999999" << true << "Exper";
 }
 
 void TestWorkerPage::refusedSaves()
@@ -322,6 +339,63 @@ void TestWorkerPage::refusedSaves()
     QVERIFY(!p.fx.data().employeur()->isFiltered());
 }
 
+void TestWorkerPage::refusedValues_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("letters in the experience") << "Exper"
+                                               << "douze"
+                                               << "EXPERIENCE";
+    QTest::newRow("experience out of range") << "Exper"
+                                             << "99999999999"
+                                             << "EXPERIENCE";
+    QTest::newRow("decimal duration") << "Duree"
+                                      << "2.5"
+                                      << "DURÉE DE RECRUTEMENT";
+    QTest::newRow("duration below zero") << "Duree"
+                                         << "-12"
+                                         << "DURÉE DE RECRUTEMENT";
+    QTest::newRow("salary below zero") << "Brut"
+                                       << "-5000"
+                                       << "SALAIRE BRUT (DA)";
+    QTest::newRow("day and month zero") << "Date_nais"
+                                        << "00/00/0000"
+                                        << "DATE DE NAISSANCE :";
+    QTest::newRow("year before 1900") << "Passeport_delivre"
+                                      << "15/05/1850"
+                                      << "PASSEPORT DÉLIVRÉ LE :";
+}
+
+// A value its field cannot take is named, by its caption, at the save: nothing is stored, nothing
+// is reported as missing or saved, and the entry stays open as typed.
+void TestWorkerPage::refusedValues()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(QString, caption);
+    Page p;
+    addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
+    p.page.BitBtn11Click();
+    fillWorker(p.form());
+    if (DatePicker *picker = p.form()->datePicker(field))
+        FormDriver::typeDate(picker, typed);
+    else
+        FormDriver::enter(p.form(), field, typed);
+    FormDriver::leave(p.form()->inputOf(field));
+    p.ui.messages.clear();
+    p.page.BitBtn12Click();
+    QCOMPARE(p.ui.messages.size(), 1);
+    QVERIFY2(p.ui.messages.first().contains(QStringLiteral("« %1 »").arg(caption)),
+        qPrintable(p.ui.messages.first()));
+    QVERIFY(p.ui.errors.isEmpty());
+    QCOMPARE(p.workers()->rowCount(), 0);
+    QVERIFY(p.workers()->isEditing() && p.page.isEntryOpen());
+    QCOMPARE(p.buttons(), QStringLiteral("0101000"));
+    if (!p.form()->datePicker(field))
+        QCOMPARE(p.workers()->text(field), typed);
+}
+
 void TestWorkerPage::maidenNameAndCardRules()
 {
     Page p;
@@ -347,6 +421,97 @@ void TestWorkerPage::maidenNameAndCardRules()
     QVERIFY(!f->isCardGroupShown());
     FormDriver::enter(f, QStringLiteral("Sejour"), QStringLiteral("NON"));
     QVERIFY(!f->isCardGroupShown());
+}
+
+// Keys go to the focused list itself, which hands them to its edit: a capitals list shows and stores
+// capitals, and the maiden-name rule reads them.
+void TestWorkerPage::capitalsTypedIntoPickLists()
+{
+    Page p;
+    addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
+    p.page.BitBtn11Click();
+    WorkerForm *f = p.form();
+    QTest::keyClicks(f->pickList(QStringLiteral("Sex")), QStringLiteral("femme"));
+    QTest::keyClicks(f->pickList(QStringLiteral("Situation_familiale")), QStringLiteral("marie(e)"));
+    QCOMPARE(f->pickList(QStringLiteral("Sex"))->currentText(), QStringLiteral("FEMME"));
+    QCOMPARE(p.workers()->text(QStringLiteral("Sex")), QStringLiteral("FEMME"));
+    QCOMPARE(p.workers()->text(QStringLiteral("Situation_familiale")), QStringLiteral("MARIE(E)"));
+    QVERIFY(f->isMaidenNameShown());
+    // The stay list keeps what is typed: "oui" shows no card group.
+    QTest::keyClicks(f->pickList(QStringLiteral("Sejour")), QStringLiteral("oui"));
+    QCOMPARE(p.workers()->text(QStringLiteral("Sejour")), QStringLiteral("oui"));
+    QVERIFY(!f->isCardGroupShown());
+}
+
+// The project chosen for one worker is the one offered for the next, whatever came in between.
+void TestWorkerPage::projectChoiceCarriesOver()
+{
+    Page p;
+    addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
+    addEmployer(p, QStringLiteral("B"), QStringLiteral("PB"), QStringLiteral("031"));
+    p.page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.page));
+    ProjectList *projects = p.form()->projectList();
+    p.page.BitBtn11Click();
+    QVERIFY(projects->isEnabled());
+    QTest::keyClicks(projects, QStringLiteral("PB"));
+    QCOMPARE(projects->currentText(), QStringLiteral("PB"));
+    fillWorker(p.form());
+    p.page.BitBtn12Click();
+    QCOMPARE(p.workers()->text(QStringLiteral("Projet")), QStringLiteral("PB"));
+    p.page.BitBtn13Click();
+    p.page.BitBtn14Click();
+    p.ui.answers = { false };
+    p.page.BitBtn15Click();
+    p.page.BitBtn11Click();
+    QCOMPARE(projects->currentText(), QStringLiteral("PB"));
+    fillWorker(p.form());
+    p.page.BitBtn12Click();
+    QCOMPARE(p.workers()->rowCount(), 2);
+    QCOMPARE(p.workers()->text(QStringLiteral("Projet")), QStringLiteral("PB"));
+    QCOMPARE(p.workers()->text(QStringLiteral("Nom_orga")), QStringLiteral("B"));
+}
+
+// A blank field shows a blank picker; its calendar opens on today, and the date shown there,
+// picked with Enter, is written like any other.
+void TestWorkerPage::pickerOnBlankField()
+{
+    Page p;
+    addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
+    p.page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.page));
+    p.page.BitBtn11Click();
+    DatePicker *birth = p.form()->datePicker(QStringLiteral("Date_nais"));
+    QVERIFY(birth->isBlank());
+    QCOMPARE(birth->text().trimmed(), QString());
+    QTest::mouseClick(birth, Qt::LeftButton, {}, QPoint(birth->width() - 4, birth->height() / 2));
+    QCalendarWidget *calendar = birth->calendarWidget();
+    QTRY_VERIFY(calendar->isVisible());
+    QCOMPARE(calendar->selectedDate(), QDate::currentDate());
+    QVERIFY(p.workers()->text(QStringLiteral("Date_nais")).isEmpty());
+    QTest::keyClick(calendar->findChild<QTableView *>(), Qt::Key_Return);
+    QCOMPARE(p.workers()->text(QStringLiteral("Date_nais")),
+        QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+    QVERIFY(!birth->isBlank());
+}
+
+// After a save the form stands at its top, though the focus left the disabled inputs.
+void TestWorkerPage::formAtTopAfterSave()
+{
+    Page p;
+    addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
+    p.page.show();
+    QApplication::setActiveWindow(&p.page);
+    QVERIFY(QTest::qWaitForWindowActive(&p.page));
+    p.page.BitBtn11Click();
+    fillWorker(p.form());
+    FieldEdit *last = p.form()->typedField(QStringLiteral("Emploi_objet"));
+    last->setFocus(Qt::TabFocusReason);
+    p.form()->ensureWidgetVisible(last);
+    QVERIFY(p.form()->verticalScrollBar()->value() > 0);
+    p.page.findChild<QPushButton *>(QStringLiteral("BitBtn12"))->click();
+    QCOMPARE(p.workers()->rowCount(), 1);
+    QCOMPARE(p.form()->verticalScrollBar()->value(), 0);
 }
 
 void TestWorkerPage::keyFilterAndTrimming()
@@ -443,8 +608,9 @@ void TestWorkerPage::displayRefreshSkipsUnreadableDates()
     emit p.page.grid()->rowClicked(0);
     QCOMPARE(p.form()->datePicker(QStringLiteral("Date_debut_contrat"))->date(), QDate(2015, 5, 5));
     emit p.page.grid()->rowClicked(1);
-    // The blank birth and contract dates leave their pickers; the load goes on to the end.
-    QCOMPARE(p.form()->datePicker(QStringLiteral("Date_debut_contrat"))->date(), QDate(2015, 5, 5));
+    // The blank birth and contract dates show blank pickers; the card date that is no date too.
+    QVERIFY(p.form()->datePicker(QStringLiteral("Date_debut_contrat"))->isBlank());
+    QVERIFY(p.form()->datePicker(QStringLiteral("Carte_resid_au"))->isBlank());
     QCOMPARE(p.form()->pickList(QStringLiteral("Type_demande"))->currentText(),
         QStringLiteral("PERMIS DE TRAVAIL"));
     QCOMPARE(p.form()->pickList(QStringLiteral("Sejour"))->currentText(), QStringLiteral("OUI"));
