@@ -97,7 +97,12 @@ int runVelmora(int argc, char **argv)
         QStringLiteral("Écrit le formulaire AP N° 01 du projet PROJET en PDF, "
                        "sans fenêtre."),
         QStringLiteral("PROJET"));
+    const QCommandLineOption forms(QStringLiteral("forms"),
+        QStringLiteral("Avec --export-dossier : n'écrit que ces formulaires (anx_04_bis,contrat1,…), "
+                       "dans l'ordre du dossier, au lieu du choix automatique."),
+        QStringLiteral("FORMULAIRES"));
     parser.addOption(exportDossier);
+    parser.addOption(forms);
     parser.addOption(exportFiche);
     parser.addOption(exportAgreement);
     parser.addOption(output);
@@ -107,6 +112,10 @@ int runVelmora(int argc, char **argv)
                                                : QApplication::applicationDirPath();
     installUiFonts();
 
+    if (parser.isSet(forms) && !parser.isSet(exportDossier)) {
+        std::fprintf(stderr, "velmora: --forms ne s'emploie qu'avec --export-dossier N\n");
+        return 2;
+    }
     if (parser.isSet(exportFiche) || parser.isSet(exportAgreement)) {
         QTextStream errors(stderr);
         if (!parser.isSet(output)) {
@@ -130,6 +139,9 @@ int runVelmora(int argc, char **argv)
         }
         DataModule data;
         DossierExport exporter(data, QDir(parser.value(output)).absolutePath(), errors);
+        if (parser.isSet(forms)
+            && !exporter.chooseForms(parser.value(forms).split(QLatin1Char(','), Qt::SkipEmptyParts)))
+            return 2;
         return exporter.run(base, number);
     }
 

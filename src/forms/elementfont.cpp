@@ -10,8 +10,7 @@ ElementFont::ElementFont(double pointSize, bool bold, bool underline, bool itali
     , m_underline(underline)
     , m_italic(italic)
     , m_family(family)
-{
-}
+{ }
 
 bool ElementFont::parse(const QString &text, ElementFont *font)
 {
@@ -53,7 +52,8 @@ QFont ElementFont::toQFont(bool arabic) const
 {
     QFont font;
     if (arabic)
-        font.setFamily(QString::fromLatin1(FormFonts::arabicFamily));
+        font.setFamily(QString::fromLatin1(
+            m_family == Family::Arial ? FormFonts::arabicSansFamily : FormFonts::arabicSerifFamily));
     else if (m_family == Family::Arial)
         font.setFamily(QString::fromLatin1(FormFonts::sansFamily));
     else

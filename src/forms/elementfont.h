@@ -5,7 +5,7 @@
 
 // The font of a form element as the layouts write it: a size in points, the style letters
 // B (bold), U (underlined) and I (italic), and the family (Times New Roman unless Arial).
-// Text in Arabic script is set in the Arabic face whatever the family.
+// Text in Arabic script is set in the Arabic face that goes with the family.
 class ElementFont
 {
 public:
@@ -23,7 +23,7 @@ public:
     bool italic() const { return m_italic; }
     Family family() const { return m_family; }
 
-    // The Qt font for drawing the given text (the Arabic face when it holds Arabic letters).
+    // The Qt font for drawing the given text (the family's Arabic face when it holds Arabic letters).
     QFont toQFont(bool arabic) const;
     // The layout notation back, e.g. "16 BU" or "12 B Arial".
     QString toString() const;

@@ -1,5 +1,6 @@
 #include "elementplacer.h"
 
+#include "lineroom.h"
 #include "textmeasurer.h"
 
 #include <algorithm>
@@ -7,26 +8,22 @@
 namespace {
 
 constexpr double tolerance = 1e-6;
-// A line of text may run past its design box but not past the right margin: the fonts' true
-// widths exceed some of the forms' design boxes by up to a tenth, which would push the ends of
-// the longest lines off the paper. Such a line is narrowed just enough to end at the margin.
 constexpr double leftLimit = 10.0;
-constexpr double rightLimit = 200.0;
+constexpr double rightLimit = LineRoom::rightMargin;
 
-double condensing(double width, double anchorX, bool centred)
+// Captions are the forms' own wording, fitted to the room their row gives them; values are
+// whatever the clerk typed.
+bool isCaption(const ReportElement &element)
 {
-    const double room = centred ? 2.0 * std::min(anchorX - leftLimit, rightLimit - anchorX) : rightLimit - anchorX;
-    if (width <= room + tolerance || room <= 0.0)
-        return 1.0;
-    return room / width;
+    return (element.kind == ReportElement::Kind::Text || element.kind == ReportElement::Kind::Bullet)
+        && element.name.isEmpty();
 }
 
 } // namespace
 
 ElementPlacer::ElementPlacer(TextMeasurer &measurer)
     : m_measurer(measurer)
-{
-}
+{ }
 
 QStringList ElementPlacer::lines(const ReportElement &element, const QString &text, bool arabic)
 {
@@ -40,7 +37,7 @@ double ElementPlacer::height(const ReportElement &element, const QString &text)
     if (element.isShape())
         return element.height;
     const bool arabic = ElementFont::isArabic(text);
-    const double lineHeight = m_measurer.lineHeight(element.font, arabic);
+    const double lineHeight = m_measurer.lineHeight(element.font);
     const double count = double(lines(element, text, arabic).size());
     if (!element.fixedBox)
         return std::max(1.0, count) * lineHeight;
@@ -49,10 +46,39 @@ double ElementPlacer::height(const ReportElement &element, const QString &text)
     return element.height;
 }
 
-void ElementPlacer::placeShape(const ReportElement &element, double left, double top, QList<PageItem> *items)
+QRectF ElementPlacer::naturalBox(const ReportElement &element, const QString &text)
+{
+    if (element.isShape() || element.fixedBox)
+        return QRectF(element.left, element.top, element.width, height(element, text));
+    const bool arabic = ElementFont::isArabic(text);
+    double width = 0.0;
+    for (const QString &line : lines(element, text, arabic))
+        width = std::max(width, m_measurer.width(line, element.font, arabic));
+    const double left = element.centred ? element.left + element.width / 2.0 - width / 2.0 : element.left;
+    return QRectF(left, element.top, width, height(element, text));
+}
+
+double ElementPlacer::condensing(
+    const ReportElement &element, double width, double left, double roomRight) const
+{
+    if (width <= tolerance)
+        return 1.0;
+    const double anchor = element.centred ? left + element.width / 2.0 : left;
+    // Nothing passes the paper's margins.
+    const double margins
+        = element.centred ? 2.0 * std::min(anchor - leftLimit, rightLimit - anchor) : rightLimit - anchor;
+    double room = element.centred ? margins : std::min(margins, roomRight - anchor);
+    if (isCaption(element) && element.width > 0.0)
+        room = std::min(room, element.width);
+    return width > room + tolerance && room > 0.0 ? room / width : 1.0;
+}
+
+void ElementPlacer::placeShape(
+    const ReportElement &element, double originLeft, double originTop, double growth, QList<PageItem> *items)
 {
     PageItem item;
-    item.rect = QRectF(left, top, element.width, element.height);
+    item.rect
+        = QRectF(originLeft + element.left, originTop + element.top, element.width, element.height + growth);
     item.colour = ReportElement::colour(element.shade);
     switch (element.kind) {
     case ReportElement::Kind::VerticalLine:
@@ -68,19 +94,19 @@ void ElementPlacer::placeShape(const ReportElement &element, double left, double
     items->append(item);
 }
 
-void ElementPlacer::place(const ReportElement &element, const QString &text, double originLeft, double originTop,
-                          QList<PageItem> *items)
+void ElementPlacer::place(const ReportElement &element, const QString &text, double originLeft,
+    double originTop, double roomRight, QList<PageItem> *items)
 {
-    const double left = originLeft + element.left;
-    const double top = originTop + element.top;
     if (element.isShape()) {
-        placeShape(element, left, top, items);
+        placeShape(element, originLeft, originTop, 0.0, items);
         return;
     }
+    const double left = originLeft + element.left;
+    const double top = originTop + element.top;
 
     const bool arabic = ElementFont::isArabic(text);
-    const double lineHeight = m_measurer.lineHeight(element.font, arabic);
-    const double ascent = m_measurer.ascent(element.font, arabic);
+    const double lineHeight = m_measurer.lineHeight(element.font);
+    const double ascent = m_measurer.ascent(element.font);
     QStringList shown = lines(element, text, arabic);
     const double boxHeight = height(element, text);
     if (element.fixedBox) {
@@ -89,18 +115,23 @@ void ElementPlacer::place(const ReportElement &element, const QString &text, dou
             shown.removeLast();
     }
 
+    // Each line's width as printed, condensed where it needs to be.
+    QList<double> widths;
+    QList<double> scales;
     double boxLeft = left;
     double boxWidth = element.width;
-    if (!element.fixedBox) {
+    if (!element.fixedBox)
         boxWidth = 0.0;
-        const double anchor = element.centred ? left + element.width / 2.0 : left;
-        for (const QString &line : std::as_const(shown)) {
-            const double width = m_measurer.width(line, element.font, arabic);
-            boxWidth = std::max(boxWidth, width * condensing(width, anchor, element.centred));
-        }
-        if (element.centred)
-            boxLeft = left + element.width / 2.0 - boxWidth / 2.0;
+    for (const QString &line : std::as_const(shown)) {
+        const double width = m_measurer.width(line, element.font, arabic);
+        const double scale = element.fixedBox ? 1.0 : condensing(element, width, left, roomRight);
+        widths.append(width * scale);
+        scales.append(scale);
+        if (!element.fixedBox)
+            boxWidth = std::max(boxWidth, width * scale);
     }
+    if (!element.fixedBox && element.centred)
+        boxLeft = left + element.width / 2.0 - boxWidth / 2.0;
 
     if (!element.transparent && boxWidth > 0.0) {
         PageItem fill;
@@ -123,10 +154,10 @@ void ElementPlacer::place(const ReportElement &element, const QString &text, dou
         item.centred = element.centred;
         item.anchorX = element.centred ? left + element.width / 2.0 : left;
         item.baseline = top + double(i) * lineHeight + ascent;
-        item.condense = condensing(m_measurer.width(line, element.font, arabic), item.anchorX, item.centred);
-        const double lineWidth = m_measurer.width(line, element.font, arabic) * item.condense;
-        item.rect = QRectF(element.centred ? item.anchorX - lineWidth / 2.0 : left, top + double(i) * lineHeight,
-                           lineWidth, lineHeight);
+        item.condense = scales.at(i);
+        item.shrink = m_measurer.shrink(line, element.font, arabic);
+        item.rect = QRectF(element.centred ? item.anchorX - widths.at(i) / 2.0 : left,
+            top + double(i) * lineHeight, widths.at(i), lineHeight);
         items->append(item);
     }
 }

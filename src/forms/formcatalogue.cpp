@@ -56,8 +56,8 @@ std::optional<ReportLayout> FormCatalogue::layout(const QString &name, QStringLi
     return std::nullopt;
 }
 
-ReportDocument FormCatalogue::document(const QString &name, ReportDataSource *source,
-                                       const QHash<QString, QString> &labels)
+ReportDocument FormCatalogue::document(
+    const QString &name, ReportDataSource *source, const QHash<QString, QString> &labels)
 {
     QStringList problems;
     const std::optional<ReportLayout> found = layout(name, &problems);

@@ -20,6 +20,6 @@ public:
     // be read are left out and described in *problems.
     static std::optional<ReportLayout> layout(const QString &name, QStringList *problems = nullptr);
     // The document of one form; empty (no page) for an unknown name.
-    static ReportDocument document(const QString &name, ReportDataSource *source,
-                                   const QHash<QString, QString> &labels = {});
+    static ReportDocument document(
+        const QString &name, ReportDataSource *source, const QHash<QString, QString> &labels = {});
 };

@@ -15,8 +15,8 @@ void ensureFamily(const QString &family, const QStringList &directories, const Q
     if (QFontDatabase::families().contains(family, Qt::CaseInsensitive))
         return;
     for (const QString &directory : directories) {
-        const QFileInfoList files = QDir(directory).entryInfoList(
-            { filePrefix + QLatin1String("*.ttf") }, QDir::Files, QDir::Name);
+        const QFileInfoList files
+            = QDir(directory).entryInfoList({ filePrefix + QLatin1String("*.ttf") }, QDir::Files, QDir::Name);
         for (const QFileInfo &file : files)
             QFontDatabase::addApplicationFont(file.absoluteFilePath());
         if (QFontDatabase::families().contains(family, Qt::CaseInsensitive))
@@ -27,19 +27,21 @@ void ensureFamily(const QString &family, const QStringList &directories, const Q
 void install()
 {
     const QStringList liberation = { QStringLiteral("/usr/share/fonts/truetype/liberation2"),
-                                     QStringLiteral("/usr/share/fonts/truetype/liberation") };
+        QStringLiteral("/usr/share/fonts/truetype/liberation") };
     ensureFamily(QStringLiteral("Liberation Serif"), liberation, QStringLiteral("LiberationSerif-"));
     ensureFamily(QStringLiteral("Liberation Sans"), liberation, QStringLiteral("LiberationSans-"));
-    ensureFamily(QString::fromLatin1(FormFonts::arabicFamily),
-                 { QStringLiteral("/usr/share/fonts/opentype/fonts-hosny-amiri"),
-                   QStringLiteral("/usr/share/fonts/truetype/fonts-hosny-amiri") },
-                 QStringLiteral("Amiri-"));
+    const QStringList noto = { QStringLiteral("/usr/share/fonts/truetype/noto") };
+    ensureFamily(
+        QString::fromLatin1(FormFonts::arabicSerifFamily), noto, QStringLiteral("NotoNaskhArabicUI-"));
+    ensureFamily(QString::fromLatin1(FormFonts::arabicSansFamily), noto, QStringLiteral("NotoSansArabicUI-"));
 
     const QStringList families = QFontDatabase::families();
     if (!families.contains(QString::fromLatin1(FormFonts::serifFamily)))
-        QFont::insertSubstitution(QString::fromLatin1(FormFonts::serifFamily), QStringLiteral("Liberation Serif"));
+        QFont::insertSubstitution(
+            QString::fromLatin1(FormFonts::serifFamily), QStringLiteral("Liberation Serif"));
     if (!families.contains(QString::fromLatin1(FormFonts::sansFamily)))
-        QFont::insertSubstitution(QString::fromLatin1(FormFonts::sansFamily), QStringLiteral("Liberation Sans"));
+        QFont::insertSubstitution(
+            QString::fromLatin1(FormFonts::sansFamily), QStringLiteral("Liberation Sans"));
 }
 
 } // namespace

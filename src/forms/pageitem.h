@@ -23,6 +23,9 @@ struct PageItem
     bool centred = false;
     double anchorX = 0.0;
     double baseline = 0.0;
-    // Horizontal scale of the line, below 1 when it is narrowed to end inside the paper.
+    // Horizontal scale of the line, below 1 when it is narrowed to keep to its room.
     double condense = 1.0;
+    // Scale of an Arabic line's face in both directions, below 1 when its letters would
+    // otherwise reach out of the line box of the face the row names.
+    double shrink = 1.0;
 };

@@ -68,8 +68,8 @@ void PagePainter::drawText(const PageItem &item)
     // A centred line's box was measured at layout: it starts where the line starts.
     m_painter.save();
     m_painter.translate(x(item.centred ? item.rect.left() : item.anchorX), y(item.baseline));
-    m_painter.scale(m_scaleX * TextMeasurer::millimetresPerPixel * item.condense,
-                    m_scaleY * TextMeasurer::millimetresPerPixel);
+    m_painter.scale(m_scaleX * TextMeasurer::millimetresPerPixel * item.condense * item.shrink,
+        m_scaleY * TextMeasurer::millimetresPerPixel * item.shrink);
     m_painter.setFont(font);
     m_painter.setPen(item.colour);
     m_painter.drawText(QPointF(0.0, 0.0), text);

@@ -47,8 +47,8 @@ void ReportDocument::drawPage(QPainter &painter, int index) const
 QImage ReportDocument::pageImage(int index, double dotsPerInch) const
 {
     const double scale = dotsPerInch / 25.4;
-    QImage image(int(std::lround(paperWidth * scale)), int(std::lround(paperHeight * scale)),
-                 QImage::Format_RGB32);
+    QImage image(
+        int(std::lround(paperWidth * scale)), int(std::lround(paperHeight * scale)), QImage::Format_RGB32);
     const int dotsPerMeter = int(std::lround(dotsPerInch / 0.0254));
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
@@ -73,8 +73,8 @@ bool ReportDocument::writePdf(const QString &path, QString *error) const
         writer.setResolution(pdfResolution);
         writer.setTitle(m_title);
         writer.setCreator(QStringLiteral("VELMORA"));
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                                         QPageLayout::Millimeter));
+        writer.setPageLayout(QPageLayout(
+            QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         QPainter painter;
         if (painter.begin(&writer)) {
             for (int i = 0; i < pageCount(); ++i) {
@@ -87,8 +87,9 @@ bool ReportDocument::writePdf(const QString &path, QString *error) const
     }
     if (!painted) {
         file.cancelWriting();
-        setError(error, file.error() != QFileDevice::NoError ? file.errorString()
-                                                              : QStringLiteral("The PDF document could not be drawn."));
+        setError(error,
+            file.error() != QFileDevice::NoError ? file.errorString()
+                                                 : QStringLiteral("The PDF document could not be drawn."));
         return false;
     }
     if (!file.commit()) {

@@ -1,6 +1,7 @@
 #include "reportrenderer.h"
 
 #include "fieldtext.h"
+#include "lineroom.h"
 #include "reportdatasource.h"
 
 #include <algorithm>
@@ -8,20 +9,21 @@
 namespace {
 
 constexpr double tolerance = 1e-6;
+// A shape whose bottom lies within this distance of its band's bottom belongs to the band's frame.
+constexpr double frameReach = 0.5;
 
 } // namespace
 
-ReportRenderer::ReportRenderer(const ReportLayout &layout, ReportDataSource *source,
-                               const QHash<QString, QString> &labels)
+ReportRenderer::ReportRenderer(
+    const ReportLayout &layout, ReportDataSource *source, const QHash<QString, QString> &labels)
     : m_layout(layout)
     , m_source(source)
     , m_labels(labels)
     , m_placer(m_measurer)
-{
-}
+{ }
 
-ReportDocument ReportRenderer::render(const ReportLayout &layout, ReportDataSource *source,
-                                      const QHash<QString, QString> &labels)
+ReportDocument ReportRenderer::render(
+    const ReportLayout &layout, ReportDataSource *source, const QHash<QString, QString> &labels)
 {
     return ReportRenderer(layout, source, labels).run();
 }
@@ -55,26 +57,37 @@ double ReportRenderer::bandHeight(const ReportBand &band)
     return height;
 }
 
-void ReportRenderer::placeElements(const QList<ReportElement> &elements, double originLeft, double originTop)
+void ReportRenderer::placeElements(const QList<ReportElement> &elements, double originLeft, double originTop,
+    double designHeight, double growth, QList<PageItem> *items)
 {
+    QStringList texts;
+    texts.reserve(elements.size());
+    for (const ReportElement &element : elements)
+        texts.append(element.isShape() ? QString() : text(element));
+    const QList<double> edges = LineRoom::rightEdges(elements, texts, originLeft, originTop, m_placer);
+
+    // A band that grows with its texts takes down with it the frames and column lines that
+    // reach its bottom.
     for (const ReportElement &element : elements) {
-        if (element.isShape())
-            m_placer.place(element, QString(), originLeft, originTop, &m_items);
+        if (!element.isShape())
+            continue;
+        const bool reachesBottom = element.top + element.height >= designHeight - frameReach;
+        m_placer.placeShape(element, originLeft, originTop, reachesBottom ? growth : 0.0, items);
     }
     // Backgrounds of texts come after the shapes but before any text, so that a blank
     // background never wipes out the end of a neighbouring line that runs into it.
-    QList<PageItem> texts;
-    for (const ReportElement &element : elements) {
-        if (!element.isShape())
-            m_placer.place(element, text(element), originLeft, originTop, &texts);
+    QList<PageItem> placed;
+    for (qsizetype i = 0; i < elements.size(); ++i) {
+        if (!elements.at(i).isShape())
+            m_placer.place(elements.at(i), texts.at(i), originLeft, originTop, edges.at(i), &placed);
     }
-    for (const PageItem &item : std::as_const(texts)) {
+    for (const PageItem &item : std::as_const(placed)) {
         if (item.type != PageItem::Type::Text)
-            m_items.append(item);
+            items->append(item);
     }
-    for (const PageItem &item : std::as_const(texts)) {
+    for (const PageItem &item : std::as_const(placed)) {
         if (item.type == PageItem::Type::Text)
-            m_items.append(item);
+            items->append(item);
     }
 }
 
@@ -94,23 +107,27 @@ void ReportRenderer::printBand(const ReportBand &band)
     area.rect = QRectF(margin, m_position, bandWidth, height);
     area.colour = Qt::white;
     m_items.append(area);
-    placeElements(band.elements, margin, m_position);
+    placeElements(band.elements, margin, m_position, band.height, height - band.height, &m_items);
     m_position += height;
 }
 
 void ReportRenderer::finishPage()
 {
     if (m_layout.pageFooter) {
+        // The footer goes under the bands, so that the frame of the last row above it stays
+        // closed.
         const ReportBand &footer = *m_layout.pageFooter;
         const double top = ReportDocument::paperHeight - margin - footer.height;
+        QList<PageItem> below;
         PageItem area;
         area.type = PageItem::Type::Fill;
         area.rect = QRectF(margin, top, bandWidth, footer.height);
         area.colour = Qt::white;
-        m_items.append(area);
-        placeElements(footer.elements, margin, top);
+        below.append(area);
+        placeElements(footer.elements, margin, top, footer.height, 0.0, &below);
+        m_items = below + m_items;
     }
-    placeElements(m_layout.pageLayer, 0.0, 0.0);
+    placeElements(m_layout.pageLayer, 0.0, 0.0, ReportDocument::paperHeight, 0.0, &m_items);
     m_document.appendPage(m_items);
     m_items.clear();
 }

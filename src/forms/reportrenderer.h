@@ -21,18 +21,22 @@ public:
 
     // `source` may be null (every field prints blank); `labels` gives the captions of print-time
     // labels by component name.
-    ReportRenderer(const ReportLayout &layout, ReportDataSource *source, const QHash<QString, QString> &labels = {});
+    ReportRenderer(
+        const ReportLayout &layout, ReportDataSource *source, const QHash<QString, QString> &labels = {});
 
     ReportDocument run();
 
-    static ReportDocument render(const ReportLayout &layout, ReportDataSource *source,
-                                 const QHash<QString, QString> &labels = {});
+    static ReportDocument render(
+        const ReportLayout &layout, ReportDataSource *source, const QHash<QString, QString> &labels = {});
 
 private:
     QString text(const ReportElement &element) const;
     double bandHeight(const ReportBand &band);
     void printBand(const ReportBand &band);
-    void placeElements(const QList<ReportElement> &elements, double originLeft, double originTop);
+    // Places the elements from the origin; a band `growth` millimetres taller than its design
+    // height stretches the shapes that reach its bottom.
+    void placeElements(const QList<ReportElement> &elements, double originLeft, double originTop,
+        double designHeight, double growth, QList<PageItem> *items);
     void finishPage();
 
     const ReportLayout &m_layout;

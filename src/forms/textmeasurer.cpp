@@ -2,6 +2,7 @@
 
 #include "formfonts.h"
 
+#include <algorithm>
 
 TextMeasurer::TextMeasurer()
 {
@@ -36,19 +37,44 @@ double TextMeasurer::width(const QString &text, const ElementFont &font, bool ar
         return *found;
     if (widths.size() > 50000)
         widths.clear();
-    const double measured = metrics(font, arabic).horizontalAdvance(drawable(text)) * millimetresPerPixel;
+    const double measured = metrics(font, arabic).horizontalAdvance(drawable(text)) * millimetresPerPixel
+        * shrink(text, font, arabic);
     widths.insert(key, measured);
     return measured;
 }
 
-double TextMeasurer::lineHeight(const ElementFont &font, bool arabic)
+double TextMeasurer::shrink(const QString &text, const ElementFont &font, bool arabic)
 {
-    return metrics(font, arabic).height() * millimetresPerPixel;
+    if (!arabic)
+        return 1.0;
+    // A little room is kept for the smoothing of the letters' edges.
+    constexpr double safety = 0.98;
+    static QHash<QString, double> shrinks;
+    const QString key = font.toString() + QLatin1Char('/') + text;
+    const auto found = shrinks.constFind(key);
+    if (found != shrinks.constEnd())
+        return *found;
+    if (shrinks.size() > 50000)
+        shrinks.clear();
+    const QRectF ink = metrics(font, true).tightBoundingRect(drawable(text));
+    const QFontMetricsF &line = metrics(font, false);
+    double scale = 1.0;
+    if (ink.top() < 0.0)
+        scale = std::min(scale, safety * line.ascent() / -ink.top());
+    if (ink.bottom() > 0.0)
+        scale = std::min(scale, safety * line.descent() / ink.bottom());
+    shrinks.insert(key, scale);
+    return scale;
 }
 
-double TextMeasurer::ascent(const ElementFont &font, bool arabic)
+double TextMeasurer::lineHeight(const ElementFont &font)
 {
-    return metrics(font, arabic).ascent() * millimetresPerPixel;
+    return metrics(font, false).height() * millimetresPerPixel;
+}
+
+double TextMeasurer::ascent(const ElementFont &font)
+{
+    return metrics(font, false).ascent() * millimetresPerPixel;
 }
 
 QString TextMeasurer::drawable(const QString &text)

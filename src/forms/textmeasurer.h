@@ -15,9 +15,15 @@ class TextMeasurer
 public:
     TextMeasurer();
 
+    // The width as drawn: an Arabic line shrunk as shrink() says.
     double width(const QString &text, const ElementFont &font, bool arabic);
-    double lineHeight(const ElementFont &font, bool arabic);
-    double ascent(const ElementFont &font, bool arabic);
+    // How much an Arabic line's face is scaled down so that its letters, dots and marks stay
+    // inside the line box of the face the row names (1 for other text).
+    double shrink(const QString &text, const ElementFont &font, bool arabic);
+    // Lines are placed by the face the layout names, Arabic lines included: their own face
+    // is sized to stay inside that line box.
+    double lineHeight(const ElementFont &font);
+    double ascent(const ElementFont &font);
 
     // Breaks text at its line breaks and word-wraps each paragraph at blanks to the width; a
     // word wider than the width is cut to what fits.

@@ -33,4 +33,26 @@ QStringList formsOf(const QStringList &boxes)
     return forms;
 }
 
+QStringList allForms()
+{
+    QStringList forms;
+    for (const Document &d : all())
+        forms << d.forms;
+    return forms;
+}
+
+QStringList inProductionOrder(const QStringList &forms, QStringList *unknown)
+{
+    QStringList ordered;
+    for (const QString &form : allForms()) {
+        if (forms.contains(form))
+            ordered << form;
+    }
+    for (const QString &form : forms) {
+        if (!ordered.contains(form) && !unknown->contains(form))
+            unknown->append(form);
+    }
+    return ordered;
+}
+
 } // namespace DossierDocuments

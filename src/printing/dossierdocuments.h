@@ -18,5 +18,9 @@ struct Document
 const QList<Document> &all();
 // The forms of the given boxes, in production order.
 QStringList formsOf(const QStringList &boxes);
+// Every form a dossier can hold, in production order.
+QStringList allForms();
+// The given forms in production order; names that are no dossier form go to *unknown.
+QStringList inProductionOrder(const QStringList &forms, QStringList *unknown);
 
 } // namespace DossierDocuments

@@ -24,11 +24,27 @@ void DossierExport::openDialog(const QStringList &enabledBoxes)
 {
     // "Automatique (recommander)": every enabled document, in production order.
     // A form whose layout is missing is named and skipped; a file that cannot be written fails the run.
-    for (const QString &form : DossierDocuments::formsOf(enabledBoxes)) {
+    const QStringList forms = m_forms.isEmpty() ? DossierDocuments::formsOf(enabledBoxes) : m_forms;
+    for (const QString &form : forms) {
         const ReportDocument document = m_dossier.document(form);
         if (BatchExport::write(document, form, m_output, m_errors) != 0 && document.pageCount() > 0)
             m_writeFailed = true;
     }
+}
+
+bool DossierExport::chooseForms(const QStringList &forms)
+{
+    QStringList unknown;
+    const QStringList ordered = DossierDocuments::inProductionOrder(forms, &unknown);
+    if (!unknown.isEmpty() || ordered.isEmpty()) {
+        const QString names
+            = unknown.isEmpty() ? QStringLiteral("aucun") : unknown.join(QStringLiteral(", "));
+        message(QStringLiteral("velmora: formulaire inconnu pour --forms : %1 ; formulaires valides : %2")
+                    .arg(names, DossierDocuments::allForms().join(QStringLiteral(","))));
+        return false;
+    }
+    m_forms = ordered;
+    return true;
 }
 
 int DossierExport::run(const QString &baseDirectory, int workerNumber)

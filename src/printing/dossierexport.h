@@ -17,6 +17,11 @@ class DossierExport : public DossierHost
 public:
     DossierExport(DataModule &data, const QString &outputDirectory, QTextStream &errors);
 
+    // Exports these forms (named as their files are) instead of the automatic choice, in the
+    // dialog's order; the request-type checks still apply. False, said on the error stream with
+    // the valid names, when a name is no dossier form.
+    bool chooseForms(const QStringList &forms);
+
     int run(const QString &baseDirectory, int workerNumber);
 
     void message(const QString &text) override;
@@ -26,6 +31,7 @@ private:
     DataModule &m_data;
     WorkerDossier m_dossier;
     QString m_output;
+    QStringList m_forms; // empty: the automatic choice
     QTextStream &m_errors;
     bool m_writeFailed = false;
 };

@@ -30,7 +30,8 @@ QString unescaped(QString text)
 
 bool isArabic(const QString &text)
 {
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.script() == QChar::Script_Arabic; });
+    return std::any_of(
+        text.cbegin(), text.cend(), [](QChar c) { return c.script() == QChar::Script_Arabic; });
 }
 
 // pdftotext gives the letters of an Arabic line one by one, in boxes that overlap their
@@ -48,14 +49,16 @@ QList<PdfWords::Word> joinArabicLetters(const QList<PdfWords::Word> &words)
         auto run = std::find_if(joined.begin(), joined.end(), [&word](const PdfWords::Word &other) {
             return isArabic(other.text) && qAbs(other.box.top() - word.box.top()) < sameLine
                 && qAbs(other.box.bottom() - word.box.bottom()) < sameLine
-                && word.box.left() <= other.box.right() + touching && word.box.right() >= other.box.left() - touching;
+                && word.box.left() <= other.box.right() + touching
+                && word.box.right() >= other.box.left() - touching;
         });
         if (run == joined.end()) {
             joined.append(word);
             continue;
         }
         // Arabic reads from right to left: letters further left come later.
-        run->text = word.box.center().x() < run->box.center().x() ? run->text + word.text : word.text + run->text;
+        run->text
+            = word.box.center().x() < run->box.center().x() ? run->text + word.text : word.text + run->text;
         run->box = run->box.united(word.box);
     }
     return joined;
@@ -85,7 +88,8 @@ bool read(const QString &pdf, QList<QList<Word>> *pages, QString *error)
     QProcess process;
     process.start(pdftotext(), { QStringLiteral("-bbox"), pdf, QStringLiteral("-") });
     if (!process.waitForFinished(60000) || process.exitCode() != 0) {
-        *error = QStringLiteral("pdftotext failed on %1: %2").arg(pdf, QString::fromLocal8Bit(process.readAllStandardError()));
+        *error = QStringLiteral("pdftotext failed on %1: %2")
+                     .arg(pdf, QString::fromLocal8Bit(process.readAllStandardError()));
         return false;
     }
     const QString html = QString::fromUtf8(process.readAllStandardOutput());
@@ -101,7 +105,7 @@ bool read(const QString &pdf, QList<QList<Word>> *pages, QString *error)
             const QPointF topLeft(match.captured(1).toDouble(), match.captured(2).toDouble());
             const QPointF bottomRight(match.captured(3).toDouble(), match.captured(4).toDouble());
             words.append({ unescaped(match.captured(5)),
-                           QRectF(topLeft * millimetresPerPoint, bottomRight * millimetresPerPoint) });
+                QRectF(topLeft * millimetresPerPoint, bottomRight * millimetresPerPoint) });
         }
         pages->append(joinArabicLetters(words));
     }

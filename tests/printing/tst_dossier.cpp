@@ -335,24 +335,32 @@ void TestDossier::exportWithoutWindow_data()
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("nation");
     QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("forms"); // --forms, or empty for the automatic choice
     QTest::addColumn<int>("status");
     QTest::addColumn<QStringList>("files");
     QTest::newRow("APT dossier") << "APT"
-                                 << "FRANCAISE" << 1 << 0
+                                 << "FRANCAISE" << 1 << "" << 0
                                  << QStringList { "demande_apt", "demande_visa", "anx_01", "anx_01_02",
                                         "anx_02_Individuelle", "recrutement", "rapatriement1" };
     QTest::newRow("work permit dossier")
         << "PERMIS DE TRAVAIL"
-        << "CHINOISE" << 1 << 0
+        << "CHINOISE" << 1 << "" << 0
         << QStringList { "DEMANDE_permis", "anx_01", "anx_01_02", "anx_04", "contrat1", "contrat2" };
     QTest::newRow("change of wilaya") << "CHANGEMENT WILAYA (ENTREES)"
-                                      << "CHINOISE" << 1 << 0 << QStringList { "Anx_07" };
+                                      << "CHINOISE" << 1 << "" << 0 << QStringList { "Anx_07" };
     QTest::newRow("refused APT") << "APT"
-                                 << "MAROCAINE" << 1 << 2 << QStringList {};
+                                 << "MAROCAINE" << 1 << "" << 2 << QStringList {};
     QTest::newRow("no dossier for the type") << "CHANGEMENT EMPLOYEUR"
-                                             << "CHINOISE" << 1 << 2 << QStringList {};
+                                             << "CHINOISE" << 1 << "" << 2 << QStringList {};
     QTest::newRow("no such worker") << "APT"
-                                    << "FRANCAISE" << 9 << 2 << QStringList {};
+                                    << "FRANCAISE" << 9 << "" << 2 << QStringList {};
+    QTest::newRow("chosen forms, one no request type produces")
+        << "APT"
+        << "FRANCAISE" << 1 << "contrat1,anx_04_bis" << 0 << QStringList { "anx_04_bis", "contrat1" };
+    QTest::newRow("chosen forms still checked") << "APT"
+                                                << "MAROCAINE" << 1 << "anx_04_bis" << 2 << QStringList {};
+    QTest::newRow("unknown form refused") << "APT"
+                                          << "FRANCAISE" << 1 << "anx_04_bis,annexe99" << 2 << QStringList {};
 }
 
 void TestDossier::exportWithoutWindow()
@@ -360,10 +368,12 @@ void TestDossier::exportWithoutWindow()
     QFETCH(QString, type);
     QFETCH(QString, nation);
     QFETCH(int, number);
+    QFETCH(QString, forms);
     QFETCH(int, status);
     QFETCH(QStringList, files);
     QTemporaryDir out;
     QString errors;
+    bool chosen = true;
     {
         DataFixture fx;
         addEmployer(fx, QStringLiteral("SARL ALPHA"));
@@ -371,7 +381,16 @@ void TestDossier::exportWithoutWindow()
         QTextStream stream(&errors);
         DataModule data;
         DossierExport exporter(data, out.path(), stream);
-        QCOMPARE(exporter.run(fx.base(), number), status);
+        chosen = forms.isEmpty() || exporter.chooseForms(forms.split(QLatin1Char(',')));
+        if (chosen)
+            QCOMPARE(exporter.run(fx.base(), number), status);
+    }
+    if (!chosen) {
+        // Refused before anything is read, naming the wrong name and every valid one.
+        QCOMPARE(status, 2);
+        QVERIFY2(errors.contains(QLatin1String("annexe99")) && errors.contains(QLatin1String("anx_04_bis"))
+                && errors.contains(QLatin1String("rapatriement1")),
+            qPrintable(errors));
     }
     QStringList written = QDir(out.path()).entryList({ QStringLiteral("*.pdf") }, QDir::Files);
     for (QString &file : written)
