@@ -10,6 +10,8 @@ namespace {
 // more than half of the element's line.
 constexpr double minimumGap = 0.5;
 constexpr double sharedLine = 0.5;
+// Kept free before the neighbour, so that a condensed line never reads as one with it.
+constexpr double clearance = 1.0;
 
 double sharedHeight(double top, double bottom, double otherTop, double otherBottom)
 {
@@ -52,7 +54,7 @@ QList<double> LineRoom::rightEdges(const QList<ReportElement> &elements, const Q
             else if (other.kind == ReportElement::Kind::Box && otherLeft <= box.left())
                 otherLeft = otherBox.right(); // a frame around the element
             if (otherLeft > start)
-                edge = std::min(edge, otherLeft);
+                edge = std::min(edge, otherLeft - clearance);
         }
         edges[i] = edge;
     }

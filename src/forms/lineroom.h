@@ -8,7 +8,7 @@
 class ElementPlacer;
 
 // Where each element of one band, or of the page layer, must end so as not to run into its
-// neighbour: the left edge of the nearest element to its right on the same line (a text with
+// neighbour: a millimetre before the nearest element to its right on the same line (a text with
 // something to print, a shape, or the far side of a frame around it), else the right margin.
 class LineRoom
 {
