@@ -5,6 +5,7 @@
 
 #include <QCalendarWidget>
 #include <QFocusEvent>
+#include <QWheelEvent>
 
 namespace {
 // The first date a picker accepts; the day before it stands for a blank field.
@@ -15,6 +16,7 @@ DatePicker::DatePicker(FieldEdit *target, QWidget *parent)
     : QDateEdit(parent)
     , m_target(target)
 {
+    setFocusPolicy(Qt::StrongFocus);
     setCalendarPopup(true);
     setDisplayFormat(QString::fromLatin1(FieldValue::DateFormat));
     setLocale(QLocale(QLocale::French, QLocale::France));
@@ -102,4 +104,13 @@ void DatePicker::mousePressEvent(QMouseEvent *event)
         calendar->setSelectedDate(today);
         calendar->setCurrentPage(today.year(), today.month());
     }
+}
+
+void DatePicker::wheelEvent(QWheelEvent *event)
+{
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QDateEdit::wheelEvent(event);
 }

@@ -32,6 +32,8 @@ signals:
 protected:
     void focusOutEvent(QFocusEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    // A wheel turned over the picker while the form scrolls moves the form, not the date.
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     void changed(const QDate &date);

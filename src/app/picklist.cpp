@@ -3,11 +3,13 @@
 #include "app/fieldedit.h"
 
 #include <QLineEdit>
+#include <QWheelEvent>
 
 PickList::PickList(const QStringList &entries, FieldEdit *target, TypingRules::Rules rules, QWidget *parent)
     : QComboBox(parent)
     , m_target(target)
 {
+    setFocusPolicy(Qt::StrongFocus);
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     addItems(entries);
@@ -52,4 +54,13 @@ void PickList::write()
     m_target->setText(text);
     m_writing = false;
     emit written(text);
+}
+
+void PickList::wheelEvent(QWheelEvent *event)
+{
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }

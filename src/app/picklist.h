@@ -27,6 +27,10 @@ signals:
     // The user chose or typed: the text went into the field.
     void written(const QString &text);
 
+protected:
+    // A wheel turned over the list while the form scrolls moves the form, not the value.
+    void wheelEvent(QWheelEvent *event) override;
+
 private:
     void write();
     // The field changed under the list (another row, a cancel, a value set by the program).

@@ -3,10 +3,13 @@
 #include "data/fieldvalue.h"
 #include "data/table.h"
 
+#include <QWheelEvent>
+
 ProjectList::ProjectList(Table *contacts, QWidget *parent)
     : QComboBox(parent)
     , m_contacts(contacts)
 {
+    setFocusPolicy(Qt::StrongFocus);
     connect(contacts, &Table::viewReset, this, &ProjectList::viewChanged);
     refill();
 }
@@ -45,4 +48,13 @@ void ProjectList::refill()
     clear();
     addItems(projects);
     setCurrentIndex(projects.indexOf(chosen));
+}
+
+void ProjectList::wheelEvent(QWheelEvent *event)
+{
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
 }

@@ -19,6 +19,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // A wheel turned over the list while the form scrolls moves the form, not the value.
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
     // A hidden list reads the view when it is shown again, not on every change of the view.

@@ -21,6 +21,7 @@
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
+#include <QWheelEvent>
 
 // The "Expatries" page driven as a clerk would: order numbers, the thirty-field check, the save that
 // attaches a worker to its project and employer, the conditional groups, cancel, delete, refresh.
@@ -111,6 +112,7 @@ private slots:
     void projectChoiceCarriesOver();
     void pickerOnBlankField();
     void formAtTopAfterSave();
+    void wheelOverAnInputScrollsOn();
     void keyFilterAndTrimming();
     void cancelAfterNewShowsLastWorker();
     void deleteYesAndNo();
@@ -441,6 +443,32 @@ void TestWorkerPage::capitalsTypedIntoPickLists()
     QTest::keyClicks(f->pickList(QStringLiteral("Sejour")), QStringLiteral("oui"));
     QCOMPARE(p.workers()->text(QStringLiteral("Sejour")), QStringLiteral("oui"));
     QVERIFY(!f->isCardGroupShown());
+}
+
+// A wheel turned over a list or a picker that the user is not in moves the form, never the value.
+void TestWorkerPage::wheelOverAnInputScrollsOn()
+{
+    Page p;
+    addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
+    p.page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.page));
+    p.page.BitBtn11Click();
+    WorkerForm *f = p.form();
+    const QList<QWidget *> inputs { f->pickList(QStringLiteral("Exper")), f->pickList(QStringLiteral("Sex")),
+        f->datePicker(QStringLiteral("Date_nais")), f->projectList() };
+    for (QWidget *input : inputs) {
+        QVERIFY(input);
+        QVERIFY(!input->hasFocus());
+        const QPointF middle(input->width() / 2.0, input->height() / 2.0);
+        QWheelEvent wheel(middle, input->mapToGlobal(middle), QPoint(), QPoint(0, -120), Qt::NoButton,
+            Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(input, &wheel);
+        QVERIFY2(!wheel.isAccepted(), qPrintable(input->objectName()));
+    }
+    QCOMPARE(p.workers()->text(QStringLiteral("Exper")), QString());
+    QCOMPARE(p.workers()->text(QStringLiteral("Sex")), QString());
+    QCOMPARE(p.workers()->text(QStringLiteral("Date_nais")), QString());
+    QCOMPARE(f->pickList(QStringLiteral("Exper"))->currentText(), QString());
 }
 
 // The project chosen for one worker is the one offered for the next, whatever came in between.
