@@ -147,3 +147,21 @@ void EntryForm::scrollToTop()
 {
     verticalScrollBar()->setValue(0);
 }
+
+QHash<QString, QString> EntryForm::choices() const
+{
+    QHash<QString, QString> result;
+    for (auto it = m_pickLists.constBegin(); it != m_pickLists.constEnd(); ++it)
+        result.insert(it.key(), it.value()->target()->text());
+    for (auto it = m_datePickers.constBegin(); it != m_datePickers.constEnd(); ++it)
+        result.insert(it.key(), it.value()->target()->text());
+    return result;
+}
+
+void EntryForm::carryChoices(const QHash<QString, QString> &choices)
+{
+    for (auto it = choices.constBegin(); it != choices.constEnd(); ++it) {
+        if (FieldEdit *field = m_typed.value(it.key()))
+            field->setText(it.value());
+    }
+}

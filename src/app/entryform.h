@@ -35,6 +35,11 @@ public:
     // are acceptable.
     QWidget *firstRefusedValue(QString *message) const;
 
+    // What the pick lists and date pickers hold, by field, to carry into the next entry.
+    QHash<QString, QString> choices() const;
+    // Writes carried choices into the row now open, through their inputs' fields.
+    void carryChoices(const QHash<QString, QString> &choices);
+
     PickList *pickList(const QString &field) const { return m_pickLists.value(field.toLower()); }
     DatePicker *datePicker(const QString &field) const { return m_datePickers.value(field.toLower()); }
     // The typed field of a field: the visible one, or the hidden one under its pick list or picker.

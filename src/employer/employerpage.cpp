@@ -97,6 +97,8 @@ void EmployerPage::setEntryButtons(bool entryOpen)
 
 void EmployerPage::BitBtn1Click()
 {
+    // The lists and pickers keep their choices for the new entry, which then holds them too.
+    const QHash<QString, QString> kept = m_form->choices();
     m_form->setEntryEnabled(true);
     Table *employers = m_data->employeur();
     Table *contacts = m_data->contact();
@@ -108,6 +110,7 @@ void EmployerPage::BitBtn1Click()
         UiService::instance().error(this, error);
         return;
     }
+    m_form->carryChoices(kept);
     m_form->nameEdit()->setFocus(Qt::OtherFocusReason);
     setEntryButtons(true);
 }

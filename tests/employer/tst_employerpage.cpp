@@ -95,7 +95,7 @@ private slots:
     void refusedCounts();
     void capitalsTypedIntoPickLists();
     void apostropheFilterOnlyOnName();
-    void newEntryKeepsPickListFieldsBlank();
+    void newEntryCarriesTheChoicesOver();
     void modify_data();
     void modify();
     void renameKeepsWorkersAndPosts();
@@ -326,18 +326,21 @@ void TestEmployerPage::apostropheFilterOnlyOnName()
     QCOMPARE(p.employers()->text(QStringLiteral("Statut_juridique")), QStringLiteral("SARL "));
 }
 
-void TestEmployerPage::newEntryKeepsPickListFieldsBlank()
+void TestEmployerPage::newEntryCarriesTheChoicesOver()
 {
+    // NOUVEAU keeps what the lists and pickers show, and the new entry holds it: screen and row agree.
     Page p;
     addEntry(p, QStringLiteral("SARL ALPHA"));
     p.ui.messages.clear();
-    enter(p.form(), QStringLiteral("Statut_juridique"),
-        QStringLiteral("SARL")); // disabled: the field stays untouched
     p.page.BitBtn1Click();
-    // The new entry's blank fields show blank, not the previous entry's choices.
-    QVERIFY(p.form()->datePicker(QStringLiteral("date_installation"))->isBlank());
+    QCOMPARE(p.form()->pickList(QStringLiteral("Statut_juridique"))->currentText(), QStringLiteral("X"));
+    QCOMPARE(p.employers()->text(QStringLiteral("Statut_juridique")), QStringLiteral("X"));
+    QCOMPARE(p.contacts()->text(QStringLiteral("date_installation")), QStringLiteral("01/03/2015"));
+    QVERIFY(!p.form()->datePicker(QStringLiteral("date_installation"))->isBlank());
+    // A choice the user clears is blank on screen and in the row, and the save names it.
     fillEntry(p.form(), QStringLiteral("SARL BETA"), { "Statut_juridique" });
-    QCOMPARE(p.form()->pickList(QStringLiteral("Statut_juridique"))->currentText(), QString());
+    enter(p.form(), QStringLiteral("Statut_juridique"), QString());
+    QCOMPARE(p.employers()->text(QStringLiteral("Statut_juridique")), QString());
     p.page.BitBtn2Click();
     QVERIFY(p.form()->caption(QStringLiteral("Statut_juridique"))->isMarked());
     QCOMPARE(p.employers()->rowCount(), 1);
