@@ -3,7 +3,7 @@
 #include "storegenerator.h"
 
 #include "app/mainwindow.h"
-#include "app/uifonts.h"
+#include "widgets/uifonts.h"
 #include "data/table.h"
 
 #include <QApplication>

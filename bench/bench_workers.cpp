@@ -4,8 +4,8 @@
 #include "storegenerator.h"
 
 #include "app/mainwindow.h"
-#include "app/tablegrid.h"
-#include "app/uifonts.h"
+#include "widgets/tablegrid.h"
+#include "widgets/uifonts.h"
 #include "data/table.h"
 #include "workers/workerpage.h"
 

@@ -3,8 +3,8 @@
 // Fills a database directory with a large store for the benchmarks: employers with their contact
 // rows, and workers spread over them. Writes straight to the files in one transaction each.
 
-#include "app/activation.h"
-#include "app/datamodule.h"
+#include "data/activation.h"
+#include "data/datamodule.h"
 
 #include <QDir>
 #include <QSqlDatabase>

@@ -1,6 +1,5 @@
 // Draws the program's own pictures (banner and emblem) into resources/.
-// Build once by hand: g++ -std=c++20 -fPIC drawpictures.cpp $(pkg-config --cflags --libs Qt6Gui) -o
-// drawpictures
+// Built with the project; run it by hand when the pictures change: build/drawpictures resources
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>

@@ -1,6 +1,6 @@
 #include "about/aboutbox.h"
 
-#include "app/uiservice.h"
+#include "printing/uiservice.h"
 
 #include <QEvent>
 #include <QLabel>

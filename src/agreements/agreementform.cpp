@@ -1,9 +1,9 @@
 #include "agreements/agreementform.h"
 
-#include "app/captionlabel.h"
-#include "app/datamodule.h"
-#include "app/fieldedit.h"
-#include "app/projectlist.h"
+#include "widgets/captionlabel.h"
+#include "data/datamodule.h"
+#include "widgets/fieldedit.h"
+#include "widgets/projectlist.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

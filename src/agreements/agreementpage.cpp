@@ -3,12 +3,12 @@
 #include "agreements/agreementcases.h"
 #include "agreements/agreementform.h"
 #include "agreements/agreementrecords.h"
-#include "app/datamodule.h"
-#include "app/fieldedit.h"
-#include "app/pagebuttons.h"
-#include "app/projectlist.h"
-#include "app/tablegrid.h"
-#include "app/uiservice.h"
+#include "data/datamodule.h"
+#include "widgets/fieldedit.h"
+#include "widgets/pagebuttons.h"
+#include "widgets/projectlist.h"
+#include "widgets/tablegrid.h"
+#include "printing/uiservice.h"
 #include "data/table.h"
 
 #include <QHeaderView>

@@ -1,8 +1,8 @@
 #include "agreements/agreementprintwindow.h"
 
-#include "app/datamodule.h"
-#include "app/projectlist.h"
-#include "app/uiservice.h"
+#include "data/datamodule.h"
+#include "widgets/projectlist.h"
+#include "printing/uiservice.h"
 #include "data/table.h"
 #include "printing/agreementprint.h"
 

@@ -1,6 +1,6 @@
 #include "agreements/agreementrecords.h"
 
-#include "app/datamodule.h"
+#include "data/datamodule.h"
 #include "data/fieldvalue.h"
 #include "data/table.h"
 

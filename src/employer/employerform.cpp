@@ -1,10 +1,10 @@
 #include "employer/employerform.h"
 
-#include "app/captionlabel.h"
-#include "app/datamodule.h"
-#include "app/datepicker.h"
-#include "app/fieldedit.h"
-#include "app/picklist.h"
+#include "widgets/captionlabel.h"
+#include "data/datamodule.h"
+#include "widgets/datepicker.h"
+#include "widgets/fieldedit.h"
+#include "widgets/picklist.h"
 #include "data/table.h"
 #include "employer/employerlists.h"
 

@@ -1,6 +1,6 @@
 #include "employer/employerrecords.h"
 
-#include "app/datamodule.h"
+#include "data/datamodule.h"
 #include "data/database.h"
 #include "data/table.h"
 

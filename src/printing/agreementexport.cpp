@@ -1,6 +1,6 @@
 #include "printing/agreementexport.h"
 
-#include "app/datamodule.h"
+#include "data/datamodule.h"
 #include "printing/agreementprint.h"
 #include "printing/batchexport.h"
 

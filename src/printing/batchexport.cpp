@@ -1,6 +1,6 @@
 #include "printing/batchexport.h"
 
-#include "app/activation.h"
+#include "data/activation.h"
 #include "forms/reportdocument.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "printing/dossierexport.h"
 
-#include "app/datamodule.h"
+#include "data/datamodule.h"
 #include "data/table.h"
 #include "printing/batchexport.h"
 #include "printing/dossierdocuments.h"

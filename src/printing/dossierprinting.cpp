@@ -1,6 +1,6 @@
 #include "printing/dossierprinting.h"
 
-#include "app/uiservice.h"
+#include "printing/uiservice.h"
 #include "printing/dossierdialog.h"
 
 #include <QWidget>

@@ -1,6 +1,6 @@
 #include "printing/pdfsaving.h"
 
-#include "app/uiservice.h"
+#include "printing/uiservice.h"
 #include "forms/reportdocument.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "printing/previewwindow.h"
 
-#include "app/uiservice.h"
+#include "printing/uiservice.h"
 #include "forms/reportdocument.h"
 #include "printing/pdfsaving.h"
 

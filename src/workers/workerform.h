@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/entryform.h"
+#include "widgets/entryform.h"
 
 class DataModule;
 class ProjectList;

@@ -1,16 +1,16 @@
 #include "workers/workerpage.h"
 
-#include "app/datamodule.h"
-#include "app/fieldedit.h"
-#include "app/notice.h"
-#include "app/pagebuttons.h"
-#include "app/tablegrid.h"
-#include "app/uiservice.h"
+#include "data/datamodule.h"
+#include "widgets/fieldedit.h"
+#include "widgets/notice.h"
+#include "widgets/pagebuttons.h"
+#include "widgets/tablegrid.h"
+#include "printing/uiservice.h"
 #include "data/table.h"
 #include "workers/workerform.h"
 #include "workers/workerrecords.h"
 
-#include "app/projectlist.h"
+#include "widgets/projectlist.h"
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>

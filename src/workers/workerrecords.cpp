@@ -1,6 +1,6 @@
 #include "workers/workerrecords.h"
 
-#include "app/datamodule.h"
+#include "data/datamodule.h"
 #include "data/query.h"
 #include "data/table.h"
 

@@ -5,8 +5,8 @@
 #include "agreements/agreementchecklist.h"
 #include "agreements/agreementform.h"
 #include "agreements/agreementpage.h"
-#include "app/fieldedit.h"
-#include "app/projectlist.h"
+#include "widgets/fieldedit.h"
+#include "widgets/projectlist.h"
 #include "data/fieldvalue.h"
 #include "data/table.h"
 

@@ -2,15 +2,15 @@
 #include "scriptedui.h"
 
 #include "app/appwindows.h"
-#include "app/datamodule.h"
+#include "data/datamodule.h"
 #include "app/formholder.h"
 #include "app/headerstrip.h"
-#include "app/interactiveui.h"
+#include "printing/interactiveui.h"
 #include "app/mainwindow.h"
-#include "app/notice.h"
-#include "app/projectlist.h"
+#include "widgets/notice.h"
+#include "widgets/projectlist.h"
 #include "app/qttranslations.h"
-#include "app/tablegrid.h"
+#include "widgets/tablegrid.h"
 #include "data/table.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/activation.h"
-#include "app/datamodule.h"
+#include "data/activation.h"
+#include "data/datamodule.h"
 
 #include <QTemporaryDir>
 #include <QVariantMap>

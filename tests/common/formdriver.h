@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/datepicker.h"
-#include "app/entryform.h"
-#include "app/fieldedit.h"
-#include "app/picklist.h"
+#include "widgets/datepicker.h"
+#include "widgets/entryform.h"
+#include "widgets/fieldedit.h"
+#include "widgets/picklist.h"
 
 #include <QCoreApplication>
 #include <QFocusEvent>

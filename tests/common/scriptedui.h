@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/uiservice.h"
+#include "printing/uiservice.h"
 #include "forms/reportdocument.h"
 
 #include <functional>

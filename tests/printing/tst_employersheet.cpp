@@ -2,7 +2,7 @@
 #include "scriptedui.h"
 
 #include "app/appwindows.h"
-#include "app/fieldedit.h"
+#include "widgets/fieldedit.h"
 #include "app/mainwindow.h"
 #include "data/query.h"
 #include "data/table.h"

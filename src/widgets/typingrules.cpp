@@ -1,4 +1,4 @@
-#include "app/typingrules.h"
+#include "widgets/typingrules.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

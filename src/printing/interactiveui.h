@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/uiservice.h"
+#include "printing/uiservice.h"
 
 // The user-interface service of a real session: Qt message boxes captioned "VELMORA", modal
 // dialogs, the print preview window and the system's printer and browser.

@@ -1,6 +1,6 @@
-#include "app/picklist.h"
+#include "widgets/picklist.h"
 
-#include "app/fieldedit.h"
+#include "widgets/fieldedit.h"
 
 #include <QLineEdit>
 #include <QWheelEvent>

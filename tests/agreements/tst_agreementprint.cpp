@@ -2,7 +2,7 @@
 #include "scriptedui.h"
 
 #include "agreements/agreementprintwindow.h"
-#include "app/projectlist.h"
+#include "widgets/projectlist.h"
 #include "data/table.h"
 #include "forms/formcatalogue.h"
 #include "printing/agreementexport.h"

@@ -1,7 +1,7 @@
-#include "app/activation.h"
+#include "data/activation.h"
 
-#include "app/appinfo.h"
-#include "app/datamodule.h"
+#include "data/appinfo.h"
+#include "data/datamodule.h"
 #include "data/database.h"
 #include "data/query.h"
 #include "data/table.h"

@@ -1,6 +1,6 @@
-#include "app/datepicker.h"
+#include "widgets/datepicker.h"
 
-#include "app/fieldedit.h"
+#include "widgets/fieldedit.h"
 #include "data/fieldvalue.h"
 
 #include <QCalendarWidget>

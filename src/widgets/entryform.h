@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/mandatorycheck.h"
-#include "app/numbercheck.h"
-#include "app/typingrules.h"
+#include "widgets/mandatorycheck.h"
+#include "widgets/numbercheck.h"
+#include "widgets/typingrules.h"
 
 #include <QHash>
 #include <QScrollArea>

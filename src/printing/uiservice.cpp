@@ -1,6 +1,6 @@
-#include "app/uiservice.h"
+#include "printing/uiservice.h"
 
-#include "app/interactiveui.h"
+#include "printing/interactiveui.h"
 
 namespace {
 UiService *g_installed = nullptr;

@@ -1,6 +1,6 @@
-#include "app/numbercheck.h"
+#include "widgets/numbercheck.h"
 
-#include "app/uiservice.h"
+#include "printing/uiservice.h"
 
 #include <QComboBox>
 #include <QFocusEvent>

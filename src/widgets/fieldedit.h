@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/typingrules.h"
+#include "widgets/typingrules.h"
 
 #include <QLineEdit>
 

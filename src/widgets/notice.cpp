@@ -1,4 +1,4 @@
-#include "app/notice.h"
+#include "widgets/notice.h"
 
 #include <QLabel>
 

@@ -1,9 +1,9 @@
-#include "app/entryform.h"
+#include "widgets/entryform.h"
 
-#include "app/captionlabel.h"
-#include "app/datepicker.h"
-#include "app/fieldedit.h"
-#include "app/picklist.h"
+#include "widgets/captionlabel.h"
+#include "widgets/datepicker.h"
+#include "widgets/fieldedit.h"
+#include "widgets/picklist.h"
 
 #include <QGridLayout>
 #include <QScrollBar>

@@ -1,4 +1,4 @@
-#include "app/captionlabel.h"
+#include "widgets/captionlabel.h"
 
 #include <QLineEdit>
 

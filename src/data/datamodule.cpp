@@ -1,4 +1,4 @@
-#include "app/datamodule.h"
+#include "data/datamodule.h"
 
 #include "data/database.h"
 #include "data/query.h"

@@ -1,4 +1,4 @@
-#include "app/fieldedit.h"
+#include "widgets/fieldedit.h"
 
 #include "data/table.h"
 

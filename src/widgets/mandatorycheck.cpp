@@ -1,6 +1,6 @@
-#include "app/mandatorycheck.h"
+#include "widgets/mandatorycheck.h"
 
-#include "app/captionlabel.h"
+#include "widgets/captionlabel.h"
 
 #include <QLineEdit>
 

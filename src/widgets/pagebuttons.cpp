@@ -1,4 +1,4 @@
-#include "app/pagebuttons.h"
+#include "widgets/pagebuttons.h"
 
 #include <QLabel>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "app/uifonts.h"
+#include "widgets/uifonts.h"
 
 #include "forms/formfonts.h"
 

@@ -1,7 +1,7 @@
 #include "datafixture.h"
 
-#include "app/activation.h"
-#include "app/datamodule.h"
+#include "data/activation.h"
+#include "data/datamodule.h"
 #include "data/database.h"
 #include "data/table.h"
 

@@ -1,6 +1,6 @@
-#include "app/interactiveui.h"
+#include "printing/interactiveui.h"
 
-#include "app/appinfo.h"
+#include "data/appinfo.h"
 #include "printing/documentprinter.h"
 #include "printing/pdfsaving.h"
 #include "printing/previewwindow.h"

@@ -1,4 +1,4 @@
-#include "app/projectlist.h"
+#include "widgets/projectlist.h"
 
 #include "data/fieldvalue.h"
 #include "data/table.h"
