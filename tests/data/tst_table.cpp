@@ -1,6 +1,7 @@
 #include "datafixture.h"
 
 #include "data/database.h"
+#include "data/filterguard.h"
 #include "data/query.h"
 #include "data/schemas.h"
 #include "data/table.h"
@@ -36,6 +37,7 @@ private slots:
     void rowsStayInKeyOrderAndRoundTripTypes();
     void filterWithApostropheAndMixedCaseField();
     void filterOnIntegerFieldTakesQuotedNumber();
+    void filterGuardWidensOnEveryPath();
     void filterSwitchCompletesPendingChange();
     void closeDropsUnsavedRow();
     void postIsCommittedWhileAQueryIsOpen();
@@ -158,6 +160,32 @@ void TestTable::filterWithApostropheAndMixedCaseField()
     QVERIFY(workers->value(QStringLiteral("Num_Ordre")).isNull());
     QVERIFY(workers->setFiltered(false));
     QCOMPARE(workers->rowCount(), 2);
+}
+
+void TestTable::filterGuardWidensOnEveryPath()
+{
+    DataFixture fx;
+    Table *workers = fx.data().expatries();
+    for (int n : { 1, 2, 3 })
+        QVERIFY(DataFixture::add(workers,
+            { { QStringLiteral("Num_Ordre"), n }, { QStringLiteral("Nom_orga"), n == 2 ? "B" : "A" } }));
+    const auto narrowed = [workers]() -> int {
+        FilterGuard guard(workers, QStringLiteral("Nom_orga"), QStringLiteral("A"));
+        if (!guard.isActive())
+            return -1;
+        return workers->rowCount(); // the view is widened again on the way out
+    };
+    QCOMPARE(narrowed(), 2);
+    QVERIFY(!workers->isFiltered());
+    QCOMPARE(workers->rowCount(), 3);
+    {
+        // A field the table does not have: refused, the view left whole.
+        FilterGuard guard(workers, QStringLiteral("Inconnu"), QStringLiteral("A"));
+        QVERIFY(!guard.isActive());
+        QVERIFY(!workers->isFiltered());
+        QVERIFY(workers->lastError().contains(QLatin1String("Inconnu")));
+    }
+    QCOMPARE(workers->rowCount(), 3);
 }
 
 void TestTable::filterOnIntegerFieldTakesQuotedNumber()
