@@ -3,8 +3,9 @@
 #include "storegenerator.h"
 
 #include "app/mainwindow.h"
-#include "widgets/uifonts.h"
 #include "data/table.h"
+#include "printing/interactiveui.h"
+#include "widgets/uifonts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -27,7 +28,8 @@ double startUp(const QString &base)
 {
     QElapsedTimer t;
     t.start();
-    MainWindow w(base);
+    InteractiveUi ui;
+    MainWindow w(base, ui);
     w.show();
     w.FormActivate();
     QApplication::processEvents();
@@ -65,7 +67,8 @@ int main(int argc, char **argv)
     std::printf("start-up, empty store:  %.1f ms (median of 5)\n", e);
     std::printf("start-up, large store:  %.1f ms (median of 5), ratio %.2f (target <= 1.5)\n", l, l / e);
 
-    MainWindow w(largeStore.path());
+    InteractiveUi ui;
+    MainWindow w(largeStore.path(), ui);
     w.FormActivate();
     Table *table = w.data()->expatries();
     QList<double> on, off;

@@ -4,9 +4,10 @@
 #include "storegenerator.h"
 
 #include "app/mainwindow.h"
+#include "data/table.h"
+#include "printing/interactiveui.h"
 #include "widgets/tablegrid.h"
 #include "widgets/uifonts.h"
-#include "data/table.h"
 #include "workers/workerpage.h"
 
 #include <QApplication>
@@ -47,7 +48,8 @@ int main(int argc, char **argv)
     if (!StoreGenerator::fill(store.path(), 1000, workers))
         return 1;
 
-    MainWindow w(store.path());
+    InteractiveUi ui;
+    MainWindow w(store.path(), ui);
     w.show();
     w.FormActivate();
     QApplication::processEvents();

@@ -40,8 +40,9 @@ QPixmap background()
 
 } // namespace
 
-AboutBox::AboutBox(QWidget *parent, Source source)
+AboutBox::AboutBox(UiService &ui, QWidget *parent, Source source)
     : QDialog(parent)
+    , m_ui(ui)
     , m_source(std::move(source))
 {
     setObjectName(QStringLiteral("apropos"));
@@ -122,7 +123,7 @@ void AboutBox::fillTexts()
 bool AboutBox::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonRelease && m_links.contains(static_cast<QLabel *>(watched))) {
-        UiService::instance().openUrl(webAddress());
+        m_ui.openUrl(webAddress());
         return true;
     }
     return QDialog::eventFilter(watched, event);

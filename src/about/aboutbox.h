@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class UiService;
+
 class QLabel;
 
 // The about box "Â propos": the administration's names, which open its web site, and the
@@ -17,7 +19,7 @@ class AboutBox : public QDialog
 public:
     using Source = std::function<std::optional<VersionInfo::Blocks>()>;
 
-    explicit AboutBox(QWidget *parent = nullptr, Source source = &VersionInfo::ofProgram);
+    explicit AboutBox(UiService &ui, QWidget *parent = nullptr, Source source = &VersionInfo::ofProgram);
 
     // The address the clickable texts open.
     static QString webAddress();
@@ -31,6 +33,7 @@ protected:
 private:
     void fillTexts();
 
+    UiService &m_ui;
     Source m_source;
     QList<QLabel *> m_links;
 };

@@ -4,12 +4,13 @@
 #include "agreements/agreementform.h"
 #include "agreements/agreementrecords.h"
 #include "data/datamodule.h"
+#include "data/table.h"
+#include "printing/uiservice.h"
+#include "widgets/entryform.h"
 #include "widgets/fieldedit.h"
 #include "widgets/pagebuttons.h"
 #include "widgets/projectlist.h"
 #include "widgets/tablegrid.h"
-#include "printing/uiservice.h"
-#include "data/table.h"
 
 #include <QHeaderView>
 
@@ -17,9 +18,10 @@ namespace {
 const char *const NoPostMessage = "aucun poste de travail enregistrer !";
 }
 
-AgreementPage::AgreementPage(DataModule *data, QWidget *parent)
+AgreementPage::AgreementPage(DataModule *data, UiService &ui, QWidget *parent)
     : QWidget(parent)
     , m_data(data)
+    , m_ui(ui)
 {
     setObjectName(QStringLiteral("TabSheet2"));
     m_cases = new AgreementCases(this);
@@ -27,6 +29,7 @@ AgreementPage::AgreementPage(DataModule *data, QWidget *parent)
     connect(m_cases, &AgreementCases::checklistRequested, this, &AgreementPage::checklistClicked);
 
     m_form = new AgreementForm(data, this);
+    connect(m_form, &EntryForm::valueRefused, this, &AgreementPage::showRefusal);
     m_form->setGeometry(0, 173, 934, 204);
     connect(m_form->projectList(), &QComboBox::activated, this, &AgreementPage::projectChosen);
 
@@ -123,7 +126,7 @@ void AgreementPage::dropProjectList()
 void AgreementPage::BitBtn6Click()
 {
     if (!m_data->employeur()->hasRows()) {
-        UiService::instance().message(this,
+        m_ui.message(this,
             QStringLiteral("Vous devez remplir la session employeur avant d'ajouter les postes de travail "));
         emit employerPageRequested();
         return;
@@ -132,7 +135,7 @@ void AgreementPage::BitBtn6Click()
     AgreementRecords records(*m_data);
     int number = 0;
     if (!records.nextNumber(&number)) {
-        UiService::instance().error(this, records.lastError());
+        m_ui.error(this, records.lastError());
         return;
     }
     posts->setFiltered(false);
@@ -142,7 +145,7 @@ void AgreementPage::BitBtn6Click()
         m_data->contact()->setFiltered(false);
     if (!posts->append() || !posts->setValue(QStringLiteral("Num"), number)) {
         posts->cancel();
-        UiService::instance().error(this, posts->lastError());
+        m_ui.error(this, posts->lastError());
         return;
     }
     openEntry();
@@ -159,23 +162,23 @@ void AgreementPage::BitBtn7Click()
     }
     const QString project = m_form->projectList()->currentText();
     if (project.isEmpty()) {
-        UiService::instance().message(this, QStringLiteral("Vous devez selectionnez un projet svp ..."));
+        m_ui.message(this, QStringLiteral("Vous devez selectionnez un projet svp ..."));
         dropProjectList();
         return;
     }
     if (m_form->postEdit()->text().trimmed().isEmpty()) {
-        UiService::instance().message(this, QStringLiteral("Vous devez identifier le poste de travail !"));
+        m_ui.message(this, QStringLiteral("Vous devez identifier le poste de travail !"));
         return;
     }
     QString problem;
     if (QWidget *bad = m_form->firstRefusedValue(&problem)) {
-        UiService::instance().message(this, problem);
+        m_ui.message(this, problem);
         bad->setFocus(Qt::OtherFocusReason);
         return;
     }
     AgreementRecords records(*m_data);
     if (!records.save(project)) {
-        UiService::instance().error(this, records.lastError());
+        m_ui.error(this, records.lastError());
         return;
     }
     closeEntry();
@@ -195,11 +198,11 @@ void AgreementPage::BitBtn9Click()
 {
     Table *posts = m_data->accord();
     if (!posts->hasRows()) {
-        UiService::instance().message(this, QString::fromUtf8(NoPostMessage));
+        m_ui.message(this, QString::fromUtf8(NoPostMessage));
         return;
     }
     if (!posts->edit()) {
-        UiService::instance().error(this, posts->lastError());
+        m_ui.error(this, posts->lastError());
         return;
     }
     openEntry();
@@ -209,17 +212,17 @@ void AgreementPage::BitBtn10Click()
 {
     Table *posts = m_data->accord();
     if (!posts->hasRows()) {
-        UiService::instance().message(this, QString::fromUtf8(NoPostMessage));
+        m_ui.message(this, QString::fromUtf8(NoPostMessage));
         return;
     }
     const QVariant number = posts->value(QStringLiteral("Num"));
     posts->setFilter(QStringLiteral("num"), number);
     posts->setFiltered(true);
-    const bool yes = UiService::instance().confirm(this,
+    const bool yes = m_ui.confirm(this,
         QStringLiteral("Voulez vous vraiment suprimer cet enregistrement (N°: ") + number.toString()
             + QStringLiteral(") !"));
     if (yes && !posts->remove())
-        UiService::instance().error(this, posts->lastError());
+        m_ui.error(this, posts->lastError());
     posts->setFiltered(false);
     if (!posts->hasRows()) {
         m_modify->setEnabled(false);
@@ -231,7 +234,7 @@ void AgreementPage::BitBtn10Click()
 void AgreementPage::checklistClicked(bool firstCase)
 {
     if (QDialog *checklist = firstCase ? m_firstChecklist : m_secondChecklist)
-        UiService::instance().execDialog(checklist);
+        m_ui.execDialog(checklist);
 }
 
 void AgreementPage::AccordAfterOpen()
@@ -275,4 +278,9 @@ void AgreementPage::listClicked(int row)
         return;
     }
     m_grid->moveTableTo(row);
+}
+
+void AgreementPage::showRefusal(QWidget *input, const QString &message)
+{
+    m_ui.message(input, message);
 }

@@ -5,6 +5,7 @@
 class AgreementCases;
 class AgreementForm;
 class DataModule;
+class UiService;
 class QDialog;
 class QPushButton;
 class TableGrid;
@@ -16,7 +17,7 @@ class AgreementPage : public QWidget
     Q_OBJECT
 
 public:
-    AgreementPage(DataModule *data, QWidget *parent = nullptr);
+    AgreementPage(DataModule *data, UiService &ui, QWidget *parent = nullptr);
 
     AgreementCases *cases() const { return m_cases; }
     AgreementForm *form() const { return m_form; }
@@ -44,6 +45,8 @@ signals:
     void employerPageRequested();
 
 private:
+    // A value the form refused when the user left its input.
+    void showRefusal(QWidget *input, const QString &message);
     void applyProjectFilter();
     void projectChosen(int index);
     void listClicked(int row);
@@ -52,6 +55,7 @@ private:
     void dropProjectList();
 
     DataModule *m_data;
+    UiService &m_ui;
     AgreementCases *m_cases;
     AgreementForm *m_form;
     TableGrid *m_grid;

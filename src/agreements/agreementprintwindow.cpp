@@ -1,18 +1,19 @@
 #include "agreements/agreementprintwindow.h"
 
 #include "data/datamodule.h"
-#include "widgets/projectlist.h"
-#include "printing/uiservice.h"
 #include "data/table.h"
 #include "printing/agreementprint.h"
+#include "printing/uiservice.h"
+#include "widgets/projectlist.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 
-AgreementPrintWindow::AgreementPrintWindow(DataModule *data, QWidget *parent)
+AgreementPrintWindow::AgreementPrintWindow(DataModule *data, UiService &ui, QWidget *parent)
     : QDialog(parent)
     , m_data(data)
+    , m_ui(ui)
 {
     setObjectName(QStringLiteral("imp_accord"));
     setWindowTitle(QStringLiteral("Impression "));
@@ -56,22 +57,22 @@ void AgreementPrintWindow::runClicked()
 {
     const QString project = m_projects->currentText();
     if (project.isEmpty()) {
-        UiService::instance().message(this, QStringLiteral("Aucun projet selectionné !"));
+        m_ui.message(this, QStringLiteral("Aucun projet selectionné !"));
         return;
     }
     Table *posts = m_data->sqlaccord();
     if (!AgreementPrint::select(posts, project)) {
-        UiService::instance().message(this, AgreementPrint::noPostMessage());
+        m_ui.message(this, AgreementPrint::noPostMessage());
         return;
     }
     if (!m_form->isChecked())
         return;
     ReportDocument document = AgreementPrint::document(posts);
     if (document.pageCount() == 0) {
-        UiService::instance().error(this, QStringLiteral("Le formulaire « AP01 » n'est pas disponible."));
+        m_ui.error(this, QStringLiteral("Le formulaire « AP01 » n'est pas disponible."));
         return;
     }
-    UiService::instance().preview(this, document);
+    m_ui.preview(this, document);
     m_form->setChecked(false);
 }
 

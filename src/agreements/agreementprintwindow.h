@@ -3,6 +3,7 @@
 #include <QDialog>
 
 class DataModule;
+class UiService;
 class ProjectList;
 class QCheckBox;
 class QPushButton;
@@ -14,7 +15,7 @@ class AgreementPrintWindow : public QDialog
     Q_OBJECT
 
 public:
-    explicit AgreementPrintWindow(DataModule *data, QWidget *parent = nullptr);
+    AgreementPrintWindow(DataModule *data, UiService &ui, QWidget *parent = nullptr);
 
     ProjectList *projects() const { return m_projects; }
     QCheckBox *formBox() const { return m_form; }
@@ -27,6 +28,7 @@ public slots:
 
 private:
     DataModule *m_data;
+    UiService &m_ui;
     ProjectList *m_projects;
     QCheckBox *m_form;
 };

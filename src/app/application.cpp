@@ -1,19 +1,21 @@
 #include "app/application.h"
 
-#include "data/appinfo.h"
 #include "app/appwindows.h"
-#include "data/datamodule.h"
 #include "app/mainwindow.h"
 #include "app/qttranslations.h"
-#include "widgets/uifonts.h"
+#include "data/appinfo.h"
+#include "data/datamodule.h"
 #include "printing/agreementexport.h"
 #include "printing/dossierexport.h"
+#include "printing/interactiveui.h"
 #include "printing/sheetexport.h"
+#include "widgets/uifonts.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QTextStream>
 
 #include <cstdio>
@@ -75,6 +77,8 @@ int runVelmora(int argc, char **argv)
     QApplication::setApplicationName(AppInfo::title());
     QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     installQtTranslations(&app);
+    // Every date of the program is shown, typed and printed as dd/mm/yyyy, times as hh:mm:ss.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(AppInfo::title());
@@ -145,7 +149,8 @@ int runVelmora(int argc, char **argv)
         return exporter.run(base, number);
     }
 
-    MainWindow window(base);
+    InteractiveUi ui;
+    MainWindow window(base, ui);
     AppWindows windows(&window);
     window.attachWindows(&windows);
     QObject::connect(&window, &MainWindow::quitRequested, &app, &QApplication::quit, Qt::QueuedConnection);

@@ -18,7 +18,7 @@ AppWindows::AppWindows(MainWindow *mainWindow)
     addForm("anx_02_Individuelle", "Annexe 02 (Individuelle)");
     addForm("anx_04", "anx_04");
     addForm("Anx_07", "Anx_07");
-    m_windows << new AboutBox(m_main);
+    m_windows << new AboutBox(mainWindow->ui(), m_main);
     m_windows << new DossierDialog(m_main);
     addForm("anx_01_02", "Annexe 02/02");
     addForm("Fiche", "Fiche");
@@ -33,7 +33,7 @@ AppWindows::AppWindows(MainWindow *mainWindow)
     m_windows << new AgreementChecklist(AgreementChecklist::Case::First, m_main);
     m_windows << new AgreementChecklist(AgreementChecklist::Case::Second, m_main);
     addForm("AP01", "Formulaire accord de principe N° 01");
-    m_windows << new AgreementPrintWindow(mainWindow->data(), mainWindow);
+    m_windows << new AgreementPrintWindow(mainWindow->data(), mainWindow->ui(), mainWindow);
 }
 
 void AppWindows::addForm(const char *name, const char *caption)

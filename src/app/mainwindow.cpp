@@ -1,14 +1,11 @@
 #include "app/mainwindow.h"
 
 #include "agreements/agreementpage.h"
+#include "app/appwindows.h"
+#include "app/headerstrip.h"
 #include "data/activation.h"
 #include "data/appinfo.h"
-#include "app/appwindows.h"
 #include "data/datamodule.h"
-#include "widgets/fieldedit.h"
-#include "app/headerstrip.h"
-#include "widgets/notice.h"
-#include "printing/uiservice.h"
 #include "data/fieldvalue.h"
 #include "data/table.h"
 #include "employer/employerform.h"
@@ -16,6 +13,9 @@
 #include "printing/dossierdialog.h"
 #include "printing/dossierprinting.h"
 #include "printing/employersheet.h"
+#include "printing/uiservice.h"
+#include "widgets/fieldedit.h"
+#include "widgets/notice.h"
 #include "workers/workerpage.h"
 
 #include <QDateTime>
@@ -29,14 +29,14 @@
 #include <QTabWidget>
 #include <QTimer>
 
-MainWindow::MainWindow(const QString &baseDirectory, QWidget *parent)
+MainWindow::MainWindow(const QString &baseDirectory, UiService &ui, QWidget *parent)
     : QMainWindow(parent)
     , m_baseDirectory(baseDirectory)
+    , m_ui(ui)
     , m_data(new DataModule(this))
 {
     setObjectName(QStringLiteral("Menu"));
     setWindowTitle(AppInfo::title());
-    FormCreate();
 
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("Client"));
@@ -52,9 +52,9 @@ MainWindow::MainWindow(const QString &baseDirectory, QWidget *parent)
     QFont tabFont(QStringLiteral("Times New Roman"));
     tabFont.setPixelSize(16);
     m_pages->tabBar()->setFont(tabFont);
-    m_employerPage = new EmployerPage(m_data);
-    m_agreementPage = new AgreementPage(m_data);
-    m_workerPage = new WorkerPage(m_data);
+    m_employerPage = new EmployerPage(m_data, m_ui);
+    m_agreementPage = new AgreementPage(m_data, m_ui);
+    m_workerPage = new WorkerPage(m_data, m_ui);
     m_pages->addTab(m_employerPage, QStringLiteral("Organisme"));
     m_pages->addTab(m_agreementPage, QStringLiteral("Accord de principe"));
     m_pages->addTab(m_workerPage, QStringLiteral("Expatries"));
@@ -162,7 +162,7 @@ void MainWindow::buildPopupMenus()
 void MainWindow::attachWindows(AppWindows *windows)
 {
     auto *dossier = qobject_cast<DossierDialog *>(windows->dialog(QStringLiteral("Dossier")));
-    m_dossierPrinting = new DossierPrinting(m_data, dossier, this);
+    m_dossierPrinting = new DossierPrinting(m_data, dossier, m_ui, this);
     connect(m_workerPage, &WorkerPage::dossierRequested, m_dossierPrinting, &DossierPrinting::BitBtn20Click);
     QAction *delivered = m_workerListMenu->findChild<QAction *>(QStringLiteral("delivr1"));
     connect(delivered, &QAction::triggered, m_dossierPrinting, &DossierPrinting::delivr1Click);
@@ -171,14 +171,8 @@ void MainWindow::attachWindows(AppWindows *windows)
         windows->dialog(QStringLiteral("demande_accord1")));
     QDialog *agreementPrint = windows->dialog(QStringLiteral("imp_accord"));
     if (auto *print = m_agreementPage->findChild<QPushButton *>(QStringLiteral("BitBtn16")))
-        connect(print, &QPushButton::clicked, this,
-            [agreementPrint] { UiService::instance().execDialog(agreementPrint); });
-}
-
-void MainWindow::FormCreate()
-{
-    // Every date of the program is shown, typed and printed as dd/mm/yyyy, times as hh:mm:ss.
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+        connect(
+            print, &QPushButton::clicked, this, [this, agreementPrint] { m_ui.execDialog(agreementPrint); });
 }
 
 void MainWindow::showEvent(QShowEvent *event)
@@ -208,7 +202,7 @@ bool MainWindow::FormActivate()
     ++m_activations;
     const Activation::Result result = Activation::run(*m_data, m_baseDirectory);
     if (!result.ok) {
-        UiService::instance().error(this, result.error);
+        m_ui.error(this, result.error);
         return false;
     }
     m_employerPage->enableByRows();
@@ -249,7 +243,7 @@ void MainWindow::Bilans1Click()
 void MainWindow::propos1Click()
 {
     if (m_about)
-        UiService::instance().execDialog(m_about);
+        m_ui.execDialog(m_about);
 }
 
 void MainWindow::BitBtn5Click()
@@ -266,15 +260,15 @@ void MainWindow::printEmployerSheet()
 {
     EmployerSheet sheet(*m_data);
     if (!sheet.prepare(m_employerPage->form()->nameEdit()->text())) {
-        UiService::instance().message(this, sheet.lastError());
+        m_ui.message(this, sheet.lastError());
         return;
     }
     ReportDocument document = sheet.document();
     if (document.pageCount() == 0) {
-        UiService::instance().error(this, QStringLiteral("Le formulaire « Fiche » n'est pas disponible."));
+        m_ui.error(this, QStringLiteral("Le formulaire « Fiche » n'est pas disponible."));
         return;
     }
-    UiService::instance().preview(this, document);
+    m_ui.preview(this, document);
     // This preview is the one window whose closing hands the focus back to the main window:
     // the activation runs again (an entry in progress is dropped, the lists return to their first row).
     FormActivate();

@@ -6,6 +6,7 @@ class AgreementPage;
 class AppWindows;
 class DossierPrinting;
 class DataModule;
+class UiService;
 class EmployerPage;
 class HeaderStrip;
 class QDialog;
@@ -23,10 +24,11 @@ class MainWindow : public QMainWindow
 
 public:
     // `baseDirectory` stands for the executable's directory: the database directory lives inside it.
-    explicit MainWindow(const QString &baseDirectory, QWidget *parent = nullptr);
+    MainWindow(const QString &baseDirectory, UiService &ui, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     DataModule *data() const { return m_data; }
+    UiService &ui() const { return m_ui; }
     QTabWidget *pages() const { return m_pages; }
     EmployerPage *employerPage() const { return m_employerPage; }
     AgreementPage *agreementPage() const { return m_agreementPage; }
@@ -40,7 +42,6 @@ public:
     DossierPrinting *dossierPrinting() const { return m_dossierPrinting; }
 
 public slots:
-    void FormCreate();
     // The activation sequence, then the page buttons by row counts. False when it stopped on an error.
     bool FormActivate();
     void Timer1Timer();
@@ -68,6 +69,7 @@ private:
     void centreOnScreen();
 
     QString m_baseDirectory;
+    UiService &m_ui;
     DataModule *m_data;
     HeaderStrip *m_header;
     QTabWidget *m_pages;

@@ -1,14 +1,15 @@
 #include "employer/employerpage.h"
 
 #include "data/datamodule.h"
+#include "data/table.h"
+#include "employer/employerform.h"
+#include "employer/employerrecords.h"
+#include "printing/uiservice.h"
+#include "widgets/entryform.h"
 #include "widgets/fieldedit.h"
 #include "widgets/notice.h"
 #include "widgets/pagebuttons.h"
 #include "widgets/tablegrid.h"
-#include "printing/uiservice.h"
-#include "data/table.h"
-#include "employer/employerform.h"
-#include "employer/employerrecords.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -18,14 +19,16 @@ namespace {
 const char *const NameField = "Nom_orga";
 }
 
-EmployerPage::EmployerPage(DataModule *data, QWidget *parent)
+EmployerPage::EmployerPage(DataModule *data, UiService &ui, QWidget *parent)
     : QWidget(parent)
     , m_data(data)
+    , m_ui(ui)
 {
     setObjectName(QStringLiteral("TabSheet1"));
     m_notice = Notice::createLabel(this, "Label1", 35, 8);
 
     m_form = new EmployerForm(data, this);
+    connect(m_form, &EntryForm::valueRefused, this, &EmployerPage::showRefusal);
     m_form->setGeometry(0, 32, 918, 314);
 
     m_grid = new TableGrid(data->employeur(),
@@ -107,7 +110,7 @@ void EmployerPage::BitBtn1Click()
         employers->cancel();
         contacts->cancel();
         m_form->setEntryEnabled(false);
-        UiService::instance().error(this, error);
+        m_ui.error(this, error);
         return;
     }
     m_form->carryChoices(kept);
@@ -119,13 +122,13 @@ void EmployerPage::BitBtn2Click()
 {
     QString refused;
     if (QWidget *input = m_form->firstRefusedValue(&refused)) {
-        UiService::instance().message(this, refused);
+        m_ui.message(this, refused);
         input->setFocus(Qt::OtherFocusReason);
         m_form->ensureWidgetVisible(input);
         return;
     }
     if (!m_form->checkMandatory()) {
-        UiService::instance().message(this,
+        m_ui.message(this,
             QStringLiteral(
                 "Ces informations sont obligatoires, Merci de remplir tous les informations nécessaires !"));
         return;
@@ -136,11 +139,10 @@ void EmployerPage::BitBtn2Click()
 
     EmployerRecords records(*m_data);
     if (!records.saveEntry()) {
-        UiService::instance().error(this, records.lastError());
+        m_ui.error(this, records.lastError());
         return;
     }
-    UiService::instance().message(
-        this, QStringLiteral("Tous les informations sont enregistrer avec succes !"));
+    m_ui.message(this, QStringLiteral("Tous les informations sont enregistrer avec succes !"));
     m_data->expatries()->setFiltered(false);
     m_data->accord()->setFiltered(false);
     m_form->setEntryEnabled(false);
@@ -161,7 +163,7 @@ void EmployerPage::BitBtn3Click()
         workers->setFiltered(true);
         const int count = workers->rowCount();
         if (count >= 1)
-            UiService::instance().message(this,
+            m_ui.message(this,
                 QStringLiteral("existe ") + QString::number(count)
                     + QStringLiteral(" expatrie(s) enregistrer sous l'employeur et "
                                      "le projet ")
@@ -174,7 +176,7 @@ void EmployerPage::BitBtn3Click()
             = employers->isEditing() ? m_data->contact()->lastError() : employers->lastError();
         employers->cancel();
         m_form->setEntryEnabled(false);
-        UiService::instance().error(this, error);
+        m_ui.error(this, error);
         return;
     }
     m_form->nameEdit()->setFocus(Qt::OtherFocusReason);
@@ -204,7 +206,7 @@ void EmployerPage::BitBtn19Click()
     employers->setFiltered(true);
     posts->setFilter(QStringLiteral("nom_orga"), name);
     posts->setFiltered(true);
-    const bool yes = UiService::instance().confirm(this,
+    const bool yes = m_ui.confirm(this,
         QStringLiteral("Voulez vous vraiment suprimer cet enregistrement :( ") + name
             + QStringLiteral(") !"));
     if (!yes) {
@@ -217,9 +219,9 @@ void EmployerPage::BitBtn19Click()
     if (!workers->hasRows()) {
         EmployerRecords records(*m_data);
         if (!records.deleteEntry(name))
-            UiService::instance().error(this, records.lastError());
+            m_ui.error(this, records.lastError());
     } else {
-        UiService::instance().message(this,
+        m_ui.message(this,
             QStringLiteral("Vous ne pouvez pas suprimer un organisme employeur que vous avez lui affecté des "
                            "expatries !"));
     }
@@ -242,7 +244,7 @@ void EmployerPage::listClicked(int row)
 void EmployerPage::DBGrid2CellClick()
 {
     if (!m_data->employeur()->hasRows()) {
-        UiService::instance().message(this, QStringLiteral("vous devez saisir un organisme employeur !"));
+        m_ui.message(this, QStringLiteral("vous devez saisir un organisme employeur !"));
         return;
     }
     pairContactWith(m_form->nameEdit()->text());
@@ -262,4 +264,9 @@ void EmployerPage::pairContactWith(const QString &name)
     contacts->setFiltered(false);
     contacts->setFilter(QStringLiteral("nom_orga"), name);
     contacts->setFiltered(true);
+}
+
+void EmployerPage::showRefusal(QWidget *input, const QString &message)
+{
+    m_ui.message(input, message);
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class DataModule;
+class UiService;
 class EmployerForm;
 class QLabel;
 class QMenu;
@@ -16,7 +17,7 @@ class EmployerPage : public QWidget
     Q_OBJECT
 
 public:
-    EmployerPage(DataModule *data, QWidget *parent = nullptr);
+    EmployerPage(DataModule *data, UiService &ui, QWidget *parent = nullptr);
 
     QLabel *notice() const { return m_notice; }
     EmployerForm *form() const { return m_form; }
@@ -42,11 +43,14 @@ signals:
     void entryOpenedForChange();
 
 private:
+    // A value the form refused when the user left its input.
+    void showRefusal(QWidget *input, const QString &message);
     void pairContactWith(const QString &name);
     void setEntryButtons(bool entryOpen);
     void listClicked(int row);
 
     DataModule *m_data;
+    UiService &m_ui;
     QLabel *m_notice;
     EmployerForm *m_form;
     TableGrid *m_grid;

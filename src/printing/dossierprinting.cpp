@@ -1,14 +1,15 @@
 #include "printing/dossierprinting.h"
 
-#include "printing/uiservice.h"
 #include "printing/dossierdialog.h"
+#include "printing/uiservice.h"
 
 #include <QWidget>
 
-DossierPrinting::DossierPrinting(DataModule *data, DossierDialog *dialog, QWidget *parent)
+DossierPrinting::DossierPrinting(DataModule *data, DossierDialog *dialog, UiService &ui, QWidget *parent)
     : QObject(parent)
     , m_dossier(*data)
     , m_dialog(dialog)
+    , m_ui(ui)
     , m_parent(parent)
 {
     m_dialog->setProducer([this](const QString &form, bool print) { return produce(form, print); });
@@ -16,13 +17,13 @@ DossierPrinting::DossierPrinting(DataModule *data, DossierDialog *dialog, QWidge
 
 void DossierPrinting::message(const QString &text)
 {
-    UiService::instance().message(m_parent, text);
+    m_ui.message(m_parent, text);
 }
 
 void DossierPrinting::openDialog(const QStringList &enabledBoxes)
 {
     m_dialog->setEnabledBoxes(enabledBoxes);
-    UiService::instance().execDialog(m_dialog);
+    m_ui.execDialog(m_dialog);
 }
 
 void DossierPrinting::BitBtn20Click()
@@ -43,7 +44,7 @@ bool DossierPrinting::produce(const QString &form, bool print)
         return true;
     document.setTitle(form);
     if (print)
-        return UiService::instance().print(m_dialog, document);
-    UiService::instance().preview(m_dialog, document);
+        return m_ui.print(m_dialog, document);
+    m_ui.preview(m_dialog, document);
     return true;
 }

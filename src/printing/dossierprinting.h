@@ -8,6 +8,7 @@
 class DataModule;
 class DossierDialog;
 class QWidget;
+class UiService;
 
 // The worker dossier print as the worker page starts it (IMPRIMER, or "Â delivré" in the list's
 // pop-up menu): the preparation talking to the user through message boxes and the dossier dialog,
@@ -17,7 +18,7 @@ class DossierPrinting : public QObject, public DossierHost
     Q_OBJECT
 
 public:
-    DossierPrinting(DataModule *data, DossierDialog *dialog, QWidget *parent);
+    DossierPrinting(DataModule *data, DossierDialog *dialog, UiService &ui, QWidget *parent);
 
     WorkerDossier &dossier() { return m_dossier; }
     void message(const QString &text) override;
@@ -32,5 +33,6 @@ private:
 
     WorkerDossier m_dossier;
     DossierDialog *m_dialog;
+    UiService &m_ui;
     QWidget *m_parent;
 };

@@ -52,7 +52,7 @@ int InteractiveUi::execDialog(QDialog *dialog)
 
 void InteractiveUi::preview(QWidget *parent, ReportDocument &document)
 {
-    PreviewWindow window(document, parent);
+    PreviewWindow window(document, *this, parent);
     window.exec();
 }
 
@@ -63,7 +63,7 @@ bool InteractiveUi::print(QWidget *parent, ReportDocument &document)
         return true;
     // Never a print reported that did not happen; the PDF is offered instead.
     if (confirm(parent, failure + QStringLiteral("\nVoulez-vous l'enregistrer en PDF à la place ?")))
-        PdfSaving::saveWithDialog(parent, document);
+        PdfSaving::saveWithDialog(*this, parent, document);
     return false;
 }
 

@@ -1,15 +1,14 @@
 #include "printing/pdfsaving.h"
 
-#include "printing/uiservice.h"
 #include "forms/reportdocument.h"
+#include "printing/uiservice.h"
 
 #include <QDir>
 
 namespace PdfSaving {
 
-bool saveWithDialog(QWidget *parent, const ReportDocument &document)
+bool saveWithDialog(UiService &ui, QWidget *parent, const ReportDocument &document)
 {
-    UiService &ui = UiService::instance();
     const QString suggested
         = QDir::home().filePath((document.title().isEmpty() ? QStringLiteral("document") : document.title())
             + QStringLiteral(".pdf"));

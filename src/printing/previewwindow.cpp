@@ -1,8 +1,8 @@
 #include "printing/previewwindow.h"
 
-#include "printing/uiservice.h"
 #include "forms/reportdocument.h"
 #include "printing/pdfsaving.h"
+#include "printing/uiservice.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,9 +11,10 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-PreviewWindow::PreviewWindow(const ReportDocument &document, QWidget *parent)
+PreviewWindow::PreviewWindow(const ReportDocument &document, UiService &ui, QWidget *parent)
     : QDialog(parent)
     , m_document(document)
+    , m_ui(ui)
 {
     setObjectName(QStringLiteral("Preview"));
     setWindowTitle(QStringLiteral("Aperçu avant impression")
@@ -102,10 +103,10 @@ void PreviewWindow::zoomOut()
 
 void PreviewWindow::printDocument()
 {
-    UiService::instance().print(this, const_cast<ReportDocument &>(m_document));
+    m_ui.print(this, const_cast<ReportDocument &>(m_document));
 }
 
 void PreviewWindow::savePdf()
 {
-    PdfSaving::saveWithDialog(this, m_document);
+    PdfSaving::saveWithDialog(m_ui, this, m_document);
 }

@@ -6,6 +6,7 @@ class QLabel;
 class QScrollArea;
 class QVBoxLayout;
 class ReportDocument;
+class UiService;
 
 // The print preview: every page of a document one below the other, with paging, zoom, print,
 // "Enregistrer en PDF…" and close.
@@ -14,7 +15,7 @@ class PreviewWindow : public QDialog
     Q_OBJECT
 
 public:
-    PreviewWindow(const ReportDocument &document, QWidget *parent = nullptr);
+    PreviewWindow(const ReportDocument &document, UiService &ui, QWidget *parent = nullptr);
 
     int currentPage() const { return m_current; }
     double zoom() const { return m_zoom; }
@@ -30,6 +31,7 @@ private:
     void renderPages();
 
     const ReportDocument &m_document;
+    UiService &m_ui;
     QScrollArea *m_scroll;
     QVBoxLayout *m_pagesLayout;
     QList<QLabel *> m_pages;

@@ -8,8 +8,8 @@ class QWidget;
 class ReportDocument;
 
 // The one door through which the program talks to the user: message boxes, confirmations,
-// modal dialogs, previews, printing and file choices. Tests install their own implementation
-// to script the answers and read the exact texts.
+// modal dialogs, previews, printing and file choices. It is handed to whoever needs it; tests
+// hand over their own implementation to script the answers and read the exact texts.
 class UiService
 {
 public:
@@ -33,8 +33,4 @@ public:
         = 0;
     // Opens a web address in the default browser.
     virtual void openUrl(const QString &url) = 0;
-
-    static UiService &instance();
-    // Installs a service (not owned); nullptr restores the interactive one.
-    static void setInstance(UiService *service);
 };

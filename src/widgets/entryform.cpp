@@ -73,7 +73,9 @@ EntryForm::Built EntryForm::date(
 
 void EntryForm::addNumberCheck(QWidget *input, const QString &caption, NumberCheck::Kind kind)
 {
-    m_numberChecks << new NumberCheck(input, caption, kind);
+    auto *check = new NumberCheck(input, caption, kind);
+    connect(check, &NumberCheck::refused, this, &EntryForm::valueRefused);
+    m_numberChecks << check;
 }
 
 QWidget *EntryForm::firstRefusedValue(QString *message) const

@@ -48,6 +48,10 @@ public:
     // The input the user fills a field with.
     QWidget *inputOf(const QString &field) const;
 
+signals:
+    // The user left an input holding a value its field cannot take; the page shows the message.
+    void valueRefused(QWidget *input, const QString &message);
+
 protected:
     struct Built
     {

@@ -1,7 +1,5 @@
 #include "widgets/numbercheck.h"
 
-#include "printing/uiservice.h"
-
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -61,7 +59,7 @@ bool NumberCheck::eventFilter(QObject *watched, QEvent *event)
         const QString message = problem();
         if (left && m_input->isEnabled() && !message.isEmpty()) {
             m_telling = true;
-            UiService::instance().message(m_input, message);
+            emit refused(m_input, message);
             m_telling = false;
         }
     }

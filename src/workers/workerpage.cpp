@@ -1,12 +1,13 @@
 #include "workers/workerpage.h"
 
 #include "data/datamodule.h"
+#include "data/table.h"
+#include "printing/uiservice.h"
+#include "widgets/entryform.h"
 #include "widgets/fieldedit.h"
 #include "widgets/notice.h"
 #include "widgets/pagebuttons.h"
 #include "widgets/tablegrid.h"
-#include "printing/uiservice.h"
-#include "data/table.h"
 #include "workers/workerform.h"
 #include "workers/workerrecords.h"
 
@@ -49,14 +50,16 @@ QList<TableModel::Column> listColumns()
 }
 } // namespace
 
-WorkerPage::WorkerPage(DataModule *data, QWidget *parent)
+WorkerPage::WorkerPage(DataModule *data, UiService &ui, QWidget *parent)
     : QWidget(parent)
     , m_data(data)
+    , m_ui(ui)
 {
     setObjectName(QStringLiteral("TabSheet3"));
     m_notice = Notice::createLabel(this, "Label2", 36, 6);
 
     m_form = new WorkerForm(data, this);
+    connect(m_form, &EntryForm::valueRefused, this, &WorkerPage::showRefusal);
     m_form->setGeometry(0, 30, 919, 314);
 
     m_grid = new TableGrid(data->expatries(), listColumns(), this);
@@ -120,13 +123,13 @@ void WorkerPage::setButtons(const ButtonStates &states)
 
 void WorkerPage::noWorker()
 {
-    UiService::instance().message(this, QString::fromUtf8(NoWorkerMessage));
+    m_ui.message(this, QString::fromUtf8(NoWorkerMessage));
 }
 
 void WorkerPage::BitBtn11Click()
 {
     if (!m_data->employeur()->hasRows()) {
-        UiService::instance().message(
+        m_ui.message(
             this, QStringLiteral("Vous devez remplir la session employeur avant d'ajouter les expatries "));
         emit employerPageRequested();
         return;
@@ -138,7 +141,7 @@ void WorkerPage::BitBtn11Click()
     const int number = WorkerRecords(*m_data).nextOrderNumber();
     if (!workers->append()) {
         m_form->setEntryEnabled(false, false);
-        UiService::instance().error(this, workers->lastError());
+        m_ui.error(this, workers->lastError());
         return;
     }
     m_form->numberEdit()->setText(QString::number(number));
@@ -155,7 +158,7 @@ void WorkerPage::BitBtn13Click()
         return;
     }
     if (!workers->edit()) {
-        UiService::instance().error(this, workers->lastError());
+        m_ui.error(this, workers->lastError());
         return;
     }
     m_entryOpen = true;
@@ -171,7 +174,7 @@ void WorkerPage::BitBtn12Click()
     // as another value, or refused as missing.
     QString refused;
     if (QWidget *input = m_form->firstRefusedValue(&refused)) {
-        UiService::instance().message(this, refused);
+        m_ui.message(this, refused);
         input->setFocus(Qt::OtherFocusReason);
         m_form->ensureWidgetVisible(input);
         return;
@@ -182,20 +185,20 @@ void WorkerPage::BitBtn12Click()
         WorkerRecords records(*m_data);
         if (!records.attachAndSave(m_form->projectList()->currentText())) {
             // The row stays open with everything typed; nothing else of the save runs.
-            UiService::instance().error(this, records.lastError());
+            m_ui.error(this, records.lastError());
             return;
         }
         m_form->hideCardGroup();
         m_entryOpen = false;
         setButtons({ 1, 0, 1, 0, 1, 1, 1 });
-        UiService::instance().message(
+        m_ui.message(
             this, QStringLiteral("Tous les informations de cet expatrie sont enregistrer avec succes !"));
         m_form->setEntryEnabled(false, false);
         // After the inputs are disabled: the focus leaving them would scroll the form down again.
         m_form->scrollToTop();
         contacts->setFiltered(false);
     } else {
-        UiService::instance().message(this,
+        m_ui.message(this,
             QStringLiteral(
                 "Ces informations sont obligatoires, Merci de remplir tous les informations nécessaires !"));
     }
@@ -228,11 +231,11 @@ void WorkerPage::BitBtn15Click()
         setButtons({ 1, -1, -1, -1, -1, -1, -1 });
         return;
     }
-    if (UiService::instance().confirm(this,
+    if (m_ui.confirm(this,
             QStringLiteral("Voulez vous vraiment suprimer cet expatrie de votre base "
                            "de données !"))
         && !workers->remove())
-        UiService::instance().error(this, workers->lastError());
+        m_ui.error(this, workers->lastError());
     setButtons({ 1, 0, 1, 0, 1, 1, -1 });
 }
 
@@ -273,4 +276,9 @@ void WorkerPage::displayRefresh()
     if (!m_data->expatries()->hasRows())
         return;
     m_form->applyRulesFromRow();
+}
+
+void WorkerPage::showRefusal(QWidget *input, const QString &message)
+{
+    m_ui.message(input, message);
 }

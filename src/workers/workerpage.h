@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class DataModule;
+class UiService;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -16,7 +17,7 @@ class WorkerPage : public QWidget
     Q_OBJECT
 
 public:
-    WorkerPage(DataModule *data, QWidget *parent = nullptr);
+    WorkerPage(DataModule *data, UiService &ui, QWidget *parent = nullptr);
 
     QLabel *notice() const { return m_notice; }
     WorkerForm *form() const { return m_form; }
@@ -46,6 +47,8 @@ signals:
     void dossierRequested();
 
 private:
+    // A value the form refused when the user left its input.
+    void showRefusal(QWidget *input, const QString &message);
     struct ButtonStates
     {
         int newWorker, save, modify, cancel, remove, refresh, print; // 1 on, 0 off, -1 unchanged
@@ -56,6 +59,7 @@ private:
     void noWorker();
 
     DataModule *m_data;
+    UiService &m_ui;
     QLabel *m_notice;
     WorkerForm *m_form;
     TableGrid *m_grid;

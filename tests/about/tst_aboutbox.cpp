@@ -28,7 +28,8 @@ private slots:
 
 void TestAboutBox::textsFromVersionInformation()
 {
-    AboutBox box;
+    ScriptedUi ui;
+    AboutBox box(ui);
     const QStringList expected { "Développeur: VELMORA", "Version: 2.0.0.0",
         "Version: 2.0.0.0 Dossiers d'emploi des travailleurs étrangers", "Copyright: © 2026 CORVANE",
         "CORVANE" };
@@ -47,7 +48,8 @@ void TestAboutBox::textsFromVersionInformation()
 
 void TestAboutBox::withoutVersionInformation()
 {
-    AboutBox box(nullptr, [] { return std::optional<VersionInfo::Blocks>(); });
+    ScriptedUi ui;
+    AboutBox box(ui, nullptr, [] { return std::optional<VersionInfo::Blocks>(); });
     for (int shown = 0; shown < 2; ++shown) {
         box.show();
         QCOMPARE(texts(box), QStringList(5, QStringLiteral(".....")));
@@ -58,7 +60,7 @@ void TestAboutBox::withoutVersionInformation()
 void TestAboutBox::linksOpenTheWebSite()
 {
     ScriptedUi ui;
-    AboutBox box;
+    AboutBox box(ui);
     box.show();
     QCOMPARE(box.links().size(), 5);
     for (QLabel *link : box.links())

@@ -5,10 +5,10 @@
 #include "agreements/agreementchecklist.h"
 #include "agreements/agreementform.h"
 #include "agreements/agreementpage.h"
-#include "widgets/fieldedit.h"
-#include "widgets/projectlist.h"
 #include "data/fieldvalue.h"
 #include "data/table.h"
+#include "widgets/fieldedit.h"
+#include "widgets/projectlist.h"
 
 #include <QFocusEvent>
 #include <QLabel>
@@ -28,7 +28,7 @@ private:
     {
         DataFixture fx;
         ScriptedUi ui;
-        AgreementPage page { &fx.data() };
+        AgreementPage page { &fx.data(), ui };
         Table *posts() { return fx.data().accord(); }
         Table *contacts() { return fx.data().contact(); }
         Table *employers() { return fx.data().employeur(); }

@@ -2,10 +2,10 @@
 #include "scriptedui.h"
 
 #include "agreements/agreementprintwindow.h"
-#include "widgets/projectlist.h"
 #include "data/table.h"
 #include "forms/formcatalogue.h"
 #include "printing/agreementexport.h"
+#include "widgets/projectlist.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -50,7 +50,7 @@ void TestAgreementPrint::runCases()
     DataFixture fx;
     seed(fx, 2);
     ScriptedUi ui;
-    AgreementPrintWindow window(&fx.data());
+    AgreementPrintWindow window(&fx.data(), ui);
     // No project chosen.
     window.projects()->setCurrentIndex(-1);
     window.runClicked();
@@ -107,7 +107,7 @@ void TestAgreementPrint::pagesOfTheForm()
     ScriptedUi ui;
     int pageCount = 0;
     ui.onPreview = [&](ReportDocument &document) { pageCount = document.pageCount(); };
-    AgreementPrintWindow window(&fx.data());
+    AgreementPrintWindow window(&fx.data(), ui);
     window.projects()->setCurrentIndex(window.projects()->findText(QStringLiteral("ROUTE D'OR")));
     window.formBox()->setChecked(true);
     window.runClicked();

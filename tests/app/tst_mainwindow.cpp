@@ -2,16 +2,16 @@
 #include "scriptedui.h"
 
 #include "app/appwindows.h"
-#include "data/datamodule.h"
 #include "app/formholder.h"
 #include "app/headerstrip.h"
-#include "printing/interactiveui.h"
 #include "app/mainwindow.h"
+#include "app/qttranslations.h"
+#include "data/datamodule.h"
+#include "data/table.h"
+#include "printing/interactiveui.h"
 #include "widgets/notice.h"
 #include "widgets/projectlist.h"
-#include "app/qttranslations.h"
 #include "widgets/tablegrid.h"
-#include "data/table.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -66,7 +66,8 @@ private slots:
 void TestMainWindow::windowsCreatedInOrder()
 {
     QTemporaryDir base;
-    MainWindow w(base.path());
+    ScriptedUi ui;
+    MainWindow w(base.path(), ui);
     AppWindows windows(&w);
     QStringList names;
     for (QObject *o : windows.all())
@@ -91,7 +92,8 @@ void TestMainWindow::windowsCreatedInOrder()
 void TestMainWindow::shellGeometryTabsAndMenus()
 {
     QTemporaryDir base;
-    MainWindow w(base.path());
+    ScriptedUi ui;
+    MainWindow w(base.path(), ui);
     QCOMPARE(w.centralWidget()->size(), QSize(1070, 641));
     QCOMPARE(w.pages()->geometry(), QRect(0, 86, 1070, 555));
     QStringList tabs;
@@ -134,7 +136,8 @@ void TestMainWindow::shellGeometryTabsAndMenus()
 void TestMainWindow::clockAndNotices()
 {
     QTemporaryDir base;
-    MainWindow w(base.path());
+    ScriptedUi ui;
+    MainWindow w(base.path(), ui);
     QCOMPARE(w.header()->dateLabel()->text(), QStringLiteral("Date"));
     QCOMPARE(w.header()->timeLabel()->text(), QStringLiteral("Heure"));
     const QString start = Notice::initialText();
@@ -189,7 +192,7 @@ void TestMainWindow::buttonsFollowRowCounts()
             QVERIFY(DataFixture::add(seed.accord(), { { QStringLiteral("Num"), 1 } }));
     }
     ScriptedUi ui;
-    MainWindow w(base.path());
+    MainWindow w(base.path(), ui);
     QVERIFY(w.FormActivate());
     QVERIFY(ui.errors.isEmpty());
     QWidget *employer = w.pages()->widget(0);
@@ -212,7 +215,7 @@ void TestMainWindow::quitDropsOpenEntry()
     QTemporaryDir base;
     {
         ScriptedUi ui;
-        MainWindow w(base.path());
+        MainWindow w(base.path(), ui);
         QSignalSpy quit(&w, &MainWindow::quitRequested);
         QVERIFY(w.FormActivate());
         Table *employers = w.data()->employeur();
@@ -237,7 +240,7 @@ void TestMainWindow::activationErrorIsShown()
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.close();
     ScriptedUi ui;
-    MainWindow w(blocker);
+    MainWindow w(blocker, ui);
     QVERIFY(!w.FormActivate());
     QCOMPARE(ui.errors.size(), 1);
     QVERIFY(ui.errors.first().contains(QStringLiteral("--data-dir")));
@@ -246,7 +249,8 @@ void TestMainWindow::activationErrorIsShown()
 void TestMainWindow::buttonsHaveAccessibleNames()
 {
     QTemporaryDir base;
-    MainWindow w(base.path());
+    ScriptedUi ui;
+    MainWindow w(base.path(), ui);
     const auto buttons = w.findChildren<QPushButton *>();
     QVERIFY(buttons.size() >= 19);
     for (QPushButton *b : buttons)
@@ -282,7 +286,7 @@ void TestMainWindow::centredAndTitlesReadable()
 {
     QTemporaryDir base;
     ScriptedUi ui;
-    MainWindow w(base.path());
+    MainWindow w(base.path(), ui);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     const QRect screen = w.screen()->availableGeometry();
@@ -312,7 +316,7 @@ void TestMainWindow::firstNewWorkerOffersProjects()
                 { QStringLiteral("Projet"), QStringLiteral("PE") } }));
     }
     ScriptedUi ui;
-    MainWindow w(base.path());
+    MainWindow w(base.path(), ui);
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
     QTRY_VERIFY(w.data()->expatries()->isOpen());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "printing/uiservice.h"
 #include "forms/reportdocument.h"
+#include "printing/uiservice.h"
 
 #include <functional>
 
@@ -9,14 +9,11 @@
 #include <QString>
 #include <QStringList>
 
-// A user-interface service for tests: records every text shown, answers confirmations from a
-// script, and installs itself for its lifetime.
+// A user-interface service for tests: records every text shown and answers confirmations from a
+// script; tests hand it to what they build.
 class ScriptedUi : public UiService
 {
 public:
-    ScriptedUi() { UiService::setInstance(this); }
-    ~ScriptedUi() override { UiService::setInstance(nullptr); }
-
     void message(QWidget *, const QString &text) override { messages << text; }
     void error(QWidget *, const QString &text) override { errors << text; }
     bool confirm(QWidget *, const QString &text) override

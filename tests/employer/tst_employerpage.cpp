@@ -2,14 +2,14 @@
 #include "formdriver.h"
 #include "scriptedui.h"
 
+#include "data/table.h"
+#include "employer/employerform.h"
+#include "employer/employerpage.h"
 #include "widgets/captionlabel.h"
 #include "widgets/datepicker.h"
 #include "widgets/fieldedit.h"
 #include "widgets/picklist.h"
 #include "widgets/tablegrid.h"
-#include "data/table.h"
-#include "employer/employerform.h"
-#include "employer/employerpage.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,7 +26,7 @@ private:
     {
         DataFixture fx;
         ScriptedUi ui;
-        EmployerPage page { &fx.data() };
+        EmployerPage page { &fx.data(), ui };
         EmployerForm *form() { return page.form(); }
         Table *employers() { return fx.data().employeur(); }
         Table *contacts() { return fx.data().contact(); }

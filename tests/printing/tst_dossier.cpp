@@ -251,7 +251,7 @@ void TestDossier::preparationOverTheTables()
     addWorker(fx, 2, QStringLiteral("AUTRE"), QStringLiteral("APT"), QStringLiteral("FRANCAISE"));
     QVERIFY(fx.data().expatries()->first());
     DossierDialog dialog;
-    DossierPrinting printing(&fx.data(), &dialog, nullptr);
+    DossierPrinting printing(&fx.data(), &dialog, ui, nullptr);
     QStringList enabledAtOpening;
     int workersInView = -1;
     ui.onDialog = [&](QDialog *) {
@@ -297,7 +297,7 @@ void TestDossier::headCountsOverEveryEmployer()
         QStringLiteral("AUTRE"));
     QVERIFY(fx.data().expatries()->first());
     DossierDialog dialog;
-    DossierPrinting printing(&fx.data(), &dialog, nullptr);
+    DossierPrinting printing(&fx.data(), &dialog, ui, nullptr);
     printing.delivr1Click();
     const auto labels = printing.dossier().labels();
     QCOMPARE(labels.value("QRLabel7"), QStringLiteral("4"));
@@ -323,7 +323,7 @@ void TestDossier::nothingToPrint()
     if (withWorker)
         addWorker(fx, 1, QString(), QStringLiteral("APT"), QStringLiteral("FRANCAISE"));
     DossierDialog dialog;
-    DossierPrinting printing(&fx.data(), &dialog, nullptr);
+    DossierPrinting printing(&fx.data(), &dialog, ui, nullptr);
     printing.BitBtn20Click();
     QCOMPARE(ui.messages.size(), 1);
     QVERIFY2(ui.messages.first().contains(messagePart), qPrintable(ui.messages.first()));

@@ -2,7 +2,6 @@
 #include "scriptedui.h"
 
 #include "app/appwindows.h"
-#include "widgets/fieldedit.h"
 #include "app/mainwindow.h"
 #include "data/query.h"
 #include "data/table.h"
@@ -11,6 +10,7 @@
 #include "forms/formcatalogue.h"
 #include "printing/employersheet.h"
 #include "printing/sheetexport.h"
+#include "widgets/fieldedit.h"
 
 #include <QDir>
 #include <QFile>
@@ -75,7 +75,7 @@ void TestEmployerSheet::emptyTableFromBothEntryPoints()
 {
     QTemporaryDir base;
     ScriptedUi ui;
-    MainWindow w(base.path());
+    MainWindow w(base.path(), ui);
     AppWindows windows(&w);
     w.attachWindows(&windows);
     QVERIFY(w.FormActivate());
@@ -93,7 +93,7 @@ void TestEmployerSheet::bothEntryPointsPreviewTheSameSheetThenReactivate()
     QTemporaryDir base;
     seed(base.path(), { QStringLiteral("A"), QStringLiteral("B") });
     ScriptedUi ui;
-    MainWindow w(base.path());
+    MainWindow w(base.path(), ui);
     AppWindows windows(&w);
     w.attachWindows(&windows);
     QVERIFY(w.FormActivate());

@@ -48,7 +48,8 @@ void TestPreview::pagingAndZoom()
 {
     const ReportDocument document = annexe01();
     QCOMPARE(document.pageCount(), 2);
-    PreviewWindow window(document);
+    ScriptedUi ui;
+    PreviewWindow window(document, ui);
     auto *position = window.findChild<QLabel *>(QStringLiteral("PagePosition"));
     QCOMPARE(position->text(), QStringLiteral("Page 1 / 2"));
     button(window, QStringLiteral("Suivante"))->click();
@@ -79,7 +80,7 @@ void TestPreview::saveAsPdf()
     ui.saveName = writable ? QDir(dir.path()).filePath(QStringLiteral("annexe.pdf"))
                            : QDir(dir.path()).filePath(QStringLiteral("absent/annexe.pdf"));
     const ReportDocument document = annexe01();
-    PreviewWindow window(document);
+    PreviewWindow window(document, ui);
     button(window, QStringLiteral("Enregistrer en PDF…"))->click();
     QCOMPARE(QFile::exists(ui.saveName), writable);
     QCOMPARE(ui.errors.size(), writable ? 0 : 1);

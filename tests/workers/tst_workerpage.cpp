@@ -2,12 +2,12 @@
 #include "formdriver.h"
 #include "scriptedui.h"
 
+#include "data/table.h"
 #include "widgets/captionlabel.h"
 #include "widgets/datepicker.h"
 #include "widgets/fieldedit.h"
 #include "widgets/projectlist.h"
 #include "widgets/tablegrid.h"
-#include "data/table.h"
 #include "workers/contractdates.h"
 #include "workers/workerform.h"
 #include "workers/workerlists.h"
@@ -34,7 +34,7 @@ private:
     {
         DataFixture fx;
         ScriptedUi ui;
-        WorkerPage page { &fx.data() };
+        WorkerPage page { &fx.data(), ui };
         WorkerForm *form() { return page.form(); }
         Table *workers() { return fx.data().expatries(); }
         QString buttons()
