@@ -1,6 +1,10 @@
 #pragma once
 
 #include "data/fielddef.h"
+#include "data/tablebuffer.h"
+#include "data/tablecursor.h"
+#include "data/tablefile.h"
+#include "data/tablesql.h"
 
 #include <QObject>
 #include <QVariant>
@@ -9,7 +13,9 @@ class Database;
 
 // One table of the database directory as the pages see it: a current row in a view (all rows in
 // key order, or those of a one-field filter), navigation, and the browse/edit/insert cycle.
-// Problems are reported by return value with a French message in lastError().
+// Problems are reported by return value with a French message in lastError(). The file and its
+// layout, the SQL text, the current row and the edit buffer are each held by a part of their own;
+// the table runs the cycle between them and tells its users what changed.
 class Table : public QObject
 {
     Q_OBJECT
@@ -23,18 +29,18 @@ public:
     Database *database() const { return m_db; }
 
     // The file name inside the database directory ("Employeur.DB").
-    void setFileName(const QString &fileName) { m_fileName = fileName; }
-    QString fileName() const { return m_fileName; }
+    void setFileName(const QString &fileName) { m_file.setFileName(fileName); }
+    QString fileName() const { return m_file.fileName(); }
     // Whether the file exists, its name compared without regard to letter case.
     bool exists() const;
 
     // The layout used by create(): the columns the object holds (after a failed open, those read from
     // the file). appendField() refuses a name already in the list (compared without regard to case).
-    QList<FieldDef> fieldDefs() const { return m_fieldDefs; }
-    void clearFieldDefs() { m_fieldDefs.clear(); }
+    QList<FieldDef> fieldDefs() const { return m_file.fieldDefs(); }
+    void clearFieldDefs() { m_file.clearFieldDefs(); }
     bool appendField(const FieldDef &field);
-    void clearIndex() { m_indexField.clear(); }
-    void setIndex(const QString &field) { m_indexField = field; }
+    void clearIndex() { m_file.clearIndex(); }
+    void setIndex(const QString &field) { m_file.setIndex(field); }
     // Replaces any file of that name by an empty table of the held layout.
     bool create();
 
@@ -46,10 +52,10 @@ public:
 
     // The view.
     void setFilter(const QString &field, const QVariant &value);
-    QString filterField() const { return m_filterField; }
-    QVariant filterValue() const { return m_filterValue; }
+    QString filterField() const { return m_sql.filterField(); }
+    QVariant filterValue() const { return m_sql.filterValue(); }
     bool setFiltered(bool on);
-    bool isFiltered() const { return m_filtered; }
+    bool isFiltered() const { return m_sql.isFiltered(); }
     int rowCount() const;
     // Whether the view holds a row, without counting them all.
     bool hasRows() const;
@@ -64,7 +70,7 @@ public:
     bool moveTo(int row);
     // Moves to a row whose key the caller already read (a grid's line): no need to count up to it.
     bool moveTo(int row, const QVariant &key);
-    int position() const { return m_pos; }
+    int position() const { return m_cursor.position(); }
     // Finds the row with this key in the view and makes it current.
     bool locate(const QVariant &key);
 
@@ -123,46 +129,23 @@ signals:
     void viewReset();
 
 private:
-    QString qualifiedTable() const;
-    QString whereClause(bool withFilter) const;
-    QVariantList filterBinds() const;
-    QString columnList(const QStringList &fields) const;
-    bool loadAt(int pos);
-    bool loadWhere(const QString &condition, const QVariantList &binds, int pos);
-    bool loadKey(const QVariant &key);
-    int positionOfKey(const QVariant &key) const;
-    QVariant storageFilterValue() const;
-    void setCurrent(const QVariantList &values);
-    void clearCurrent();
-    void invalidateCount() { m_count = -1; }
-    bool countHolds() const;
+    void aliasDetached(const QString &alias);
     bool fail(const QString &message);
-    bool checkedValues(QVariantList *values);
-    QString filePath() const;
+    // False with the message when the table is not open.
+    bool requireOpen();
+    QString noSuchField(const QString &name) const;
     void setState(State state);
-    bool readLayout(QString *tableName, QList<FieldDef> *columns);
+    bool checkedValues(QVariantList *values);
+    // Tells the users the view and the current row changed.
+    void announceView();
+    void announceScroll();
 
     Database *m_db;
     TableSchema m_schema;
-    QString m_fileName;
-    QList<FieldDef> m_fieldDefs;
-    QString m_indexField;
-
-    QString m_alias;
-    QString m_sqlTable;
-
-    QString m_filterField;
-    QVariant m_filterValue;
-    bool m_filtered = false;
-    mutable int m_count = -1;
-    mutable quint64 m_countWrites = 0;
-    mutable qint64 m_countVersion = -1;
-
+    TableFile m_file;
+    TableSql m_sql;
+    TableCursor m_cursor;
+    TableBuffer m_buffer;
     State m_state = State::Inactive;
-    int m_pos = -1;
-    QVariantList m_current;
-    QVariantList m_buffer;
-    QVariant m_editKey;
-    bool m_modified = false;
     QString m_lastError;
 };
