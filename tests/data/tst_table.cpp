@@ -7,6 +7,7 @@
 #include "data/table.h"
 #include "data/tablemodel.h"
 
+#include <QAbstractItemModelTester>
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
@@ -45,6 +46,8 @@ private slots:
     void busyStoreGivesClearMessage();
     void renameThroughEditKeepsOneRow();
     void gridModelReadsAnyLine();
+    void gridModelFollowsTheView_data();
+    void gridModelFollowsTheView();
 };
 
 void TestTable::layoutsOnDisk_data()
@@ -344,6 +347,101 @@ void TestTable::gridModelReadsAnyLine()
     QVERIFY(workers->last());
     QCOMPARE(workers->position(), 99);
     QCOMPARE(workers->value(QStringLiteral("Num_Ordre")).toInt(), 600);
+}
+
+void TestTable::gridModelFollowsTheView_data()
+{
+    // 300 workers numbered 2, 4, … 600; every third (6, 12, … 600) belongs to B.
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QString>("firstLine");
+    QTest::addColumn<QString>("lastLine");
+    QTest::newRow("filter on") << "filter B" << 100 << "6"
+                               << "600";
+    QTest::newRow("filter switched to another value") << "filter B then A" << 200 << "2"
+                                                      << "598";
+    QTest::newRow("filter off") << "filter B then off" << 300 << "2"
+                                << "600";
+    QTest::newRow("guarded filter lifted") << "guard B" << 300 << "2"
+                                           << "600";
+    QTest::newRow("post") << "post 601" << 301 << "2"
+                          << "601";
+    QTest::newRow("post into a filtered view") << "filter B, post 1 to B" << 101 << "1"
+                                               << "600";
+    QTest::newRow("post leaving a filtered view") << "filter B, move first to A" << 99 << "12"
+                                                  << "600";
+    QTest::newRow("delete") << "delete first" << 299 << "4"
+                            << "600";
+    QTest::newRow("delete the last line") << "delete last" << 299 << "2"
+                                          << "598";
+    QTest::newRow("delete in a filtered view") << "filter B, delete first" << 99 << "12"
+                                               << "600";
+}
+
+void TestTable::gridModelFollowsTheView()
+{
+    QFETCH(QString, change);
+    QFETCH(int, lines);
+    QFETCH(QString, firstLine);
+    QFETCH(QString, lastLine);
+    DataFixture fx;
+    Table *workers = fx.data().expatries();
+    // One commit for the lot: each post on its own would wait for the disk.
+    QVERIFY(fx.data().database()->transaction());
+    for (int n = 1; n <= 300; ++n)
+        QVERIFY(DataFixture::add(workers,
+            { { QStringLiteral("Num_Ordre"), n * 2 },
+                { QStringLiteral("Nom_orga"), n % 3 ? QStringLiteral("A") : QStringLiteral("B") } }));
+    QVERIFY(fx.data().database()->commit());
+    TableModel model(workers,
+        { { QStringLiteral("N°"), QStringLiteral("Num_Ordre") },
+            { QStringLiteral("Organisme"), QStringLiteral("Nom_orga") } });
+    // Read lines on both halves of the view, so that cached pages are there to be dropped.
+    QCOMPARE(model.data(model.index(10, 0)).toString(), QStringLiteral("22"));
+    QCOMPARE(model.data(model.index(290, 0)).toString(), QStringLiteral("582"));
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
+
+    const QString filterB = QStringLiteral("filter B");
+    if (change.startsWith(filterB)) {
+        workers->setFilter(QStringLiteral("Nom_orga"), QStringLiteral("B"));
+        QVERIFY(workers->setFiltered(true));
+    }
+    if (change == QLatin1String("filter B then A"))
+        workers->setFilter(QStringLiteral("Nom_orga"), QStringLiteral("A"));
+    if (change == QLatin1String("filter B then off"))
+        QVERIFY(workers->setFiltered(false));
+    if (change == QLatin1String("guard B")) {
+        FilterGuard guard(workers, QStringLiteral("Nom_orga"), QStringLiteral("B"));
+        QCOMPARE(model.rowCount(), 100);
+    }
+    if (change == QLatin1String("post 601"))
+        QVERIFY(DataFixture::add(workers, { { QStringLiteral("Num_Ordre"), 601 } }));
+    if (change == QLatin1String("filter B, post 1 to B"))
+        QVERIFY(DataFixture::add(workers,
+            { { QStringLiteral("Num_Ordre"), 1 }, { QStringLiteral("Nom_orga"), QStringLiteral("B") } }));
+    if (change == QLatin1String("filter B, move first to A")) {
+        QVERIFY(workers->first() && workers->edit());
+        QVERIFY(workers->setValue(QStringLiteral("Nom_orga"), QStringLiteral("A")));
+        QVERIFY(workers->post());
+    }
+    if (change.endsWith(QLatin1String("delete first")))
+        QVERIFY(workers->first() && workers->remove());
+    if (change == QLatin1String("delete last"))
+        QVERIFY(workers->last() && workers->remove());
+
+    QCOMPARE(model.rowCount(), lines);
+    QCOMPARE(workers->rowCount(), lines);
+    QCOMPARE(model.data(model.index(0, 0)).toString(), firstLine);
+    QCOMPARE(model.data(model.index(lines - 1, 0)).toString(), lastLine);
+    QCOMPARE(model.keyAt(lines - 1).toString(), lastLine);
+    QVERIFY(!model.data(model.index(lines, 0)).isValid());
+    // Every line of the view is there once, in key order.
+    int previous = 0;
+    for (int row = 0; row < lines; ++row) {
+        const int key = model.keyAt(row).toInt();
+        QVERIFY2(key > previous, qPrintable(QStringLiteral("line %1").arg(row)));
+        previous = key;
+    }
 }
 
 QTEST_GUILESS_MAIN(TestTable)
