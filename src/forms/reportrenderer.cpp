@@ -14,18 +14,26 @@ constexpr double frameReach = 0.5;
 
 } // namespace
 
-ReportRenderer::ReportRenderer(
-    const ReportLayout &layout, ReportDataSource *source, const QHash<QString, QString> &labels)
+ReportRenderer::ReportRenderer(const ReportLayout &layout, ReportDataSource *source, TextMeasurer &measurer,
+    const QHash<QString, QString> &labels)
     : m_layout(layout)
     , m_source(source)
     , m_labels(labels)
+    , m_measurer(measurer)
     , m_placer(m_measurer)
 { }
+
+ReportDocument ReportRenderer::render(const ReportLayout &layout, ReportDataSource *source,
+    TextMeasurer &measurer, const QHash<QString, QString> &labels)
+{
+    return ReportRenderer(layout, source, measurer, labels).run();
+}
 
 ReportDocument ReportRenderer::render(
     const ReportLayout &layout, ReportDataSource *source, const QHash<QString, QString> &labels)
 {
-    return ReportRenderer(layout, source, labels).run();
+    TextMeasurer measurer;
+    return render(layout, source, measurer, labels);
 }
 
 QString ReportRenderer::text(const ReportElement &element) const

@@ -20,12 +20,15 @@ public:
     static constexpr double bandWidth = ReportDocument::paperWidth - 2 * margin;
 
     // `source` may be null (every field prints blank); `labels` gives the captions of print-time
-    // labels by component name.
-    ReportRenderer(
-        const ReportLayout &layout, ReportDataSource *source, const QHash<QString, QString> &labels = {});
+    // labels by component name; texts are measured by `measurer`, which keeps its measurements.
+    ReportRenderer(const ReportLayout &layout, ReportDataSource *source, TextMeasurer &measurer,
+        const QHash<QString, QString> &labels = {});
 
     ReportDocument run();
 
+    static ReportDocument render(const ReportLayout &layout, ReportDataSource *source, TextMeasurer &measurer,
+        const QHash<QString, QString> &labels = {});
+    // With a measurer of its own, for a document printed on its own.
     static ReportDocument render(
         const ReportLayout &layout, ReportDataSource *source, const QHash<QString, QString> &labels = {});
 
@@ -42,7 +45,7 @@ private:
     const ReportLayout &m_layout;
     ReportDataSource *m_source;
     QHash<QString, QString> m_labels;
-    TextMeasurer m_measurer;
+    TextMeasurer &m_measurer;
     ElementPlacer m_placer;
     bool m_haveRecord = false;
     double m_position = margin;

@@ -26,20 +26,24 @@ QFont TextMeasurer::font(const ElementFont &font, bool arabic)
     return result;
 }
 
+namespace {
+
+// How many texts a table keeps before it starts again.
+constexpr qsizetype keptTexts = 50000;
+
+} // namespace
+
 double TextMeasurer::width(const QString &text, const ElementFont &font, bool arabic)
 {
-    // Shaping a line is the costly part of a layout run, and the forms' captions come back run
-    // after run: widths are kept, for every measurer, until the table grows too large.
-    static QHash<QString, double> widths;
     const QString key = font.toString() + (arabic ? QLatin1String("/a/") : QLatin1String("/l/")) + text;
-    const auto found = widths.constFind(key);
-    if (found != widths.constEnd())
+    const auto found = m_widths.constFind(key);
+    if (found != m_widths.constEnd())
         return *found;
-    if (widths.size() > 50000)
-        widths.clear();
+    if (m_widths.size() > keptTexts)
+        m_widths.clear();
     const double measured = metrics(font, arabic).horizontalAdvance(drawable(text)) * millimetresPerPixel
         * shrink(text, font, arabic);
-    widths.insert(key, measured);
+    m_widths.insert(key, measured);
     return measured;
 }
 
@@ -49,13 +53,12 @@ double TextMeasurer::shrink(const QString &text, const ElementFont &font, bool a
         return 1.0;
     // A little room is kept for the smoothing of the letters' edges.
     constexpr double safety = 0.98;
-    static QHash<QString, double> shrinks;
     const QString key = font.toString() + QLatin1Char('/') + text;
-    const auto found = shrinks.constFind(key);
-    if (found != shrinks.constEnd())
+    const auto found = m_shrinks.constFind(key);
+    if (found != m_shrinks.constEnd())
         return *found;
-    if (shrinks.size() > 50000)
-        shrinks.clear();
+    if (m_shrinks.size() > keptTexts)
+        m_shrinks.clear();
     const QRectF ink = metrics(font, true).tightBoundingRect(drawable(text));
     const QFontMetricsF &line = metrics(font, false);
     double scale = 1.0;
@@ -63,7 +66,7 @@ double TextMeasurer::shrink(const QString &text, const ElementFont &font, bool a
         scale = std::min(scale, safety * line.ascent() / -ink.top());
     if (ink.bottom() > 0.0)
         scale = std::min(scale, safety * line.descent() / ink.bottom());
-    shrinks.insert(key, scale);
+    m_shrinks.insert(key, scale);
     return scale;
 }
 

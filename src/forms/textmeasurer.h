@@ -9,7 +9,8 @@
 #include <QStringList>
 
 // Measures text in millimetres, independently of the device a page is later drawn on, and
-// breaks it into the lines a fixed box shows.
+// breaks it into the lines a fixed box shows. It keeps what it measured: a caller that prints
+// many documents keeps one measurer for all of them.
 class TextMeasurer
 {
 public:
@@ -42,4 +43,8 @@ private:
     QString fitting(const QString &word, const ElementFont &font, bool arabic, double width);
 
     QHash<QString, QFontMetricsF> m_metrics;
+    // Shaping a line is the costly part of a layout run, and the forms' captions come back run
+    // after run: widths and shrinks are kept until a table grows too large.
+    QHash<QString, double> m_widths;
+    QHash<QString, double> m_shrinks;
 };
