@@ -19,7 +19,10 @@ bool ElementFont::parse(const QString &text, ElementFont *font)
         return false;
     bool ok = false;
     const double size = parts.first().toDouble(&ok);
-    if (!ok || size <= 0.0)
+    // Sizes past any paper form's are refused, the infinite and not-a-number ones with them: the
+    // measurer sizes its faces in whole pixels of a hundredth of a point.
+    constexpr double largestPointSize = 1000.0;
+    if (!ok || !(size > 0.0 && size <= largestPointSize))
         return false;
     ElementFont result;
     result.m_pointSize = size;

@@ -115,50 +115,46 @@ void LayoutBuilder::add(const QList<ReportElement> &elements)
     }
 }
 
-bool LayoutBuilder::read(const LayoutRow &row, ReportElement *element, QString *problem)
+bool LayoutBuilder::read(
+    const LayoutRow &row, ReportElement *element, QString *problem, LayoutRow::Column *column)
 {
     const QString where = QStringLiteral("row at %1, %2: ").arg(row.top).arg(row.left);
+    const auto refuse = [&](LayoutRow::Column at, const QString &what) {
+        *problem = where + what;
+        if (column)
+            *column = at;
+        return false;
+    };
     ReportElement result;
     result.top = row.top;
     result.left = row.left;
     result.width = row.width;
     const QString kind = QString::fromUtf8(row.kind);
-    if (!readKind(kind, &result)) {
-        *problem = where + QStringLiteral("unknown kind \"%1\"").arg(kind);
-        return false;
-    }
+    if (!readKind(kind, &result))
+        return refuse(LayoutRow::Column::Kind, QStringLiteral("unknown kind \"%1\"").arg(kind));
     const QString content = QString::fromUtf8(row.content);
     if (result.isShape()) {
         QString fill = content;
         if (fill.startsWith(QLatin1String("filled ")))
             fill = fill.mid(7);
-        if (!fill.isEmpty() && !readShade(fill, &result.shade)) {
-            *problem = where + QStringLiteral("unknown fill \"%1\"").arg(content);
-            return false;
-        }
+        if (!fill.isEmpty() && !readShade(fill, &result.shade))
+            return refuse(LayoutRow::Column::Content, QStringLiteral("unknown fill \"%1\"").arg(content));
     } else {
         result.content = content;
-        if (result.kind == ReportElement::Kind::Field && content.isEmpty()) {
-            *problem = where + QStringLiteral("field without a name");
-            return false;
-        }
+        if (result.kind == ReportElement::Kind::Field && content.isEmpty())
+            return refuse(LayoutRow::Column::Content, QStringLiteral("field without a name"));
     }
     const QString font = QString::fromUtf8(row.font);
-    if (!font.isEmpty() && !ElementFont::parse(font, &result.font)) {
-        *problem = where + QStringLiteral("unreadable font \"%1\"").arg(font);
-        return false;
-    }
+    if (!font.isEmpty() && !ElementFont::parse(font, &result.font))
+        return refuse(LayoutRow::Column::Font, QStringLiteral("unreadable font \"%1\"").arg(font));
     const QStringList notes = QString::fromUtf8(row.notes).split(QLatin1Char(','), Qt::SkipEmptyParts);
     for (const QString &note : notes) {
-        if (!readNote(note.trimmed(), &result)) {
-            *problem = where + QStringLiteral("unreadable note \"%1\"").arg(note.trimmed());
-            return false;
-        }
+        if (!readNote(note.trimmed(), &result))
+            return refuse(
+                LayoutRow::Column::Notes, QStringLiteral("unreadable note \"%1\"").arg(note.trimmed()));
     }
-    if ((result.isShape() || result.fixedBox) && result.height <= 0.0) {
-        *problem = where + QStringLiteral("a shape or fixed box needs a height");
-        return false;
-    }
+    if ((result.isShape() || result.fixedBox) && result.height <= 0.0)
+        return refuse(LayoutRow::Column::Notes, QStringLiteral("a shape or fixed box needs a height"));
     *element = result;
     return true;
 }

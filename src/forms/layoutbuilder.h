@@ -28,8 +28,10 @@ public:
     static QList<ReportElement> elementsOf(const LayoutRow *rows, qsizetype count, QStringList *problems,
         double originTop = 0.0, double originLeft = 0.0);
 
-    // Reads one row; false with a description in *problem when it is not valid.
-    static bool read(const LayoutRow &row, ReportElement *element, QString *problem);
+    // Reads one row; false with a description in *problem, and the column at fault in *column
+    // (when given), when it is not valid.
+    static bool read(
+        const LayoutRow &row, ReportElement *element, QString *problem, LayoutRow::Column *column = nullptr);
 
 private:
     double m_originTop = 0.0;

@@ -9,6 +9,9 @@
 // "label QRLabel7").
 struct LayoutRow
 {
+    // The columns in the order the tables write them.
+    enum class Column { Top, Left, Width, Kind, Content, Font, Notes };
+
     double top;
     double left;
     double width;

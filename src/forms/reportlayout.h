@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // The whole layout of one printed form: its bands, its page layer (placed from the paper's
@@ -22,6 +23,17 @@ struct ReportLayout
     std::optional<ReportBand> summary;
     std::optional<ReportBand> pageFooter;
     QList<ReportElement> pageLayer;
+
+    // Where a shared block's elements stand: elements first to first + count - 1 of the band
+    // named (of the page layer when empty).
+    struct BlockPlacement
+    {
+        QString block;
+        QString band;
+        qsizetype first = 0;
+        qsizetype count = 0;
+    };
+    QList<BlockPlacement> blocks;
 
     // Component names of the labels whose captions the caller may set at print time.
     QStringList labelNames() const;

@@ -11,8 +11,7 @@ class PaintRecorder::Engine : public QPaintEngine
 public:
     Engine()
         : QPaintEngine(QPaintEngine::AllFeatures)
-    {
-    }
+    { }
 
     bool begin(QPaintDevice *) override { return true; }
     bool end() override { return true; }
@@ -73,7 +72,10 @@ public:
     }
 
     void drawPolygon(const QPointF *, int, PolygonDrawMode) override { operations.append(Operation()); }
-    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override { operations.append(Operation()); }
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override
+    {
+        operations.append(Operation());
+    }
 
     QList<Operation> operations;
 
@@ -86,8 +88,7 @@ private:
 PaintRecorder::PaintRecorder(int dotsPerInch)
     : m_dpi(dotsPerInch)
     , m_engine(std::make_unique<Engine>())
-{
-}
+{ }
 
 PaintRecorder::~PaintRecorder() = default;
 

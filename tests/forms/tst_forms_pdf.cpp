@@ -67,10 +67,10 @@ namespace {
 
 QVariantMap sampleRow()
 {
-    return { { "Nom_orga", "SOCIETE ALPHA" }, { "Adrs_orga", "12 RUE DES PINS ALGER" }, { "Statut_juridique", "SPA" },
-             { "Date_marche", QDate(2023, 1, 2) }, { "Nom", "DUPONT" }, { "Prenom", "JEAN" },
-             { "Date_nais", QDate(1979, 3, 5) }, { "Nation", "FRANCAISE" }, { "Tel", "021234567" },
-             { "Poste_occupe", "SOUDEUR" }, { "poste", "GRUTIER" } };
+    return { { "Nom_orga", "SOCIETE ALPHA" }, { "Adrs_orga", "12 RUE DES PINS ALGER" },
+        { "Statut_juridique", "SPA" }, { "Date_marche", QDate(2023, 1, 2) }, { "Nom", "DUPONT" },
+        { "Prenom", "JEAN" }, { "Date_nais", QDate(1979, 3, 5) }, { "Nation", "FRANCAISE" },
+        { "Tel", "021234567" }, { "Poste_occupe", "SOUDEUR" }, { "poste", "GRUTIER" } };
 }
 
 } // namespace
@@ -92,13 +92,15 @@ void TestFormsPdf::initTestCase()
         QVERIFY2(document.writePdf(m_pdf, &error), qPrintable(error));
 
         QProcess process;
-        process.start(pdftotext, { QStringLiteral("-bbox"), QStringLiteral("-l"), QStringLiteral("1"), m_pdf,
-                                   QStringLiteral("-") });
+        process.start(pdftotext,
+            { QStringLiteral("-bbox"), QStringLiteral("-l"), QStringLiteral("1"), m_pdf,
+                QStringLiteral("-") });
         QVERIFY(process.waitForFinished(60000));
         QCOMPARE(process.exitCode(), 0);
         const QString html = QString::fromUtf8(process.readAllStandardOutput());
 
-        static const QRegularExpression pageTag(QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">"));
+        static const QRegularExpression pageTag(
+            QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">"));
         static const QRegularExpression wordTag(QStringLiteral(
             "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"[\\d.]+\">([^<]*)</word>"));
         const QStringList pages = html.split(QStringLiteral("<page "));
@@ -112,7 +114,7 @@ void TestFormsPdf::initTestCase()
         while (it.hasNext()) {
             const QRegularExpressionMatch word = it.next();
             words.append({ unescaped(word.captured(3)), word.captured(1).toDouble() * millimetresPerPoint,
-                           word.captured(2).toDouble() * millimetresPerPoint });
+                word.captured(2).toDouble() * millimetresPerPoint });
         }
         m_pages.insert(form, words);
     }
@@ -158,7 +160,7 @@ void TestFormsPdf::addRows(bool fields)
         if (layout->pageFooter) {
             for (const ReportElement &element : layout->pageFooter->elements)
                 placed.append({ element, ReportRenderer::margin,
-                                ReportDocument::paperHeight - ReportRenderer::margin - layout->pageFooter->height });
+                    ReportDocument::paperHeight - ReportRenderer::margin - layout->pageFooter->height });
         }
         for (const ReportElement &element : layout->pageLayer)
             placed.append({ element, 0.0, 0.0 });
@@ -176,8 +178,9 @@ void TestFormsPdf::addRows(bool fields)
             QString text;
             if (element.kind == ReportElement::Kind::Field) {
                 const QVariant value = row.value(element.content);
-                text = value.typeId() == QMetaType::QDate ? value.toDate().toString(QStringLiteral("dd/MM/yyyy"))
-                                                           : value.toString();
+                text = value.typeId() == QMetaType::QDate
+                    ? value.toDate().toString(QStringLiteral("dd/MM/yyyy"))
+                    : value.toString();
             } else if (element.kind == ReportElement::Kind::Text) {
                 text = element.caption();
             }
@@ -208,7 +211,11 @@ void TestFormsPdf::addRows(bool fields)
             });
             if (joined)
                 continue;
-            const QString tag = QStringLiteral("%1 at %2, %3: %4").arg(form).arg(element.top).arg(element.left).arg(line.text);
+            const QString tag = QStringLiteral("%1 at %2, %3: %4")
+                                    .arg(form)
+                                    .arg(element.top)
+                                    .arg(element.left)
+                                    .arg(line.text);
             QTest::newRow(qPrintable(tag)) << form << word << line.left << line.top;
         }
     }
@@ -238,7 +245,10 @@ void TestFormsPdf::checkRow()
             const double distance = qMax(qAbs(candidate.left - left), qAbs(candidate.top - top));
             if (distance < nearest) {
                 nearest = distance;
-                nearestWord = QStringLiteral("; nearest word \"%1\" at %2, %3").arg(candidate.text).arg(candidate.top).arg(candidate.left);
+                nearestWord = QStringLiteral("; nearest word \"%1\" at %2, %3")
+                                  .arg(candidate.text)
+                                  .arg(candidate.top)
+                                  .arg(candidate.left);
             }
         }
         where += nearestWord;
