@@ -1,15 +1,11 @@
 #include "printing/dossierdialog.h"
 
 #include "printing/dossierdocuments.h"
-
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QGroupBox>
-#include <QPushButton>
-#include <QRadioButton>
+#include "ui_dossierdialog.h"
 
 namespace {
 
+// The dialog's faces are sized in pixels, which a layout file cannot say.
 QFont timesPixels(int pixels, bool bold = false)
 {
     QFont font(QStringLiteral("Times New Roman"));
@@ -18,90 +14,75 @@ QFont timesPixels(int pixels, bool bold = false)
     return font;
 }
 
-// Where each box stands: top and width, by object name.
-struct BoxPlace
-{
-    const char *name;
-    int top, width;
-};
-const BoxPlace BoxPlaces[] = { { "CheckBox4", 24, 488 }, { "CheckBox6", 48, 226 }, { "CheckBox8", 72, 312 },
-    { "CheckBox1", 96, 278 }, { "CheckBox2", 120, 372 }, { "CheckBox10", 144, 444 },
-    { "CheckBox11", 168, 634 }, { "CheckBox3", 193, 436 }, { "CheckBox5", 215, 462 },
-    { "CheckBox9", 239, 368 }, { "CheckBox7", 263, 350 } };
-
-QRadioButton *radio(QGroupBox *group, const char *name, const char *caption, int x, int y, int w)
-{
-    auto *button = new QRadioButton(QString::fromUtf8(caption), group);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(x, y, w, 17);
-    button->setFont(timesPixels(13));
-    return button;
-}
-
 } // namespace
 
 DossierDialog::DossierDialog(QWidget *parent)
     : QDialog(parent)
+    , m_layout(std::make_unique<Ui::DossierDialog>())
 {
-    setObjectName(QStringLiteral("Dossier"));
-    setWindowTitle(QStringLiteral("Impression de dossier"));
-    setModal(true);
-    setFixedSize(830, 347);
+    m_layout->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-
     for (const DossierDocuments::Document &document : DossierDocuments::all()) {
-        auto *box = new QCheckBox(document.caption, this);
-        box->setObjectName(document.box);
-        box->setFont(timesPixels(16));
-        box->setAccessibleName(document.caption);
-        box->setEnabled(false);
-        for (const BoxPlace &place : BoxPlaces) {
-            if (document.box == QLatin1String(place.name))
-                box->setGeometry(3, place.top, place.width, 17);
-        }
-        m_boxes << box;
+        QCheckBox *documentBox = findChild<QCheckBox *>(document.box);
+        if (!documentBox)
+            qFatal("dossierdialog.ui has no box %s", qPrintable(document.box));
+        m_boxes << documentBox;
     }
+    setPixelFonts();
+    for (QRadioButton *button : choices())
+        connect(button, &QRadioButton::clicked, this, &DossierDialog::applyChoice);
+    connect(m_layout->BitBtn1, &QPushButton::clicked, this, &DossierDialog::run);
+    connect(m_layout->BitBtn2, &QPushButton::clicked, this, &DossierDialog::closeDossier);
+}
 
-    auto *mode = new QGroupBox(QStringLiteral("Choix du dossier à imprimer :"), this);
-    mode->setObjectName(QStringLiteral("GroupBox1"));
-    mode->setGeometry(624, 3, 185, 105);
-    mode->setFont(timesPixels(13));
-    m_automatic = radio(mode, "RadioButton1", "Automatique (recommander)", 11, 26, 173);
-    m_manual = radio(mode, "RadioButton2", "Manuel", 12, 62, 113);
-    auto *output = new QGroupBox(QStringLiteral("Impression :"), this);
-    output->setObjectName(QStringLiteral("GroupBox2"));
-    output->setGeometry(624, 119, 185, 105);
-    output->setFont(timesPixels(13));
-    m_preview = radio(output, "RadioButton3", "Visualiser", 11, 27, 113);
-    m_print = radio(output, "RadioButton4", "Imprimer", 12, 62, 113);
-    for (QRadioButton *button : { m_automatic, m_manual, m_preview, m_print })
-        connect(button, &QRadioButton::clicked, this, &DossierDialog::ApplyDossierChoice);
+DossierDialog::~DossierDialog() = default;
 
-    m_run = new QPushButton(QStringLiteral("Executer"), this);
-    m_run->setObjectName(QStringLiteral("BitBtn1"));
-    m_run->setGeometry(624, 239, 185, 25);
-    m_run->setFont(timesPixels(16, true));
-    m_run->setEnabled(false);
-    m_close = new QPushButton(QStringLiteral("Fermer"), this);
-    m_close->setObjectName(QStringLiteral("BitBtn2"));
-    m_close->setGeometry(624, 274, 185, 25);
-    m_close->setFont(timesPixels(16, true));
-    for (QPushButton *button : { m_run, m_close }) {
-        button->setAccessibleName(button->text());
-        button->setAutoDefault(false);
-    }
-    connect(m_run, &QPushButton::clicked, this, &DossierDialog::RunDossier);
-    connect(m_close, &QPushButton::clicked, this, &DossierDialog::BitBtn2Click);
+void DossierDialog::setPixelFonts()
+{
+    for (QCheckBox *b : std::as_const(m_boxes))
+        b->setFont(timesPixels(16));
+    for (QWidget *w :
+        { static_cast<QWidget *>(m_layout->GroupBox1), static_cast<QWidget *>(m_layout->GroupBox2) })
+        w->setFont(timesPixels(13));
+    for (QRadioButton *button : choices())
+        button->setFont(timesPixels(13));
+    for (QPushButton *button : { m_layout->BitBtn1, m_layout->BitBtn2 })
+        button->setFont(timesPixels(16, true));
+}
 
-    // Keyboard order: documents 4, 5, 1, 9, 2, 11, 3, 10, 7, 8, the buttons, the groups, document 6.
-    QList<QWidget *> order;
-    for (const char *name : { "CheckBox1", "CheckBox2", "CheckBox4", "CheckBox5", "CheckBox6", "CheckBox7",
-             "CheckBox8", "CheckBox9", "CheckBox10", "CheckBox11" })
-        order << box(QString::fromLatin1(name));
-    order << m_run << m_close << m_automatic << m_manual << m_preview << m_print
-          << box(QStringLiteral("CheckBox3"));
-    for (int i = 1; i < order.size(); ++i)
-        setTabOrder(order.at(i - 1), order.at(i));
+QList<QRadioButton *> DossierDialog::choices() const
+{
+    return { m_layout->RadioButton1, m_layout->RadioButton2, m_layout->RadioButton3, m_layout->RadioButton4 };
+}
+
+QRadioButton *DossierDialog::automatic() const
+{
+    return m_layout->RadioButton1;
+}
+
+QRadioButton *DossierDialog::manual() const
+{
+    return m_layout->RadioButton2;
+}
+
+QRadioButton *DossierDialog::preview() const
+{
+    return m_layout->RadioButton3;
+}
+
+QRadioButton *DossierDialog::printer() const
+{
+    return m_layout->RadioButton4;
+}
+
+QPushButton *DossierDialog::runButton() const
+{
+    return m_layout->BitBtn1;
+}
+
+QPushButton *DossierDialog::closeButton() const
+{
+    return m_layout->BitBtn2;
 }
 
 QCheckBox *DossierDialog::box(const QString &name) const
@@ -132,29 +113,29 @@ void DossierDialog::setEnabledBoxes(const QStringList &boxes)
 void DossierDialog::showEvent(QShowEvent *event)
 {
     // Each opening starts without a choice in either group.
-    for (QRadioButton *button : { m_automatic, m_manual, m_preview, m_print }) {
+    for (QRadioButton *button : choices()) {
         button->setAutoExclusive(false);
         button->setChecked(false);
         button->setAutoExclusive(true);
     }
-    m_run->setEnabled(false);
+    runButton()->setEnabled(false);
     QDialog::showEvent(event);
 }
 
-void DossierDialog::ApplyDossierChoice()
+void DossierDialog::applyChoice()
 {
-    const bool modeChosen = m_automatic->isChecked() || m_manual->isChecked();
-    const bool outputChosen = m_preview->isChecked() || m_print->isChecked();
+    const bool modeChosen = automatic()->isChecked() || manual()->isChecked();
+    const bool outputChosen = preview()->isChecked() || printer()->isChecked();
     if (!modeChosen || !outputChosen)
         return;
     for (QCheckBox *b : std::as_const(m_boxes))
-        b->setChecked(m_automatic->isChecked() && b->isEnabled());
-    m_run->setEnabled(true);
+        b->setChecked(automatic()->isChecked() && b->isEnabled());
+    runButton()->setEnabled(true);
 }
 
-void DossierDialog::RunDossier()
+void DossierDialog::run()
 {
-    const bool print = m_print->isChecked();
+    const bool print = printer()->isChecked();
     for (QCheckBox *b : std::as_const(m_boxes)) {
         if (!b->isChecked())
             continue;
@@ -171,7 +152,7 @@ void DossierDialog::RunDossier()
     }
 }
 
-void DossierDialog::BitBtn2Click()
+void DossierDialog::closeDossier()
 {
     for (QCheckBox *b : std::as_const(m_boxes)) {
         b->setChecked(false);

@@ -3,14 +3,20 @@
 #include <QDialog>
 
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QPushButton;
 class QRadioButton;
 
+namespace Ui {
+class DossierDialog;
+}
+
 // The dossier print dialog "Impression de dossier": one box per document of the worker's dossier,
 // the choice of mode (automatic or manual) and of output (preview or print), and "Executer" that
-// produces the ticked documents in their fixed order. "Fermer" is the only way out.
+// produces the ticked documents in their fixed order. "Fermer" is the only way out. Laid out in
+// dossierdialog.ui.
 class DossierDialog : public QDialog
 {
     Q_OBJECT
@@ -20,6 +26,7 @@ public:
     using Producer = std::function<bool(const QString &form, bool print)>;
 
     explicit DossierDialog(QWidget *parent = nullptr);
+    ~DossierDialog() override;
 
     void setProducer(Producer producer) { m_producer = std::move(producer); }
     // Enables exactly these boxes (by object name); the others are disabled.
@@ -27,17 +34,13 @@ public:
     QCheckBox *box(const QString &name) const;
     QStringList tickedBoxes() const;
 
-    QRadioButton *automatic() const { return m_automatic; }
-    QRadioButton *manual() const { return m_manual; }
-    QRadioButton *preview() const { return m_preview; }
-    QRadioButton *printer() const { return m_print; }
-    QPushButton *runButton() const { return m_run; }
-    QPushButton *closeButton() const { return m_close; }
+    QRadioButton *automatic() const;
+    QRadioButton *manual() const;
+    QRadioButton *preview() const;
+    QRadioButton *printer() const;
+    QPushButton *runButton() const;
+    QPushButton *closeButton() const;
 
-public slots:
-    void ApplyDossierChoice();
-    void RunDossier();
-    void BitBtn2Click();
     // Without a close box, Escape does not leave either.
     void reject() override { }
 
@@ -45,12 +48,14 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void setPixelFonts();
+    QList<QRadioButton *> choices() const;
+    // Once both a mode and an output are chosen: the boxes ticked by the mode, "Executer" on.
+    void applyChoice();
+    void run(); // Executer
+    void closeDossier(); // Fermer
+
+    std::unique_ptr<Ui::DossierDialog> m_layout;
     QList<QCheckBox *> m_boxes; // in production order
-    QRadioButton *m_automatic;
-    QRadioButton *m_manual;
-    QRadioButton *m_preview;
-    QRadioButton *m_print;
-    QPushButton *m_run;
-    QPushButton *m_close;
     Producer m_producer;
 };

@@ -23,29 +23,7 @@ PreviewWindow::PreviewWindow(const ReportDocument &document, UiService &ui, QWid
     resize(900, 760);
 
     auto *layout = new QVBoxLayout(this);
-    auto *tools = new QHBoxLayout;
-    const auto button = [this, tools](const QString &text, auto slot) {
-        auto *b = new QPushButton(text, this);
-        b->setAccessibleName(text);
-        b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, slot);
-        tools->addWidget(b);
-        return b;
-    };
-    button(QStringLiteral("Première"), [this] { showPage(0); });
-    button(QStringLiteral("Précédente"), [this] { showPage(m_current - 1); });
-    m_position = new QLabel(this);
-    m_position->setObjectName(QStringLiteral("PagePosition"));
-    tools->addWidget(m_position);
-    button(QStringLiteral("Suivante"), [this] { showPage(m_current + 1); });
-    button(QStringLiteral("Dernière"), [this] { showPage(m_document.pageCount() - 1); });
-    button(QStringLiteral("Zoom +"), &PreviewWindow::zoomIn);
-    button(QStringLiteral("Zoom -"), &PreviewWindow::zoomOut);
-    tools->addStretch();
-    button(QStringLiteral("Imprimer"), &PreviewWindow::printDocument);
-    button(QStringLiteral("Enregistrer en PDF…"), &PreviewWindow::savePdf);
-    button(QStringLiteral("Fermer"), &QDialog::accept);
-    layout->addLayout(tools);
+    addTools(layout);
 
     m_scroll = new QScrollArea(this);
     m_scroll->setBackgroundRole(QPalette::Dark);
@@ -65,6 +43,34 @@ PreviewWindow::PreviewWindow(const ReportDocument &document, UiService &ui, QWid
     layout->addWidget(m_scroll);
     renderPages();
     showPage(0);
+}
+
+// The tool row: paging, the page position, zoom, then print, save and close at the right.
+void PreviewWindow::addTools(QVBoxLayout *layout)
+{
+    auto *tools = new QHBoxLayout;
+    const auto button = [this, tools](const char *name, const QString &text, auto slot) {
+        auto *b = new QPushButton(text, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAccessibleName(text);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, slot);
+        tools->addWidget(b);
+    };
+    button("firstPage", QStringLiteral("Première"), [this] { showPage(0); });
+    button("previousPage", QStringLiteral("Précédente"), [this] { showPage(m_current - 1); });
+    m_position = new QLabel(this);
+    m_position->setObjectName(QStringLiteral("PagePosition"));
+    tools->addWidget(m_position);
+    button("nextPage", QStringLiteral("Suivante"), [this] { showPage(m_current + 1); });
+    button("lastPage", QStringLiteral("Dernière"), [this] { showPage(m_document.pageCount() - 1); });
+    button("zoomIn", QStringLiteral("Zoom +"), &PreviewWindow::zoomIn);
+    button("zoomOut", QStringLiteral("Zoom -"), &PreviewWindow::zoomOut);
+    tools->addStretch();
+    button("printDocument", QStringLiteral("Imprimer"), &PreviewWindow::printDocument);
+    button("savePdf", QStringLiteral("Enregistrer en PDF…"), &PreviewWindow::savePdf);
+    button("closePreview", QStringLiteral("Fermer"), &QDialog::accept);
+    layout->addLayout(tools);
 }
 
 void PreviewWindow::renderPages()

@@ -9,7 +9,8 @@ class ReportDocument;
 class UiService;
 
 // The print preview: every page of a document one below the other, with paging, zoom, print,
-// "Enregistrer en PDF…" and close.
+// "Enregistrer en PDF…" and close. The tool buttons are found by object name: firstPage,
+// previousPage, nextPage, lastPage, zoomIn, zoomOut, printDocument, savePdf, closePreview.
 class PreviewWindow : public QDialog
 {
     Q_OBJECT
@@ -20,14 +21,13 @@ public:
     int currentPage() const { return m_current; }
     double zoom() const { return m_zoom; }
 
-public slots:
+private:
+    void addTools(QVBoxLayout *layout);
     void showPage(int index);
     void zoomIn();
     void zoomOut();
     void printDocument();
     void savePdf();
-
-private:
     void renderPages();
 
     const ReportDocument &m_document;

@@ -66,6 +66,7 @@ private slots:
     void checks();
     void messagesOpenWithTheirBlanks();
     void dialogChoices();
+    void dialogBoxesAndKeyboardOrder();
     void dialogRunsInOrderAndStopsOnFailure();
     void preparationOverTheTables_data();
     void preparationOverTheTables();
@@ -163,6 +164,35 @@ void TestDossier::messagesOpenWithTheirBlanks()
               "de la Direction de Wilaya de l'Emploi de M,Mlle,Mme : \r\nALAMI\r\nKARIM");
 }
 
+// The dialog's layout names each document's box with that document's caption, and the keyboard
+// walks the boxes, the buttons and the choices in their fixed order.
+void TestDossier::dialogBoxesAndKeyboardOrder()
+{
+    DossierDialog dialog;
+    QCOMPARE(dialog.size(), QSize(830, 347));
+    QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Impression de dossier"));
+    for (const DossierDocuments::Document &d : DossierDocuments::all()) {
+        QCheckBox *box = dialog.box(d.box);
+        QVERIFY2(box, qPrintable(d.box));
+        QCOMPARE(box->text(), d.caption);
+        QCOMPARE(box->accessibleName(), d.caption);
+        QVERIFY(!box->isEnabled());
+    }
+    QCOMPARE(dialog.findChildren<QCheckBox *>().size(), DossierDocuments::all().size());
+    QStringList order;
+    QWidget *w = dialog.box(QStringLiteral("CheckBox1"));
+    for (int i = 0; i < 17; ++i, w = w->nextInFocusChain()) {
+        while (w->focusPolicy() == Qt::NoFocus)
+            w = w->nextInFocusChain();
+        order << w->objectName();
+    }
+    QCOMPARE(order,
+        (QStringList { "CheckBox1", "CheckBox2", "CheckBox4", "CheckBox5", "CheckBox6", "CheckBox7",
+            "CheckBox8", "CheckBox9", "CheckBox10", "CheckBox11", "BitBtn1", "BitBtn2", "RadioButton1",
+            "RadioButton2", "RadioButton3", "RadioButton4", "CheckBox3" }));
+}
+
 void TestDossier::dialogChoices()
 {
     DossierDialog dialog;
@@ -217,18 +247,18 @@ void TestDossier::dialogRunsInOrderAndStopsOnFailure()
     dialog.show();
     dialog.automatic()->click();
     dialog.preview()->click();
-    dialog.RunDossier();
+    dialog.runButton()->click();
     QCOMPARE(produced,
         (QStringList { "view:DEMANDE_permis", "view:anx_01", "view:anx_01_02", "view:anx_04", "view:contrat1",
             "view:contrat2", "view:rapatriement1" }));
     QCOMPARE(dialog.tickedBoxes(), QStringList());
     produced.clear();
-    dialog.RunDossier();
+    dialog.runButton()->click();
     QCOMPARE(produced, QStringList());
     // A failed print stops the run; that document and the ones after keep their ticks.
     dialog.printer()->click();
     failOn = QStringLiteral("anx_04");
-    dialog.RunDossier();
+    dialog.runButton()->click();
     QCOMPARE(produced.last(), QStringLiteral("print:anx_04"));
     QCOMPARE(dialog.tickedBoxes(), (QStringList { "CheckBox10", "CheckBox9", "CheckBox7" }));
 }
