@@ -6,7 +6,8 @@
 class Table;
 
 // Narrows a table's view to the rows whose field holds a value for as long as the guard lives,
-// and widens it again when the guard goes, on every path out of the operation that needed it.
+// and widens it again when the guard goes, on every path out of the operation that needed it
+// (unless the operation keeps it).
 class FilterGuard
 {
 public:
@@ -20,6 +21,9 @@ public:
     bool isActive() const { return m_active; }
     // Lifts the filter now rather than when the guard goes.
     void lift();
+    // Leaves the view narrowed when the guard goes: the operation succeeded and its result is the
+    // narrowed view.
+    void keep() { m_active = false; }
 
 private:
     Table *m_table;

@@ -1,6 +1,7 @@
 #include "printing/workerdossier.h"
 
 #include "data/datamodule.h"
+#include "data/filterguard.h"
 #include "data/query.h"
 #include "data/table.h"
 #include "forms/formcatalogue.h"
@@ -36,11 +37,10 @@ bool WorkerDossier::countWorkers(QString *error)
     return true;
 }
 
+// A run that fails leaves the worker list whole, as one that finishes does.
 void WorkerDossier::liftFilters()
 {
     m_data.expatries()->setFiltered(false);
-    m_data.employeur()->setFiltered(false);
-    m_data.contact()->setFiltered(false);
 }
 
 WorkerDossier::Outcome WorkerDossier::PrintWorkerDossier(int blanks, DossierHost &host)
@@ -64,13 +64,14 @@ WorkerDossier::Outcome WorkerDossier::PrintWorkerDossier(int blanks, DossierHost
         return Outcome::NoWorker;
     }
 
-    for (Table *t : { m_data.employeur(), m_data.contact() }) {
-        t->setFiltered(false);
-        t->setFilter(QStringLiteral("Nom_orga"), employer);
-        t->setFiltered(true);
-    }
+    // The employer and contact tables narrowed to the worker's employer while the dossier is made.
+    FilterGuard employerView(m_data.employeur(), QStringLiteral("Nom_orga"), employer);
+    FilterGuard contactView(m_data.contact(), QStringLiteral("Nom_orga"), employer);
     const auto failed = [&](const QString &error) {
+        // Every view is whole again before the message shows.
         liftFilters();
+        employerView.lift();
+        contactView.lift();
         host.message(QStringLiteral("Le dossier ne peut pas être préparé : %1").arg(error));
         return Outcome::Failed;
     };
@@ -92,8 +93,7 @@ WorkerDossier::Outcome WorkerDossier::PrintWorkerDossier(int blanks, DossierHost
     if (print->count() >= 1)
         host.message(DossierChecks::announcement(surname, firstName));
 
-    workers->setFilter(QStringLiteral("Num_ordre"), number);
-    workers->setFiltered(true);
+    FilterGuard workerView(workers, QStringLiteral("Num_ordre"), number);
 
     DossierChecks::Worker worker { print->text(QStringLiteral("type_demande")),
         print->text(QStringLiteral("Nation")), print->value(QStringLiteral("duree")), surname, firstName,
@@ -107,7 +107,6 @@ WorkerDossier::Outcome WorkerDossier::PrintWorkerDossier(int blanks, DossierHost
             host.message(step.text);
         }
     }
-    liftFilters();
     return dialog ? Outcome::Dialog : Outcome::Refused;
 }
 

@@ -189,6 +189,13 @@ void TestTable::filterGuardWidensOnEveryPath()
         QVERIFY(workers->lastError().contains(QLatin1String("Inconnu")));
     }
     QCOMPARE(workers->rowCount(), 3);
+    {
+        // A kept filter outlives its guard.
+        FilterGuard guard(workers, QStringLiteral("Nom_orga"), QStringLiteral("B"));
+        guard.keep();
+    }
+    QVERIFY(workers->isFiltered());
+    QCOMPARE(workers->rowCount(), 1);
 }
 
 void TestTable::filterOnIntegerFieldTakesQuotedNumber()
