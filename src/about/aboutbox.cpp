@@ -1,6 +1,7 @@
 #include "about/aboutbox.h"
 
 #include "printing/uiservice.h"
+#include "ui_aboutbox.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -10,28 +11,12 @@
 
 namespace {
 
-QFont times(int points, bool bold = false)
-{
-    QFont font(QStringLiteral("Times New Roman"), points);
-    font.setBold(bold);
-    return font;
-}
-
-QLabel *picture(QWidget *parent, const QPixmap &pixmap, const QRect &geometry)
-{
-    auto *label = new QLabel(parent);
-    label->setPixmap(pixmap);
-    label->setScaledContents(true);
-    label->setGeometry(geometry);
-    return label;
-}
-
 // A soft background of our own.
-QPixmap background()
+QPixmap background(const QSize &size)
 {
-    QPixmap pixmap(673, 305);
+    QPixmap pixmap(size);
     QPainter p(&pixmap);
-    QLinearGradient g(0, 0, 0, 305);
+    QLinearGradient g(0, 0, 0, size.height());
     g.setColorAt(0, QColor(238, 243, 249));
     g.setColorAt(1, QColor(205, 219, 236));
     p.fillRect(pixmap.rect(), g);
@@ -42,47 +27,29 @@ QPixmap background()
 
 AboutBox::AboutBox(UiService &ui, QWidget *parent, Source source)
     : QDialog(parent)
+    , m_layout(std::make_unique<Ui::AboutBox>())
     , m_ui(ui)
     , m_source(std::move(source))
 {
-    setObjectName(QStringLiteral("apropos"));
-    setWindowTitle(QStringLiteral("Â propos"));
-    setModal(true);
-    setFixedSize(673, 305);
+    m_layout->setupUi(this);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-
-    picture(this, background(), QRect(0, 0, 673, 305));
-    picture(this, QPixmap(QStringLiteral(":/images/banner.png")), QRect(21, 0, 630, 92));
-    picture(this, QPixmap(QStringLiteral(":/images/emblem.png")), QRect(21, 92, 78, 82));
-    picture(this, QPixmap(QStringLiteral(":/images/emblem.png")), QRect(576, 92, 78, 82));
-
-    const auto link = [this](const QString &text, const QFont &font, int x, int y) {
-        auto *label = new QLabel(text, this);
-        label->setFont(font);
-        label->setAttribute(Qt::WA_TranslucentBackground);
-        label->setCursor(Qt::PointingHandCursor);
-        label->move(x, y);
-        label->adjustSize();
-        label->installEventFilter(this);
-        m_links << label;
-    };
-    link(QStringLiteral("CORVANE"), times(12, true), 145, 94);
-    link(QStringLiteral("TALVERD"), times(12, true), 176, 113);
-    link(QStringLiteral("MERIDANE"), times(12, true), 203, 133);
-    link(QStringLiteral("Direction de Wilaya de l'Emploi "), times(12, true), 224, 153);
-
-    const std::pair<const char *, int> texts[] = { { "description", 180 }, { "Version", 201 },
-        { "Comment", 221 }, { "Copyright", 241 }, { "Organisation", 260 } };
-    for (const auto &[name, y] : texts) {
-        auto *label = new QLabel(QStringLiteral("....."), this);
-        label->setObjectName(QString::fromLatin1(name));
-        label->setFont(times(10));
-        label->setAttribute(Qt::WA_TranslucentBackground);
-        label->move(5, y);
-        label->adjustSize();
+    m_layout->background->setPixmap(background(size()));
+    m_layout->webLink->setText(webAddress());
+    m_links = { m_layout->corvaneLink, m_layout->talverdLink, m_layout->meridaneLink, m_layout->directionLink,
+        m_layout->webLink };
+    for (QLabel *link : std::as_const(m_links)) {
+        link->setCursor(Qt::PointingHandCursor);
+        link->installEventFilter(this);
     }
-    link(webAddress(), times(10), 5, 280);
+    for (QLabel *label : findChildren<QLabel *>()) {
+        if (!label->text().isEmpty()) {
+            label->setAttribute(Qt::WA_TranslucentBackground);
+            label->adjustSize();
+        }
+    }
 }
+
+AboutBox::~AboutBox() = default;
 
 QString AboutBox::webAddress()
 {

@@ -26,7 +26,7 @@ AgreementPage::AgreementPage(DataModule *data, UiService &ui, QWidget *parent)
     setObjectName(QStringLiteral("TabSheet2"));
     m_cases = new AgreementCases(this);
     m_cases->setGeometry(0, 0, 1070, 173);
-    connect(m_cases, &AgreementCases::checklistRequested, this, &AgreementPage::checklistClicked);
+    connect(m_cases, &AgreementCases::checklistRequested, this, &AgreementPage::showChecklist);
 
     m_form = new AgreementForm(data, this);
     connect(m_form, &EntryForm::valueRefused, this, &AgreementPage::showRefusal);
@@ -47,11 +47,11 @@ AgreementPage::AgreementPage(DataModule *data, UiService &ui, QWidget *parent)
     m_print = buttons.at(5);
     m_save->setEnabled(false);
     m_cancel->setEnabled(false);
-    connect(m_new, &QPushButton::clicked, this, &AgreementPage::BitBtn6Click);
-    connect(m_save, &QPushButton::clicked, this, &AgreementPage::BitBtn7Click);
-    connect(m_cancel, &QPushButton::clicked, this, &AgreementPage::BitBtn8Click);
-    connect(m_modify, &QPushButton::clicked, this, &AgreementPage::BitBtn9Click);
-    connect(m_delete, &QPushButton::clicked, this, &AgreementPage::BitBtn10Click);
+    connect(m_new, &QPushButton::clicked, this, &AgreementPage::newPost);
+    connect(m_save, &QPushButton::clicked, this, &AgreementPage::savePost);
+    connect(m_cancel, &QPushButton::clicked, this, &AgreementPage::cancelPost);
+    connect(m_modify, &QPushButton::clicked, this, &AgreementPage::modifyPost);
+    connect(m_delete, &QPushButton::clicked, this, &AgreementPage::deletePost);
 
     // Every post of every employer, in number order; the titles are the field names.
     m_grid = new TableGrid(data->accord(),
@@ -72,10 +72,11 @@ AgreementPage::AgreementPage(DataModule *data, UiService &ui, QWidget *parent)
         m_grid->setColumnWidth(column, width);
     connect(m_grid, &TableGrid::rowClicked, this, &AgreementPage::listClicked);
 
-    connect(data->accord(), &Table::afterOpen, this, &AgreementPage::AccordAfterOpen);
-    // The append, post and cancel of an entry change the current row without scrolling: they count
-    // as moves here too.
-    connect(data->accord(), &Table::currentChanged, this, &AgreementPage::AccordAfterScroll);
+    // The project lists offer the projects of the employer selected on the employer page, after each
+    // opening and each move of the posts. The append, post and cancel of an entry change the current
+    // row without scrolling: they count as moves here too.
+    connect(data->accord(), &Table::afterOpen, this, &AgreementPage::applyProjectFilter);
+    connect(data->accord(), &Table::currentChanged, this, &AgreementPage::applyProjectFilter);
 }
 
 void AgreementPage::setChecklists(QDialog *firstCase, QDialog *secondCase)
@@ -123,7 +124,7 @@ void AgreementPage::dropProjectList()
     projects->showPopup();
 }
 
-void AgreementPage::BitBtn6Click()
+void AgreementPage::newPost()
 {
     if (!m_data->employeur()->hasRows()) {
         m_ui.message(this,
@@ -152,7 +153,7 @@ void AgreementPage::BitBtn6Click()
     dropProjectList();
 }
 
-void AgreementPage::BitBtn7Click()
+void AgreementPage::savePost()
 {
     Table *posts = m_data->accord();
     // The entry was dropped under the page (the tables were reopened): nothing is left to save.
@@ -186,7 +187,7 @@ void AgreementPage::BitBtn7Click()
     m_print->setEnabled(true);
 }
 
-void AgreementPage::BitBtn8Click()
+void AgreementPage::cancelPost()
 {
     // NOUVEAU, MODIFIER and SUPRIMER come back even on an empty table: each says there is nothing.
     m_data->accord()->cancel();
@@ -194,7 +195,7 @@ void AgreementPage::BitBtn8Click()
     m_form->scrollToTop();
 }
 
-void AgreementPage::BitBtn9Click()
+void AgreementPage::modifyPost()
 {
     Table *posts = m_data->accord();
     if (!posts->hasRows()) {
@@ -208,7 +209,7 @@ void AgreementPage::BitBtn9Click()
     openEntry();
 }
 
-void AgreementPage::BitBtn10Click()
+void AgreementPage::deletePost()
 {
     Table *posts = m_data->accord();
     if (!posts->hasRows()) {
@@ -231,20 +232,10 @@ void AgreementPage::BitBtn10Click()
     }
 }
 
-void AgreementPage::checklistClicked(bool firstCase)
+void AgreementPage::showChecklist(bool firstCase)
 {
     if (QDialog *checklist = firstCase ? m_firstChecklist : m_secondChecklist)
         m_ui.execDialog(checklist);
-}
-
-void AgreementPage::AccordAfterOpen()
-{
-    applyProjectFilter();
-}
-
-void AgreementPage::AccordAfterScroll()
-{
-    applyProjectFilter();
 }
 
 // The contact table narrowed to the employer row current on the employer page. Left alone while

@@ -29,22 +29,17 @@ public:
     // off, MODIFIER, SUPRIMER and IMPRIMER on exactly when the agreement view holds rows.
     void enableByRows();
 
-public slots:
-    void BitBtn6Click(); // NOUVEAU
-    void BitBtn7Click(); // ENREGISTRER
-    void BitBtn8Click(); // ANNULER
-    void BitBtn9Click(); // MODIFIER
-    void BitBtn10Click(); // SUPRIMER
-    void checklistClicked(bool firstCase);
-    // The project lists offer the projects of the employer selected on the employer page.
-    void AccordAfterOpen();
-    void AccordAfterScroll();
-
 signals:
     // NOUVEAU without any employer: the employer page is brought to the front.
     void employerPageRequested();
 
 private:
+    void newPost(); // NOUVEAU
+    void savePost(); // ENREGISTRER
+    void cancelPost(); // ANNULER
+    void modifyPost(); // MODIFIER
+    void deletePost(); // SUPRIMER
+    void showChecklist(bool firstCase);
     // A value the form refused when the user left its input.
     void showRefusal(QWidget *input, const QString &message);
     void applyProjectFilter();

@@ -71,10 +71,19 @@ private:
         return numbers;
     }
 
+    // A command button clicked as the user does: a button left disabled or without its handler fails.
+    static void click(Page &p, const char *name)
+    {
+        auto *button = p.page.findChild<QPushButton *>(QString::fromLatin1(name));
+        QVERIFY2(button, name);
+        QVERIFY2(button->isEnabled(), name);
+        button->click();
+    }
+
     // NOUVEAU; the project list's drop-down is closed again, as a click elsewhere would.
     static void startEntry(Page &p)
     {
-        p.page.BitBtn6Click();
+        click(p, "BitBtn6"); // NOUVEAU
         p.projects()->hidePopup();
     }
 
@@ -142,7 +151,7 @@ void TestAgreementPage::numbering()
     for (int number : deleted) {
         QVERIFY(p.posts()->locate(number));
         p.ui.answers << true;
-        p.page.BitBtn10Click();
+        click(p, "BitBtn10"); // SUPRIMER
     }
     if (narrowed) {
         p.posts()->setFilter(QStringLiteral("nom_orga"), QStringLiteral("AUTRE"));
@@ -161,7 +170,7 @@ void TestAgreementPage::numbering()
     QVERIFY(!p.posts()->isFiltered());
     choose(p, QStringLiteral("PROJET ALPHA"));
     type(p.page.form()->postEdit(), QStringLiteral("MACON"));
-    p.page.BitBtn7Click();
+    click(p, "BitBtn7"); // ENREGISTRER
     QCOMPARE(p.ui.errors, QStringList());
     QCOMPARE(p.posts()->rowCount(), (narrowed ? existing.size() : before) + 1);
     QVERIFY(storedNumbers(p).contains(expected));
@@ -206,7 +215,7 @@ void TestAgreementPage::saveChecks()
     else
         p.projects()->setCurrentIndex(-1);
     type(p.page.form()->postEdit(), post);
-    p.page.BitBtn7Click();
+    click(p, "BitBtn7"); // ENREGISTRER
     p.projects()->hidePopup();
     QCOMPARE(p.ui.messages, QStringList { message });
     QVERIFY(p.ui.errors.isEmpty());
@@ -232,7 +241,7 @@ void TestAgreementPage::saveAndModify()
     type(p.field(QStringLiteral("autre_condition")), QStringLiteral("permis b"));
     type(p.field(QStringLiteral("Algériens")), QStringLiteral("3"));
     type(p.field(QStringLiteral("étrangers")), QStringLiteral("2"));
-    p.page.BitBtn7Click();
+    click(p, "BitBtn7"); // ENREGISTRER
     QVERIFY(p.ui.messages.isEmpty() && p.ui.errors.isEmpty());
     QCOMPARE(p.posts()->rowCount(), 1);
     const QVariantList stored = p.posts()
@@ -247,11 +256,11 @@ void TestAgreementPage::saveAndModify()
     QVERIFY(!p.projects()->isEnabled() && !p.page.form()->postEdit()->isEnabled());
 
     // MODIFIER: the project the list still shows is written again with the change.
-    p.page.BitBtn9Click();
+    click(p, "BitBtn9"); // MODIFIER
     QCOMPARE(p.posts()->state(), Table::State::Edit);
     QVERIFY(!p.enabled("BitBtn6") && p.enabled("BitBtn7") && !p.enabled("BitBtn9") && p.enabled("BitBtn16"));
     type(p.page.form()->postEdit(), QStringLiteral("grutier"));
-    p.page.BitBtn7Click();
+    click(p, "BitBtn7"); // ENREGISTRER
     QCOMPARE(p.posts()->rowCount(), 1);
     QCOMPARE(p.posts()->text(QStringLiteral("poste")), QStringLiteral("GRUTIER"));
     QCOMPARE(p.posts()->text(QStringLiteral("Projet")), QStringLiteral("PROJET ALPHA"));
@@ -274,7 +283,7 @@ void TestAgreementPage::projectListFollowsSelectedEmployer()
     QVERIFY(p.contacts()->isFiltered());
     choose(p, QStringLiteral("PROJET BETA"));
     type(p.page.form()->postEdit(), QStringLiteral("MACON"));
-    p.page.BitBtn7Click();
+    click(p, "BitBtn7"); // ENREGISTRER
     QVERIFY(p.posts()->locate(2));
     QCOMPARE(p.posts()->text(QStringLiteral("nom_orga")), QStringLiteral("SARL BETA"));
     QCOMPARE(p.posts()->text(QStringLiteral("Projet")), QStringLiteral("PROJET BETA"));
@@ -290,7 +299,7 @@ void TestAgreementPage::openEmployerEntryIsLeftAlone()
     startEntry(p);
     QCOMPARE(p.contacts()->state(), Table::State::Insert);
     QCOMPARE(p.contacts()->text(QStringLiteral("nom_orga")), QStringLiteral("SARL GAMMA"));
-    p.page.BitBtn8Click();
+    click(p, "BitBtn8"); // ANNULER
     QCOMPARE(p.contacts()->state(), Table::State::Insert);
     p.contacts()->cancel();
     p.employers()->cancel();
@@ -321,7 +330,7 @@ void TestAgreementPage::deletion()
     p.page.enableByRows();
     QVERIFY(p.posts()->locate(current));
     p.ui.answers << yes;
-    p.page.BitBtn10Click();
+    click(p, "BitBtn10"); // SUPRIMER
     QCOMPARE(p.ui.confirmations,
         QStringList {
             QStringLiteral("Voulez vous vraiment suprimer cet enregistrement (N°: %1) !").arg(current) });
@@ -337,8 +346,8 @@ void TestAgreementPage::deletion()
 void TestAgreementPage::nothingToModifyOrDelete()
 {
     Page p;
-    p.page.BitBtn10Click();
-    p.page.BitBtn9Click();
+    click(p, "BitBtn10"); // SUPRIMER
+    click(p, "BitBtn9"); // MODIFIER
     const QString none = QStringLiteral("aucun poste de travail enregistrer !");
     QCOMPARE(p.ui.messages, (QStringList { none, none }));
     QVERIFY(p.ui.confirmations.isEmpty());
@@ -353,7 +362,7 @@ void TestAgreementPage::cancelOnEmptyTable()
     p.page.enableByRows();
     startEntry(p);
     type(p.page.form()->postEdit(), QStringLiteral("MACON"));
-    p.page.BitBtn8Click();
+    click(p, "BitBtn8"); // ANNULER
     QVERIFY(!p.posts()->isEditing());
     QCOMPARE(p.posts()->rowCount(), 0);
     QVERIFY(p.enabled("BitBtn6") && !p.enabled("BitBtn7") && !p.enabled("BitBtn8"));
@@ -417,7 +426,7 @@ void TestAgreementPage::wholeNumbers()
     leave(edit);
     if (!refused) {
         QVERIFY(p.ui.messages.isEmpty());
-        p.page.BitBtn7Click();
+        click(p, "BitBtn7"); // ENREGISTRER
         QVERIFY(p.ui.messages.isEmpty() && p.ui.errors.isEmpty());
         QCOMPARE(p.posts()->rowCount(), 1);
         QCOMPARE(p.posts()->value(field).toInt(), typed.toInt());
@@ -430,7 +439,7 @@ void TestAgreementPage::wholeNumbers()
         qPrintable(message));
 
     // The save says the same and stores nothing, not even the project.
-    p.page.BitBtn7Click();
+    click(p, "BitBtn7"); // ENREGISTRER
     QCOMPARE(p.ui.messages, (QStringList { message, message }));
     QVERIFY(p.ui.errors.isEmpty());
     QCOMPARE(p.posts()->state(), Table::State::Insert);
@@ -440,7 +449,7 @@ void TestAgreementPage::wholeNumbers()
 
     // Put right, the post is saved.
     type(edit, QStringLiteral("12"));
-    p.page.BitBtn7Click();
+    click(p, "BitBtn7"); // ENREGISTRER
     QCOMPARE(p.ui.messages.size(), 2);
     QCOMPARE(p.posts()->rowCount(), 1);
     QCOMPARE(p.posts()->value(field).toInt(), 12);

@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -38,6 +39,19 @@ private:
         fx.data().sqlaccord()->refresh();
     }
 
+    static QPushButton *button(AgreementPrintWindow &window, const char *name)
+    {
+        return window.findChild<QPushButton *>(QString::fromLatin1(name));
+    }
+
+    // "Exécuter", clicked as the user does.
+    static void run(AgreementPrintWindow &window)
+    {
+        QPushButton *run = button(window, "BitBtn1");
+        QVERIFY(run && run->isEnabled());
+        run->click();
+    }
+
 private slots:
     void runCases();
     void pagesOfTheForm_data();
@@ -53,31 +67,31 @@ void TestAgreementPrint::runCases()
     AgreementPrintWindow window(&fx.data(), ui);
     // No project chosen.
     window.projects()->setCurrentIndex(-1);
-    window.runClicked();
+    run(window);
     QCOMPARE(ui.messages, QStringList { "Aucun projet selectionné !" });
     // A project without post.
     window.projects()->setCurrentIndex(window.projects()->findText(QStringLiteral("PONT")));
     window.formBox()->setChecked(true);
-    window.runClicked();
+    run(window);
     QCOMPARE(ui.messages.last(), QStringLiteral("Aucun poste de travail enregistrer !"));
     QCOMPARE(ui.previews, 0);
     // Posts but the box cleared: nothing.
     ui.messages.clear();
     window.projects()->setCurrentIndex(window.projects()->findText(QStringLiteral("ROUTE D'OR")));
     window.formBox()->setChecked(false);
-    window.runClicked();
+    run(window);
     QVERIFY(ui.messages.isEmpty() && ui.errors.isEmpty());
     QCOMPARE(ui.previews, 0);
     QCOMPARE(fx.data().sqlaccord()->rowCount(), 2);
     if (FormCatalogue::names().contains(QStringLiteral("AP01"))) {
         window.formBox()->setChecked(true);
-        window.runClicked();
+        run(window);
         QCOMPARE(ui.previews, 1);
         QVERIFY(!window.formBox()->isChecked());
-        window.runClicked();
+        run(window);
         QCOMPARE(ui.previews, 1);
     }
-    window.closeClicked();
+    button(window, "BitBtn2")->click(); // Fermer
     QVERIFY(!fx.data().sqlaccord()->isFiltered());
 }
 
@@ -110,7 +124,7 @@ void TestAgreementPrint::pagesOfTheForm()
     AgreementPrintWindow window(&fx.data(), ui);
     window.projects()->setCurrentIndex(window.projects()->findText(QStringLiteral("ROUTE D'OR")));
     window.formBox()->setChecked(true);
-    window.runClicked();
+    run(window);
     QCOMPARE(pageCount, pages);
 }
 
