@@ -31,7 +31,7 @@ double startUp(const QString &base)
     InteractiveUi ui;
     MainWindow w(base, ui);
     w.show();
-    w.FormActivate();
+    w.activate();
     QApplication::processEvents();
     return t.nsecsElapsed() / 1e6;
 }
@@ -69,7 +69,7 @@ int main(int argc, char **argv)
 
     InteractiveUi ui;
     MainWindow w(largeStore.path(), ui);
-    w.FormActivate();
+    w.activate();
     Table *table = w.data()->expatries();
     QList<double> on, off;
     for (int i = 0; i < 20; ++i) {

@@ -51,7 +51,7 @@ int main(int argc, char **argv)
     InteractiveUi ui;
     MainWindow w(store.path(), ui);
     w.show();
-    w.FormActivate();
+    w.activate();
     QApplication::processEvents();
     WorkerPage *page = w.workerPage();
     TableGrid *grid = page->grid();

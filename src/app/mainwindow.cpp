@@ -14,6 +14,7 @@
 #include "printing/dossierprinting.h"
 #include "printing/employersheet.h"
 #include "printing/uiservice.h"
+#include "ui_mainwindow.h"
 #include "widgets/fieldedit.h"
 #include "widgets/notice.h"
 #include "workers/workerpage.h"
@@ -31,11 +32,12 @@
 
 MainWindow::MainWindow(const QString &baseDirectory, UiService &ui, QWidget *parent)
     : QMainWindow(parent)
+    , m_layout(std::make_unique<Ui::MainWindow>())
     , m_baseDirectory(baseDirectory)
     , m_ui(ui)
     , m_data(new DataModule(this))
 {
-    setObjectName(QStringLiteral("Menu"));
+    m_layout->setupUi(this);
     setWindowTitle(AppInfo::title());
 
     auto *client = new QWidget(this);
@@ -61,17 +63,17 @@ MainWindow::MainWindow(const QString &baseDirectory, UiService &ui, QWidget *par
     m_pages->addTab(buildBilanPage(), QStringLiteral("Bilan"));
     m_pages->setCurrentIndex(0);
 
-    buildMenus();
+    connectMenus();
     buildPopupMenus();
     m_employerPage->setListMenu(m_employerListMenu);
-    connect(m_employerPage->printButton(), &QPushButton::clicked, this, &MainWindow::BitBtn5Click);
-    connect(m_employerListMenu->actions().first(), &QAction::triggered, this,
-        &MainWindow::Fichedidentification1Click);
+    connect(m_employerPage->printButton(), &QPushButton::clicked, this, &MainWindow::printEmployerSheet);
+    connect(
+        m_employerListMenu->actions().first(), &QAction::triggered, this, &MainWindow::printEmployerSheet);
     m_workerPage->setListMenu(m_workerListMenu);
     connect(
         m_employerPage, &EmployerPage::entryOpenedForChange, m_workerPage, &WorkerPage::enableProjectList);
-    connect(m_workerPage, &WorkerPage::employerPageRequested, this, &MainWindow::Organisme1Click);
-    connect(m_agreementPage, &AgreementPage::employerPageRequested, this, &MainWindow::Organisme1Click);
+    connect(m_workerPage, &WorkerPage::employerPageRequested, this, &MainWindow::showEmployerPage);
+    connect(m_agreementPage, &AgreementPage::employerPageRequested, this, &MainWindow::showEmployerPage);
     connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
         if (m_pages->widget(index) == m_workerPage)
             m_workerPage->pageShown();
@@ -85,7 +87,7 @@ MainWindow::MainWindow(const QString &baseDirectory, UiService &ui, QWidget *par
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
     m_timer->setInterval(1000);
-    connect(m_timer, &QTimer::timeout, this, &MainWindow::Timer1Timer);
+    connect(m_timer, &QTimer::timeout, this, &MainWindow::tick);
     m_timer->start();
 }
 
@@ -101,34 +103,18 @@ QWidget *MainWindow::buildBilanPage()
     return page;
 }
 
-void MainWindow::buildMenus()
+void MainWindow::connectMenus()
 {
-    QMenuBar *bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu *file = bar->addMenu(QStringLiteral("Fichier"));
-    file->setObjectName(QStringLiteral("Fichier1"));
-    const auto item = [this](QMenu *menu, const char *name, const QString &text, void (MainWindow::*slot)()) {
-        QAction *action = menu->addAction(text);
-        action->setObjectName(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, slot);
-        return action;
+    const std::pair<QAction *, void (MainWindow::*)()> commands[] = {
+        { m_layout->Organisme1, &MainWindow::showEmployerPage },
+        { m_layout->Accorddeprincipe1, &MainWindow::showAgreementPage },
+        { m_layout->Expatries1, &MainWindow::showWorkerPage },
+        { m_layout->Bilans1, &MainWindow::showReportPage },
+        { m_layout->propos1, &MainWindow::showAboutBox },
+        { m_layout->Quitter1, &MainWindow::quit },
     };
-    item(file, "Organisme1", QStringLiteral("Organisme"), &MainWindow::Organisme1Click);
-    file->addSeparator();
-    item(
-        file, "Accorddeprincipe1", QStringLiteral("Accord de principe"), &MainWindow::Accorddeprincipe1Click);
-    file->addSeparator();
-    item(file, "Expatries1", QStringLiteral("Expatries"), &MainWindow::Expatries1Click);
-    file->addSeparator();
-    item(file, "Bilans1", QStringLiteral("Bilans"), &MainWindow::Bilans1Click);
-    bar->addSeparator();
-    QMenu *help = bar->addMenu(QStringLiteral("?"));
-    help->setObjectName(QStringLiteral("N1"));
-    item(help, "propos1", QStringLiteral("Â propos"), &MainWindow::propos1Click);
-    bar->addSeparator();
-    QAction *quit = bar->addAction(QStringLiteral("Quitter"));
-    quit->setObjectName(QStringLiteral("Quitter1"));
-    connect(quit, &QAction::triggered, this, &MainWindow::Quitter1Click);
+    for (const auto &[action, command] : commands)
+        connect(action, &QAction::triggered, this, command);
 }
 
 void MainWindow::buildPopupMenus()
@@ -181,7 +167,7 @@ void MainWindow::showEvent(QShowEvent *event)
     if (!m_shownOnce) {
         m_shownOnce = true;
         centreOnScreen();
-        QTimer::singleShot(0, this, &MainWindow::FormActivate);
+        QTimer::singleShot(0, this, &MainWindow::activate);
     }
 }
 
@@ -197,7 +183,7 @@ void MainWindow::centreOnScreen()
     move(qMax(frame.left(), available.left()), qMax(frame.top(), available.top()));
 }
 
-bool MainWindow::FormActivate()
+bool MainWindow::activate()
 {
     ++m_activations;
     const Activation::Result result = Activation::run(*m_data, m_baseDirectory);
@@ -211,7 +197,7 @@ bool MainWindow::FormActivate()
     return true;
 }
 
-void MainWindow::Timer1Timer()
+void MainWindow::tick()
 {
     const QDateTime now = QDateTime::currentDateTime();
     m_header->dateLabel()->setText(FieldValue::formatDate(now.date()));
@@ -220,40 +206,30 @@ void MainWindow::Timer1Timer()
         notice->setText(Notice::rotated(notice->text()));
 }
 
-void MainWindow::Organisme1Click()
+void MainWindow::showEmployerPage()
 {
     m_pages->setCurrentIndex(0);
 }
 
-void MainWindow::Accorddeprincipe1Click()
+void MainWindow::showAgreementPage()
 {
     m_pages->setCurrentIndex(1);
 }
 
-void MainWindow::Expatries1Click()
+void MainWindow::showWorkerPage()
 {
     m_pages->setCurrentIndex(2);
 }
 
-void MainWindow::Bilans1Click()
+void MainWindow::showReportPage()
 {
     m_pages->setCurrentIndex(3);
 }
 
-void MainWindow::propos1Click()
+void MainWindow::showAboutBox()
 {
     if (m_about)
         m_ui.execDialog(m_about);
-}
-
-void MainWindow::BitBtn5Click()
-{
-    printEmployerSheet();
-}
-
-void MainWindow::Fichedidentification1Click()
-{
-    printEmployerSheet();
 }
 
 void MainWindow::printEmployerSheet()
@@ -271,10 +247,10 @@ void MainWindow::printEmployerSheet()
     m_ui.preview(this, document);
     // This preview is the one window whose closing hands the focus back to the main window:
     // the activation runs again (an entry in progress is dropped, the lists return to their first row).
-    FormActivate();
+    activate();
 }
 
-void MainWindow::Quitter1Click()
+void MainWindow::quit()
 {
     // Unsaved rows on any page are dropped with the tables.
     m_data->contact()->close();

@@ -2,6 +2,8 @@
 
 #include <QMainWindow>
 
+#include <memory>
+
 class AgreementPage;
 class AppWindows;
 class DossierPrinting;
@@ -16,8 +18,13 @@ class QTabWidget;
 class QTimer;
 class WorkerPage;
 
+namespace Ui {
+class MainWindow;
+}
+
 // The main window `Menu`: header with live date and time, the four pages, the menus, the clock,
-// and the activation sequence that opens the tables whenever the window is activated.
+// and the activation sequence that opens the tables whenever the window is activated. The menu bar
+// is laid out in mainwindow.ui; its actions keep their object names (Organisme1, …, Quitter1).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -41,19 +48,8 @@ public:
     void attachWindows(AppWindows *windows);
     DossierPrinting *dossierPrinting() const { return m_dossierPrinting; }
 
-public slots:
     // The activation sequence, then the page buttons by row counts. False when it stopped on an error.
-    bool FormActivate();
-    void Timer1Timer();
-    void Organisme1Click();
-    void Accorddeprincipe1Click();
-    void Expatries1Click();
-    void Bilans1Click();
-    void propos1Click();
-    void Quitter1Click();
-    // The employer identification sheet (IMPRIMER of the employer page, or the list's pop-up item).
-    void BitBtn5Click();
-    void Fichedidentification1Click();
+    bool activate();
 
 signals:
     void quitRequested();
@@ -62,12 +58,23 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // One second of the clock: date, time, and the notices moved on by one character.
+    void tick();
+    void showEmployerPage();
+    void showAgreementPage();
+    void showWorkerPage();
+    void showReportPage();
+    void showAboutBox();
+    // Drops what is being typed on any page with the tables, then asks the program to end.
+    void quit();
+    // The employer identification sheet (IMPRIMER of the employer page, or the list's pop-up item).
     void printEmployerSheet();
-    void buildMenus();
+    void connectMenus();
     void buildPopupMenus();
     QWidget *buildBilanPage();
     void centreOnScreen();
 
+    std::unique_ptr<Ui::MainWindow> m_layout;
     QString m_baseDirectory;
     UiService &m_ui;
     DataModule *m_data;

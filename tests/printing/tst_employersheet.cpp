@@ -14,6 +14,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -37,6 +38,14 @@ private:
                 { { QStringLiteral("nom_orga"), name },
                     { QStringLiteral("Projet"), QStringLiteral("PROJET ") + name } }));
         }
+    }
+
+    // IMPRIMER of the employer page, clicked as the user does.
+    static void clickPrint(MainWindow &w)
+    {
+        auto *print = w.employerPage()->findChild<QPushButton *>(QStringLiteral("BitBtn5"));
+        QVERIFY(print && print->isEnabled());
+        print->click();
     }
 
 private slots:
@@ -78,9 +87,13 @@ void TestEmployerSheet::emptyTableFromBothEntryPoints()
     MainWindow w(base.path(), ui);
     AppWindows windows(&w);
     w.attachWindows(&windows);
-    QVERIFY(w.FormActivate());
-    w.BitBtn5Click();
-    w.Fichedidentification1Click();
+    QVERIFY(w.activate());
+    // IMPRIMER is off on an empty table; turned on, it says so as the list's pop-up item does.
+    QPushButton *print = w.employerPage()->findChild<QPushButton *>(QStringLiteral("BitBtn5"));
+    QVERIFY(!print->isEnabled());
+    print->setEnabled(true);
+    print->click();
+    w.findChild<QAction *>(QStringLiteral("Fichedidentification1"))->trigger();
     QCOMPARE(ui.messages, (QStringList { "Aucun employeur enregistrer !", "Aucun employeur enregistrer !" }));
     QCOMPARE(ui.previews, 0);
     QCOMPARE(w.activationCount(), 1);
@@ -96,7 +109,7 @@ void TestEmployerSheet::bothEntryPointsPreviewTheSameSheetThenReactivate()
     MainWindow w(base.path(), ui);
     AppWindows windows(&w);
     w.attachWindows(&windows);
-    QVERIFY(w.FormActivate());
+    QVERIFY(w.activate());
     Table *employers = w.data()->employeur();
     QVERIFY(employers->last());
     QList<QImage> pages;
@@ -104,18 +117,20 @@ void TestEmployerSheet::bothEntryPointsPreviewTheSameSheetThenReactivate()
         QVERIFY(document.pageCount() >= 1);
         pages << document.pageImage(0, 40);
     };
-    w.BitBtn5Click();
+    clickPrint(w);
     QVERIFY(employers->last());
-    w.Fichedidentification1Click();
+    w.findChild<QAction *>(QStringLiteral("Fichedidentification1"))->trigger();
     QCOMPARE(ui.previews, 2);
     QCOMPARE(pages.first(), pages.last());
     QCOMPARE(w.activationCount(), 3);
     // Closing the preview ran the activation again: an entry in progress is dropped, the list is
     // back on its first row.
     QVERIFY(employers->last());
-    w.employerPage()->BitBtn3Click();
+    w.employerPage()->findChild<QPushButton *>("BitBtn3")->click();
     w.employerPage()->form()->nameEdit()->setText(QStringLiteral("B MODIFIE"));
-    w.BitBtn5Click();
+    // IMPRIMER is off while the entry is open; the list's pop-up item is still offered.
+    QVERIFY(!w.employerPage()->findChild<QPushButton *>(QStringLiteral("BitBtn5"))->isEnabled());
+    w.findChild<QAction *>(QStringLiteral("Fichedidentification1"))->trigger();
     QVERIFY(!employers->isEditing());
     QCOMPARE(employers->position(), 0);
     QCOMPARE(employers->text(QStringLiteral("Nom_orga")), QStringLiteral("A"));
