@@ -1,172 +1,119 @@
 #include "employer/employerform.h"
 
-#include "widgets/captionlabel.h"
 #include "data/datamodule.h"
-#include "widgets/datepicker.h"
+#include "widgets/captionlabel.h"
 #include "widgets/fieldedit.h"
-#include "widgets/picklist.h"
-#include "data/table.h"
-#include "employer/employerlists.h"
 
-#include <QGridLayout>
-#include <QGroupBox>
 #include <QVBoxLayout>
 
 namespace {
-constexpr int Caps = TypingRules::Capitals;
+using Kind = RowForm::Kind;
+constexpr Kind Typed = Kind::Typed;
+constexpr Kind Pick = Kind::Pick;
+constexpr Kind Date = Kind::Date;
+constexpr auto Employer = &DataModule::employeur;
+constexpr auto Contact = &DataModule::contact;
+constexpr TypingRules::Rules Plain = TypingRules::None;
+constexpr TypingRules::Rules Caps = TypingRules::Capitals;
+constexpr TypingRules::Rules Names = TypingRules::Capitals | TypingRules::NoApostrophe;
+constexpr bool Mandatory = true;
+constexpr bool Optional = false;
+
+// The sections down the form, then its rows in the order they are made (and tabbed through).
+enum Section { Main, PublicWorks, Correspondent };
+
+// clang-format off
+const RowForm::Row Rows[] = {
+    // Kind, caption, table, field, mandatory, typing rules, pick list, object name, hidden field's
+    // object name, section, grid row, column, span, options.
+    { Typed, "NOM OU RAISON SOCIALE DE L'ORGANISME EMPLOYEUR", Employer, "Nom_orga", Mandatory, Names,
+        nullptr, "DBEdit1", nullptr, Main, 0, 0, 4, 0 },
+    { Typed, "PROJET :", Contact, "Projet", Mandatory, Caps, nullptr, nullptr, nullptr, Main, 1, 0, 4, 0 },
+    { Typed, "NOM ET PRÉNOM DU RESPONSABLE :", Employer, "Monsieur", Mandatory, Caps,
+        nullptr, nullptr, nullptr, Main, 2, 0, 4, 0 },
+    { Typed, "EN QUALITÉ (RESPONSABLE) :", Employer, "Agissant", Mandatory, Caps,
+        nullptr, nullptr, nullptr, Main, 3, 0, 4, 0 },
+    { Typed, "ADRESSE DE L'ORGANISME EMPLOYEUR EN ALGÉRIE :", Employer, "Adrs_orga", Mandatory, Caps,
+        nullptr, nullptr, nullptr, Main, 4, 0, 4, 0 },
+    { Typed, "ADRESSE DE L'ORGANISME EMPLOYEUR A L'ÉTRANGER :", Employer, "Adrs_etranger", Optional, Caps,
+        nullptr, nullptr, nullptr, Main, 5, 0, 4, 0 },
+    { Pick, "NATIONALITÉ DE L'ORGANISME EMPLOYEUR :", Employer, "Nation_orga", Mandatory, Plain,
+        "employer/nationalities", "ComboBox14", nullptr, Main, 6, 0, 1, 0 },
+    { Typed, "TRAVAILLEURS ÉTRANGERS :", Employer, "Nb_et", Mandatory, Plain,
+        nullptr, "DBEdit12", nullptr, Main, 6, 1, 1, RowForm::WholeNumber },
+    { Typed, "TRAVAILLEURS ALGÉRIENS :", Employer, "Nb_al", Mandatory, Plain,
+        nullptr, "DBEdit13", nullptr, Main, 6, 2, 1, RowForm::WholeNumber },
+    { Typed, "TOTAL :", Employer, "Nb_t", Optional, Plain,
+        nullptr, nullptr, nullptr, Main, 6, 3, 1, RowForm::KeepDisabled },
+    { Typed, "LIEU DE L'EMPLOI (ADRESSE DU PROJET) :", Employer, "Lieu_emploi_orga", Mandatory, Caps,
+        nullptr, nullptr, nullptr, Main, 7, 0, 4, 0 },
+    { Pick, "BRANCHE D'ACTIVITÉ :", Employer, "Nom_raison_sc_orga", Mandatory, Caps,
+        "employer/branches", "ComboBox1", nullptr, Main, 8, 0, 1, 0 },
+    { Pick, "STATUT JURIDIQUE :", Employer, "Statut_juridique", Mandatory, Caps,
+        "employer/legal-statuses", "ComboBox15", nullptr, Main, 8, 1, 1, RowForm::ClickFocus },
+    { Pick, "SECTEUR JURIDIQUE", Contact, "secteur_juridique", Mandatory, Caps,
+        "employer/legal-sectors", "ComboBox16", nullptr, Main, 8, 2, 1, 0 },
+    { Pick, "DROIT APPLICABLE :", Contact, "droit_applicable", Mandatory, Caps,
+        "employer/applicable-laws", "ComboBox17", nullptr, Main, 8, 3, 1, 0 },
+    { Date, "DATE D'INSTALLATION :", Contact, "date_installation", Mandatory, Plain,
+        nullptr, "DateTimePicker13", nullptr, Main, 9, 0, 1, 0 },
+    { Pick, "NATURE D'ACTIVITÉ :", Contact, "activite_principal", Mandatory, Caps,
+        "employer/activities", "ComboBox18", nullptr, Main, 9, 1, 3, 0 },
+    { Typed, "N° DU REGISTRE DE COMMERCE :", Contact, "Num_registre", Mandatory, Caps,
+        nullptr, nullptr, nullptr, Main, 10, 0, 2, 0 },
+    { Date, "DÉLIVRÉ LE :", Contact, "date_registre", Mandatory, Plain,
+        nullptr, "DateTimePicker14", nullptr, Main, 10, 2, 1, 0 },
+    { Typed, "N° D'IMMATRICULATION A LA SÉCURITÉ SOCIALE (CNAS) :", Contact, "Num_SS", Mandatory, Caps,
+        nullptr, nullptr, nullptr, Main, 11, 0, 2, 0 },
+    { Typed, "N° D'IMMATRICULATION FISCALE :", Contact, "Num_fiscal", Mandatory, Caps,
+        nullptr, nullptr, nullptr, Main, 11, 2, 2, 0 },
+    { Typed, "TÉL :", Contact, "Tel", Mandatory, Plain, nullptr, nullptr, nullptr, Main, 12, 0, 1, 0 },
+    { Typed, "FAX :", Contact, "Fax", Optional, Plain, nullptr, nullptr, nullptr, Main, 12, 1, 1, 0 },
+    { Typed, "EMAIL :", Contact, "email", Optional, Plain, nullptr, nullptr, nullptr, Main, 12, 2, 2, 0 },
+
+    { Typed, "NUMÉRO DU MARCHÉ :", Employer, "Marche_contrat_num", Optional, Plain,
+        nullptr, nullptr, nullptr, PublicWorks, 0, 0, 1, RowForm::WholeNumber },
+    { Pick, "DURÉE DES TRAVAUX :", Contact, "duree_travaux", Optional, Plain,
+        "employer/works-durations", "ComboBox19", nullptr, PublicWorks, 0, 1, 1, RowForm::WholeNumber },
+    { Date, "DATE DEBUT DES TRAVAUX :", Employer, "Date_marche", Optional, Plain,
+        nullptr, "DateTimePicker1", nullptr, PublicWorks, 0, 2, 1, 0 },
+    { Date, "DATE FIN DES TRAVAUX :", Employer, "Date_marche_fin", Optional, Plain,
+        nullptr, "DateTimePicker2", nullptr, PublicWorks, 0, 3, 1, 0 },
+    { Pick, "DEGRÉ D'AVANCEMENT DES TRAVAUX (%)", Contact, "degre", Optional, Plain,
+        "employer/works-progress", "ComboBox3", nullptr, PublicWorks, 0, 4, 1, RowForm::WholeNumber },
+    { Typed, "MAÏTRE D'OUVRAGE :", Contact, "Maitre_ouvrage", Optional, Caps,
+        nullptr, nullptr, nullptr, PublicWorks, 1, 0, 5, 0 },
+    { Typed, "ADRESSE DE MAÏTRE D'OUVRAGE :", Contact, "adresse_maitre", Optional, Caps,
+        nullptr, nullptr, nullptr, PublicWorks, 2, 0, 5, 0 },
+
+    { Typed, "NOM :", Contact, "Nom_c", Mandatory, Caps, nullptr, nullptr, nullptr, Correspondent, 0, 0, 1, 0 },
+    { Typed, "PRÉNOM :", Contact, "Prenom_c", Mandatory, Caps,
+        nullptr, nullptr, nullptr, Correspondent, 0, 1, 1, 0 },
+    { Date, "DATE DE NAISSANCE :", Contact, "date_nais_c", Mandatory, Plain,
+        nullptr, "DateTimePicker15", nullptr, Correspondent, 1, 0, 1, 0 },
+    { Typed, "LIEU DE NAISSANCE :", Contact, "Lieu_nais_c", Mandatory, Caps,
+        nullptr, nullptr, nullptr, Correspondent, 1, 1, 1, 0 },
+    { Typed, "POSTE OCCUPÉ AU SEIN DE L'ORGANISME EMPLOYEUR :", Contact, "Poste", Mandatory, Caps,
+        nullptr, nullptr, nullptr, Correspondent, 2, 0, 2, 0 },
+};
+// clang-format on
 } // namespace
 
 EmployerForm::EmployerForm(DataModule *data, QWidget *parent)
-    : EntryForm(parent)
-    , m_data(data)
+    : RowForm(data, parent)
 {
     setObjectName(QStringLiteral("ScrollBox1"));
-    auto *main = new QGridLayout;
-    main->setHorizontalSpacing(10);
-    main->setVerticalSpacing(4);
-    column()->addLayout(main);
-    int row = 0;
-
-    // Row 1: the key, naming both the organisation and the project.
-    Built name = typed(QStringLiteral("NOM OU RAISON SOCIALE DE L'ORGANISME EMPLOYEUR"),
-        QStringLiteral("Nom_orga"), false, true, Caps | TypingRules::NoApostrophe);
-    name.caption->setText(
-        QStringLiteral("NOM&nbsp;OU&nbsp;RAISON&nbsp;SOCIALE&nbsp;DE&nbsp;L'ORGANISME&nbsp;"
-                       "EMPLOYEUR<span style=\"color:#ff0000; font-weight:bold\">&nbsp;ET&nbsp;LE"
-                       "&nbsp;NOM&nbsp;DU&nbsp;PROJET&nbsp;*&nbsp;:</span>"));
-    m_name = name.typed;
-    m_name->setObjectName(QStringLiteral("DBEdit1"));
-    QFont bold = m_name->font();
-    bold.setBold(true);
-    m_name->setFont(bold);
-    m_name->setToolTip(QStringLiteral("Entrez le nom de votre organisme employeur "));
-    place(main, row++, 0, name, 4);
-    place(main, row++, 0, typed(QStringLiteral("PROJET :"), QStringLiteral("Projet"), true, true, Caps), 4);
-    place(main, row++, 0,
-        typed(
-            QStringLiteral("NOM ET PRÉNOM DU RESPONSABLE :"), QStringLiteral("Monsieur"), false, true, Caps),
-        4);
-    place(main, row++, 0,
-        typed(QStringLiteral("EN QUALITÉ (RESPONSABLE) :"), QStringLiteral("Agissant"), false, true, Caps),
-        4);
-    place(main, row++, 0,
-        typed(QStringLiteral("ADRESSE DE L'ORGANISME EMPLOYEUR EN ALGÉRIE :"), QStringLiteral("Adrs_orga"),
-            false, true, Caps),
-        4);
-    place(main, row++, 0,
-        typed(QStringLiteral("ADRESSE DE L'ORGANISME EMPLOYEUR A L'ÉTRANGER :"),
-            QStringLiteral("Adrs_etranger"), false, false, Caps),
-        4);
-
-    // Row 7: nationality and the head counts with their total.
-    place(main, row, 0,
-        pick(QStringLiteral("NATIONALITÉ DE L'ORGANISME EMPLOYEUR :"), QStringLiteral("Nation_orga"), false,
-            true, EmployerLists::nationalities(), TypingRules::None, "ComboBox14"));
-    Built foreign
-        = typed(QStringLiteral("TRAVAILLEURS ÉTRANGERS :"), QStringLiteral("Nb_et"), false, true, 0);
-    Built algerian
-        = typed(QStringLiteral("TRAVAILLEURS ALGÉRIENS :"), QStringLiteral("Nb_al"), false, true, 0);
-    Built total = typed(QStringLiteral("TOTAL :"), QStringLiteral("Nb_t"), false, false, 0);
-    m_foreign = foreign.typed;
-    m_algerian = algerian.typed;
-    m_total = total.typed;
-    m_foreign->setObjectName(QStringLiteral("DBEdit12"));
-    m_algerian->setObjectName(QStringLiteral("DBEdit13"));
-    keepDisabled(m_total);
-    place(main, row, 1, foreign);
-    place(main, row, 2, algerian);
-    place(main, row++, 3, total);
-    place(main, row++, 0,
-        typed(QStringLiteral("LIEU DE L'EMPLOI (ADRESSE DU PROJET) :"), QStringLiteral("Lieu_emploi_orga"),
-            false, true, Caps),
-        4);
-
-    // Row 9: the four legal pick lists.
-    Built branch = pick(QStringLiteral("BRANCHE D'ACTIVITÉ :"), QStringLiteral("Nom_raison_sc_orga"), false,
-        true, EmployerLists::branches(), Caps, "ComboBox1");
-    place(main, row, 0, branch);
-    Built status = pick(QStringLiteral("STATUT JURIDIQUE :"), QStringLiteral("Statut_juridique"), false, true,
-        EmployerLists::legalStatuses(), Caps, "ComboBox15");
-    status.input->setFocusPolicy(Qt::ClickFocus);
-    place(main, row, 1, status);
-    place(main, row, 2,
-        pick(QStringLiteral("SECTEUR JURIDIQUE"), QStringLiteral("secteur_juridique"), true, true,
-            EmployerLists::legalSectors(), Caps, "ComboBox16"));
-    place(main, row++, 3,
-        pick(QStringLiteral("DROIT APPLICABLE :"), QStringLiteral("droit_applicable"), true, true,
-            EmployerLists::applicableLaws(), Caps, "ComboBox17"));
-
-    place(main, row, 0,
-        date(QStringLiteral("DATE D'INSTALLATION :"), QStringLiteral("date_installation"), true, true,
-            "DateTimePicker13"));
-    place(main, row++, 1,
-        pick(QStringLiteral("NATURE D'ACTIVITÉ :"), QStringLiteral("activite_principal"), true, true,
-            EmployerLists::activities(), Caps, "ComboBox18"),
-        3);
-    place(main, row, 0,
-        typed(
-            QStringLiteral("N° DU REGISTRE DE COMMERCE :"), QStringLiteral("Num_registre"), true, true, Caps),
-        2);
-    place(main, row++, 2,
-        date(
-            QStringLiteral("DÉLIVRÉ LE :"), QStringLiteral("date_registre"), true, true, "DateTimePicker14"));
-    place(main, row, 0,
-        typed(QStringLiteral("N° D'IMMATRICULATION A LA SÉCURITÉ SOCIALE (CNAS) :"), QStringLiteral("Num_SS"),
-            true, true, Caps),
-        2);
-    place(main, row++, 2,
-        typed(
-            QStringLiteral("N° D'IMMATRICULATION FISCALE :"), QStringLiteral("Num_fiscal"), true, true, Caps),
-        2);
-    place(main, row, 0, typed(QStringLiteral("TÉL :"), QStringLiteral("Tel"), true, true, 0));
-    place(main, row, 1, typed(QStringLiteral("FAX :"), QStringLiteral("Fax"), true, false, 0));
-    place(main, row++, 2, typed(QStringLiteral("EMAIL :"), QStringLiteral("email"), true, false, 0), 2);
-
-    // Public works.
-    auto *works = new QGroupBox(
-        QStringLiteral("PARTIE RESERVEE AUX ENTREPRISES DE REALISATION DES MARCHEES PUBLICS :"));
-    auto *worksGrid = new QGridLayout(works);
-    place(worksGrid, 0, 0,
-        typed(QStringLiteral("NUMÉRO DU MARCHÉ :"), QStringLiteral("Marche_contrat_num"), false, false, 0));
-    place(worksGrid, 0, 1,
-        pick(QStringLiteral("DURÉE DES TRAVAUX :"), QStringLiteral("duree_travaux"), true, false,
-            EmployerLists::worksDurations(), TypingRules::None, "ComboBox19"));
-    place(worksGrid, 0, 2,
-        date(QStringLiteral("DATE DEBUT DES TRAVAUX :"), QStringLiteral("Date_marche"), false, false,
-            "DateTimePicker1"));
-    place(worksGrid, 0, 3,
-        date(QStringLiteral("DATE FIN DES TRAVAUX :"), QStringLiteral("Date_marche_fin"), false, false,
-            "DateTimePicker2"));
-    place(worksGrid, 0, 4,
-        pick(QStringLiteral("DEGRÉ D'AVANCEMENT DES TRAVAUX (%)"), QStringLiteral("degre"), true, false,
-            EmployerLists::worksProgress(), TypingRules::None, "ComboBox3"));
-    place(worksGrid, 1, 0,
-        typed(QStringLiteral("MAÏTRE D'OUVRAGE :"), QStringLiteral("Maitre_ouvrage"), true, false, Caps), 5);
-    place(worksGrid, 2, 0,
-        typed(QStringLiteral("ADRESSE DE MAÏTRE D'OUVRAGE :"), QStringLiteral("adresse_maitre"), true, false,
-            Caps),
-        5);
-    column()->addWidget(works);
-
-    // The employer's correspondent with the employment services.
-    auto *correspondent
-        = new QGroupBox(QStringLiteral("INFORMATION RELATIVE AU CORRESPONDANT DE L’ENTREPRISE AUPRES "
-                                       "DES SERVICES DE LA DIRECTION DE L'EMPLOI :"));
-    auto *correspondentGrid = new QGridLayout(correspondent);
-    place(correspondentGrid, 0, 0, typed(QStringLiteral("NOM :"), QStringLiteral("Nom_c"), true, true, Caps));
-    place(correspondentGrid, 0, 1,
-        typed(QStringLiteral("PRÉNOM :"), QStringLiteral("Prenom_c"), true, true, Caps));
-    place(correspondentGrid, 1, 0,
-        date(QStringLiteral("DATE DE NAISSANCE :"), QStringLiteral("date_nais_c"), true, true,
-            "DateTimePicker15"));
-    place(correspondentGrid, 1, 1,
-        typed(QStringLiteral("LIEU DE NAISSANCE :"), QStringLiteral("Lieu_nais_c"), true, true, Caps));
-    place(correspondentGrid, 2, 0,
-        typed(QStringLiteral("POSTE OCCUPÉ AU SEIN DE L'ORGANISME EMPLOYEUR :"), QStringLiteral("Poste"),
-            true, true, Caps),
-        2);
-    column()->addWidget(correspondent);
+    addSections({ nullptr, "PARTIE RESERVEE AUX ENTREPRISES DE REALISATION DES MARCHEES PUBLICS :",
+        "INFORMATION RELATIVE AU CORRESPONDANT DE L’ENTREPRISE AUPRES DES SERVICES DE LA DIRECTION DE "
+        "L'EMPLOI :" });
+    build(Rows);
     column()->addStretch();
+
+    m_name = typedField(QStringLiteral("Nom_orga"));
+    m_foreign = typedField(QStringLiteral("Nb_et"));
+    m_algerian = typedField(QStringLiteral("Nb_al"));
+    m_total = typedField(QStringLiteral("Nb_t"));
+    emphasiseName();
 
     // The mandatory fields in check order; the last empty one that takes the focus keeps it.
     addMandatory(
@@ -176,39 +123,21 @@ EmployerForm::EmployerForm(DataModule *data, QWidget *parent)
             "activite_principal", "Num_registre", "date_registre", "Num_SS", "Num_fiscal", "Nb_et", "Nb_al" },
         { "Lieu_emploi_orga", "Nb_et", "Nb_al" });
 
-    addNumberCheck(m_foreign, QStringLiteral("TRAVAILLEURS ÉTRANGERS"));
-    addNumberCheck(m_algerian, QStringLiteral("TRAVAILLEURS ALGÉRIENS"));
-    addNumberCheck(typedField(QStringLiteral("Marche_contrat_num")), QStringLiteral("NUMÉRO DU MARCHÉ"));
-    addNumberCheck(pickList(QStringLiteral("duree_travaux")), QStringLiteral("DURÉE DES TRAVAUX"));
-    addNumberCheck(pickList(QStringLiteral("degre")), QStringLiteral("DEGRÉ D'AVANCEMENT DES TRAVAUX (%)"));
-
     connect(m_foreign, &QLineEdit::textChanged, this, &EmployerForm::computeTotal);
     connect(m_algerian, &QLineEdit::textChanged, this, &EmployerForm::computeTotal);
     setEntryEnabled(false);
 }
 
-Table *EmployerForm::tableFor(bool contact) const
+void EmployerForm::emphasiseName()
 {
-    return contact ? m_data->contact() : m_data->employeur();
-}
-
-EmployerForm::Built EmployerForm::typed(
-    const QString &caption, const QString &field, bool contact, bool mandatory, int rules)
-{
-    return EntryForm::typed(tableFor(contact), caption, field, mandatory, TypingRules::Rules(rules));
-}
-
-EmployerForm::Built EmployerForm::pick(const QString &caption, const QString &field, bool contact,
-    bool mandatory, const QStringList &entries, int rules, const char *name)
-{
-    return EntryForm::pick(
-        tableFor(contact), caption, field, mandatory, entries, TypingRules::Rules(rules), name);
-}
-
-EmployerForm::Built EmployerForm::date(
-    const QString &caption, const QString &field, bool contact, bool mandatory, const char *name)
-{
-    return EntryForm::date(tableFor(contact), caption, field, mandatory, name);
+    caption(QStringLiteral("Nom_orga"))
+        ->setText(QStringLiteral("NOM&nbsp;OU&nbsp;RAISON&nbsp;SOCIALE&nbsp;DE&nbsp;L'ORGANISME&nbsp;"
+                                 "EMPLOYEUR<span style=\"color:#ff0000; font-weight:bold\">&nbsp;ET&nbsp;LE"
+                                 "&nbsp;NOM&nbsp;DU&nbsp;PROJET&nbsp;*&nbsp;:</span>"));
+    QFont bold = m_name->font();
+    bold.setBold(true);
+    m_name->setFont(bold);
+    m_name->setToolTip(QStringLiteral("Entrez le nom de votre organisme employeur "));
 }
 
 // A count being typed that is no whole number leaves the total blank, without a message: the

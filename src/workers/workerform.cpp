@@ -1,224 +1,180 @@
 #include "workers/workerform.h"
 
-#include "widgets/captionlabel.h"
 #include "data/datamodule.h"
+#include "data/fieldvalue.h"
+#include "data/table.h"
+#include "widgets/captionlabel.h"
 #include "widgets/datepicker.h"
 #include "widgets/fieldedit.h"
 #include "widgets/picklist.h"
 #include "widgets/projectlist.h"
-#include "data/fieldvalue.h"
-#include "data/table.h"
 #include "workers/contractdates.h"
-#include "workers/workerlists.h"
 
-#include <QGridLayout>
-#include <QLabel>
 #include <QVBoxLayout>
 
 namespace {
+using Kind = RowForm::Kind;
+constexpr Kind Typed = Kind::Typed;
+constexpr Kind Pick = Kind::Pick;
+constexpr Kind Date = Kind::Date;
+constexpr Kind Own = Kind::Own;
+constexpr auto Workers = &DataModule::expatries;
+constexpr TypingRules::Rules Plain = TypingRules::None;
 constexpr TypingRules::Rules Caps = TypingRules::Capitals;
 constexpr TypingRules::Rules Names = TypingRules::Capitals | TypingRules::NoApostrophe;
+constexpr bool Mandatory = true;
+constexpr bool Optional = false;
+// The pick lists write their text without the blanks at both ends.
+constexpr int Trim = RowForm::Trimmed;
 
-const char *const PickFields[] = { "Type_demande", "Sex", "Situation_familiale", "Pays", "Nation", "Apatride",
-    "Refugie_politique", "Qualification", "Exper", "Duree", "Sejour" };
+// The form's rows in the order they are made (and tabbed through), all in one grid.
+// clang-format off
+const RowForm::Row Rows[] = {
+    // Kind, caption, table, field, mandatory, typing rules, pick list, object name, hidden field's
+    // object name, section, grid row, column, span, options.
+    { Typed, "NUMÉRO :", Workers, "Num_Ordre", Optional, Plain,
+        nullptr, "DBEdit14", nullptr, 0, 0, 0, 1, RowForm::KeepDisabled },
+    { Pick, "TYPE DE DEMANDE :", Workers, "Type_demande", Mandatory, Caps,
+        "workers/request-types", "ComboBox4", nullptr, 0, 0, 1, 3, Trim | RowForm::ClickFocus },
+    { Typed, "NOM :", Workers, "Nom", Mandatory, Names, nullptr, nullptr, nullptr, 0, 1, 0, 4, 0 },
+    { Typed, "PRÉNOM :", Workers, "Prenom", Mandatory, Names, nullptr, nullptr, nullptr, 0, 2, 0, 4, 0 },
+    { Date, "DATE DE NAISSANCE :", Workers, "Date_nais", Mandatory, Plain,
+        nullptr, "DateTimePicker3", nullptr, 0, 3, 0, 1, 0 },
+    { Typed, "LIEU DE NAISSANCE :", Workers, "Lieu_nais", Mandatory, Caps,
+        nullptr, nullptr, nullptr, 0, 3, 1, 3, 0 },
+    { Pick, "GENRE :", Workers, "Sex", Mandatory, Caps, "workers/sexes", "ComboBox5", nullptr, 0, 4, 0, 1, Trim },
+    { Pick, "SITUATION FAMILIALE :", Workers, "Situation_familiale", Mandatory, Caps,
+        "workers/marital-statuses", "ComboBox6", nullptr, 0, 4, 1, 1, Trim },
+    { Typed, "NOM JEUNE FILLE :", Workers, "Nom_jeune_fille", Optional, Names,
+        nullptr, nullptr, nullptr, 0, 4, 2, 2, 0 },
+    { Pick, "PAYS :", Workers, "Pays", Mandatory, Caps, "workers/countries", "ComboBox7", nullptr, 0, 5, 0, 2, Trim },
+    { Pick, "NATIONALITÉ :", Workers, "Nation", Mandatory, Caps,
+        "workers/nationalities", "ComboBox8", nullptr, 0, 5, 2, 2, Trim },
+    { Pick, "APATRIDE :", Workers, "Apatride", Mandatory, Caps, "workers/yes-no", "ComboBox9", nullptr, 0, 6, 0, 1, Trim },
+    { Pick, "RÉFUGIE POLITIQUE :", Workers, "Refugie_politique", Mandatory, Caps,
+        "workers/yes-no", "ComboBox10", nullptr, 0, 6, 1, 1, Trim },
+    { Typed, "N° DE LA SÉCURITÉ SOCIALE EN ALGÉRIE :", Workers, "Ss_alg", Optional, Caps,
+        nullptr, nullptr, nullptr, 0, 6, 2, 1, 0 },
+    { Typed, "N° DE LA SÉCURITÉ SOCIALE A L'ÉTRANGER :", Workers, "Ss_etranger", Optional, Caps,
+        nullptr, nullptr, nullptr, 0, 6, 3, 1, 0 },
+    { Typed, "NOM DU PERE :", Workers, "Nom_pere", Mandatory, Names, nullptr, nullptr, nullptr, 0, 7, 0, 2, 0 },
+    { Typed, "NOM DE LA MERE :", Workers, "Nom_mere", Mandatory, Names, nullptr, nullptr, nullptr, 0, 7, 2, 2, 0 },
+    { Typed, "DIPLÔME :", Workers, "Diplome", Mandatory, Caps, nullptr, nullptr, nullptr, 0, 8, 0, 4, 0 },
+    { Pick, "QUALIFICATION :", Workers, "Qualification", Mandatory, Plain,
+        "workers/qualifications", "ComboBox11", nullptr, 0, 9, 0, 2, Trim },
+    { Pick, "EXPERIENCE :", Workers, "Exper", Mandatory, Plain,
+        "workers/experiences", "ComboBox12", nullptr, 0, 9, 2, 1, Trim | RowForm::WholeNumber },
+    { Own, "PROJET :", nullptr, nullptr, Optional, Plain, nullptr, "DBLookupComboBox1", nullptr, 0, 10, 0, 4, 0 },
+    { Typed, "POSTE A OCCUPER :", Workers, "Poste_occupe", Mandatory, Names,
+        nullptr, nullptr, nullptr, 0, 11, 0, 4, 0 },
+    { Pick, "DURÉE DE RECRUTEMENT :", Workers, "Duree", Mandatory, Plain,
+        "workers/durations", "ComboBox13", nullptr, 0, 12, 0, 1, Trim | RowForm::WholeNumber },
+    { Date, "DU ( PRÉVISIONNELLE) :", Workers, "Date_debut_contrat", Mandatory, Plain,
+        nullptr, "DateTimePicker4", nullptr, 0, 12, 1, 1, 0 },
+    { Date, "DATE FIN DU CONTRAT :", Workers, "Date_fin_contrat", Optional, Plain,
+        nullptr, "DateTimePicker5", nullptr, 0, 12, 2, 1, RowForm::KeepDisabled },
+    { Typed, "SALAIRE BRUT (DA):", Workers, "Brut", Mandatory, Caps,
+        nullptr, nullptr, nullptr, 0, 13, 0, 1, RowForm::Amount },
+    { Typed, "SALAIRE NET (DA):", Workers, "Net", Mandatory, Caps,
+        nullptr, nullptr, nullptr, 0, 13, 1, 1, RowForm::Amount },
+    { Typed, "AUTRE AVANTAGES :", Workers, "I_avantage", Optional, Caps,
+        nullptr, nullptr, nullptr, 0, 14, 0, 4, 0 },
+    { Pick, "SÉJOUR :", Workers, "Sejour", Mandatory, Plain, "workers/yes-no", "ComboBox14", nullptr, 0, 15, 0, 1, Trim },
+    { Typed, "CARTE RÉSIDENCE N° :", Workers, "Carte_resid_num", Optional, Caps,
+        nullptr, nullptr, nullptr, 0, 15, 1, 3, 0 },
+    { Date, "DÉLIVRÉ LE :", Workers, "Carte_resid_delivre", Optional, Plain,
+        nullptr, "DateTimePicker6", nullptr, 0, 16, 1, 1, 0 },
+    { Date, "DU :", Workers, "Carte_resid_du", Optional, Plain, nullptr, "DateTimePicker7", nullptr, 0, 16, 2, 1, 0 },
+    { Date, "AU :", Workers, "Carte_resid_au", Optional, Plain, nullptr, "DateTimePicker8", nullptr, 0, 16, 3, 1, 0 },
+    { Date, "DATE D'ENTRÉE EN ALGÉRIE :", Workers, "Date_entrer_alg", Optional, Plain,
+        nullptr, "DateTimePicker9", nullptr, 0, 17, 0, 1, 0 },
+    { Typed, "ADRESSE EN ALGÉRIE :", Workers, "Adrs_alg", Mandatory, Caps,
+        nullptr, nullptr, nullptr, 0, 17, 1, 3, 0 },
+    { Typed, "PASSEPORT N° :", Workers, "Passeport_num", Mandatory, Caps,
+        nullptr, nullptr, nullptr, 0, 18, 0, 1, 0 },
+    { Date, "PASSEPORT DÉLIVRÉ LE :", Workers, "Passeport_delivre", Mandatory, Plain,
+        nullptr, "DateTimePicker10", "DBEdit51", 0, 18, 1, 1, 0 },
+    { Date, "DATE DÉBUT DU PASSEPORT :", Workers, "Passeport_date_debut", Mandatory, Plain,
+        nullptr, "DateTimePicker11", nullptr, 0, 18, 2, 1, 0 },
+    { Date, "DATE FIN DU PASSEPORT :", Workers, "Passeport_date_fin", Mandatory, Plain,
+        nullptr, "DateTimePicker12", nullptr, 0, 18, 3, 1, 0 },
+    { Typed, "PASSEPORT DÉLIVRÉ PAR :", Workers, "Passeport_par", Mandatory, Caps,
+        nullptr, nullptr, nullptr, 0, 19, 0, 4, 0 },
+    { Typed, "EMPLOI PRÉCÉDEMMENT OCCUPÉ :", Workers, "Emploi_precedent", Optional, Caps,
+        nullptr, nullptr, nullptr, 0, 20, 0, 4, 0 },
+    { Typed, "ADRESSE A L'ÉTRANGER :", Workers, "Adresse_etranger", Mandatory, Caps,
+        nullptr, nullptr, nullptr, 0, 21, 0, 4, 0 },
+    { Typed, "OBJET DE L'EMPLOI :", Workers, "Emploi_objet", Optional, Caps,
+        nullptr, nullptr, nullptr, 0, 22, 0, 4, 0 },
+};
+// clang-format on
 } // namespace
 
 WorkerForm::WorkerForm(DataModule *data, QWidget *parent)
-    : EntryForm(parent)
-    , m_data(data)
+    : RowForm(data, parent)
 {
     setObjectName(QStringLiteral("ScrollBox2"));
-    buildRows();
+    addSections({ nullptr });
+    build(Rows);
+    column()->addStretch();
+    m_number = typedField(QStringLiteral("Num_Ordre"));
+    m_maidenWidgets = widgetsOf({ "Nom_jeune_fille" });
+    m_cardWidgets
+        = widgetsOf({ "Carte_resid_num", "Carte_resid_delivre", "Carte_resid_du", "Carte_resid_au" });
+    addMandatoryFields();
+    connectRules();
+    showMaidenName(false);
+    showCardGroup(false);
+    setEntryEnabled(false, true);
+}
+
+RowForm::Built WorkerForm::ownInput(const Row &row)
+{
+    m_projects = new ProjectList(data()->contact());
+    m_projects->setObjectName(QString::fromLatin1(row.name));
+    auto *caption = new CaptionLabel(QString::fromUtf8(row.caption), row.mandatory);
+    caption->captionFor(m_projects);
+    return { caption, m_projects, nullptr };
+}
+
+QList<QWidget *> WorkerForm::widgetsOf(std::initializer_list<const char *> fields) const
+{
+    QList<QWidget *> widgets;
+    for (const char *field : fields)
+        widgets << caption(QString::fromLatin1(field)) << inputOf(QString::fromLatin1(field));
+    return widgets;
+}
+
+void WorkerForm::addMandatoryFields()
+{
     addMandatory({ "Type_demande", "Nom", "Prenom", "Date_nais", "Lieu_nais", "Sex", "Situation_familiale",
         "Pays", "Nation", "Apatride", "Refugie_politique", "Nom_pere", "Nom_mere", "Diplome", "Qualification",
         "Exper", "Poste_occupe", "Duree", "Date_debut_contrat", "Date_fin_contrat", "Sejour", "Adrs_alg",
         "Adresse_etranger", "Brut", "Net", "Passeport_num", "Passeport_delivre", "Passeport_par",
         "Passeport_date_debut", "Passeport_date_fin" });
     // The end date is computed, never picked: an empty one sends the user to the start date.
-    {
-        auto items = mandatory().items();
-        MandatoryCheck check;
-        for (MandatoryCheck::Item item : items) {
-            if (item.typed == typedField(QStringLiteral("Date_fin_contrat")))
-                item.focus = datePicker(QStringLiteral("Date_debut_contrat"));
-            check.add(item);
-        }
-        mandatory() = check;
+    MandatoryCheck check;
+    for (MandatoryCheck::Item item : mandatory().items()) {
+        if (item.typed == typedField(QStringLiteral("Date_fin_contrat")))
+            item.focus = datePicker(QStringLiteral("Date_debut_contrat"));
+        check.add(item);
     }
-    for (const char *field : PickFields)
-        pickList(QString::fromLatin1(field))->setTrimmed(true);
-    addNumberCheck(pickList(QStringLiteral("Exper")), QStringLiteral("EXPERIENCE"));
-    addNumberCheck(pickList(QStringLiteral("Duree")), QStringLiteral("DURÉE DE RECRUTEMENT"));
-    addNumberCheck(
-        typedField(QStringLiteral("Brut")), QStringLiteral("SALAIRE BRUT (DA)"), NumberCheck::Amount);
-    addNumberCheck(
-        typedField(QStringLiteral("Net")), QStringLiteral("SALAIRE NET (DA)"), NumberCheck::Amount);
+    mandatory() = check;
+}
 
-    connect(pickList(QStringLiteral("Sex")), &PickList::written, this, [this] {
+void WorkerForm::connectRules()
+{
+    const auto maidenRule = [this] {
         applyMaidenRule(pickList(QStringLiteral("Sex"))->currentText(),
             pickList(QStringLiteral("Situation_familiale"))->currentText());
-    });
-    connect(pickList(QStringLiteral("Situation_familiale")), &PickList::written, this, [this] {
-        applyMaidenRule(pickList(QStringLiteral("Sex"))->currentText(),
-            pickList(QStringLiteral("Situation_familiale"))->currentText());
-    });
+    };
+    connect(pickList(QStringLiteral("Sex")), &PickList::written, this, maidenRule);
+    connect(pickList(QStringLiteral("Situation_familiale")), &PickList::written, this, maidenRule);
     connect(pickList(QStringLiteral("Sejour")), &PickList::written, this,
         [this] { applyCardRule(pickList(QStringLiteral("Sejour"))->currentText()); });
     connect(pickList(QStringLiteral("Duree")), &PickList::written, this, &WorkerForm::computeEndDate);
     connect(datePicker(QStringLiteral("Date_debut_contrat")), &DatePicker::written, this,
         &WorkerForm::computeEndDate);
-
-    showMaidenName(false);
-    showCardGroup(false);
-    setEntryEnabled(false, true);
-}
-
-void WorkerForm::buildRows()
-{
-    Table *workers = m_data->expatries();
-    auto *grid = new QGridLayout;
-    grid->setHorizontalSpacing(10);
-    grid->setVerticalSpacing(4);
-    column()->addLayout(grid);
-    int row = 0;
-
-    Built number
-        = typed(workers, QStringLiteral("NUMÉRO :"), QStringLiteral("Num_Ordre"), false, TypingRules::None);
-    m_number = number.typed;
-    m_number->setObjectName(QStringLiteral("DBEdit14"));
-    keepDisabled(m_number);
-    place(grid, row, 0, number);
-    Built request = pick(workers, QStringLiteral("TYPE DE DEMANDE :"), QStringLiteral("Type_demande"), true,
-        WorkerLists::requestTypes(), Caps, "ComboBox4");
-    request.input->setFocusPolicy(Qt::ClickFocus);
-    place(grid, row++, 1, request, 3);
-    place(grid, row++, 0, typed(workers, QStringLiteral("NOM :"), QStringLiteral("Nom"), true, Names), 4);
-    place(
-        grid, row++, 0, typed(workers, QStringLiteral("PRÉNOM :"), QStringLiteral("Prenom"), true, Names), 4);
-    place(grid, row, 0,
-        date(workers, QStringLiteral("DATE DE NAISSANCE :"), QStringLiteral("Date_nais"), true,
-            "DateTimePicker3"));
-    place(grid, row++, 1,
-        typed(workers, QStringLiteral("LIEU DE NAISSANCE :"), QStringLiteral("Lieu_nais"), true, Caps), 3);
-    place(grid, row, 0,
-        pick(workers, QStringLiteral("GENRE :"), QStringLiteral("Sex"), true, WorkerLists::sexes(), Caps,
-            "ComboBox5"));
-    place(grid, row, 1,
-        pick(workers, QStringLiteral("SITUATION FAMILIALE :"), QStringLiteral("Situation_familiale"), true,
-            WorkerLists::maritalStatuses(), Caps, "ComboBox6"));
-    Built maiden = typed(
-        workers, QStringLiteral("NOM JEUNE FILLE :"), QStringLiteral("Nom_jeune_fille"), false, Names);
-    m_maidenWidgets = { maiden.caption, maiden.input };
-    place(grid, row++, 2, maiden, 2);
-    place(grid, row, 0,
-        pick(workers, QStringLiteral("PAYS :"), QStringLiteral("Pays"), true, WorkerLists::countries(), Caps,
-            "ComboBox7"),
-        2);
-    place(grid, row++, 2,
-        pick(workers, QStringLiteral("NATIONALITÉ :"), QStringLiteral("Nation"), true,
-            WorkerLists::nationalities(), Caps, "ComboBox8"),
-        2);
-    place(grid, row, 0,
-        pick(workers, QStringLiteral("APATRIDE :"), QStringLiteral("Apatride"), true, WorkerLists::yesNo(),
-            Caps, "ComboBox9"));
-    place(grid, row, 1,
-        pick(workers, QStringLiteral("RÉFUGIE POLITIQUE :"), QStringLiteral("Refugie_politique"), true,
-            WorkerLists::yesNo(), Caps, "ComboBox10"));
-    place(grid, row, 2,
-        typed(workers, QStringLiteral("N° DE LA SÉCURITÉ SOCIALE EN ALGÉRIE :"), QStringLiteral("Ss_alg"),
-            false, Caps));
-    place(grid, row++, 3,
-        typed(workers, QStringLiteral("N° DE LA SÉCURITÉ SOCIALE A L'ÉTRANGER :"),
-            QStringLiteral("Ss_etranger"), false, Caps));
-    place(grid, row, 0,
-        typed(workers, QStringLiteral("NOM DU PERE :"), QStringLiteral("Nom_pere"), true, Names), 2);
-    place(grid, row++, 2,
-        typed(workers, QStringLiteral("NOM DE LA MERE :"), QStringLiteral("Nom_mere"), true, Names), 2);
-    place(grid, row++, 0, typed(workers, QStringLiteral("DIPLÔME :"), QStringLiteral("Diplome"), true, Caps),
-        4);
-    place(grid, row, 0,
-        pick(workers, QStringLiteral("QUALIFICATION :"), QStringLiteral("Qualification"), true,
-            WorkerLists::qualifications(), TypingRules::None, "ComboBox11"),
-        2);
-    place(grid, row++, 2,
-        pick(workers, QStringLiteral("EXPERIENCE :"), QStringLiteral("Exper"), true,
-            WorkerLists::experiences(), TypingRules::None, "ComboBox12"));
-
-    m_projects = new ProjectList(m_data->contact());
-    m_projects->setObjectName(QStringLiteral("DBLookupComboBox1"));
-    auto *projectCaption = new CaptionLabel(QStringLiteral("PROJET :"), false);
-    projectCaption->captionFor(m_projects);
-    place(grid, row++, 0, { projectCaption, m_projects, nullptr }, 4);
-
-    place(grid, row++, 0,
-        typed(workers, QStringLiteral("POSTE A OCCUPER :"), QStringLiteral("Poste_occupe"), true, Names), 4);
-    place(grid, row, 0,
-        pick(workers, QStringLiteral("DURÉE DE RECRUTEMENT :"), QStringLiteral("Duree"), true,
-            WorkerLists::durations(), TypingRules::None, "ComboBox13"));
-    place(grid, row, 1,
-        date(workers, QStringLiteral("DU ( PRÉVISIONNELLE) :"), QStringLiteral("Date_debut_contrat"), true,
-            "DateTimePicker4"));
-    Built end = date(workers, QStringLiteral("DATE FIN DU CONTRAT :"), QStringLiteral("Date_fin_contrat"),
-        false, "DateTimePicker5");
-    keepDisabled(end.input);
-    place(grid, row++, 2, end);
-    place(grid, row, 0,
-        typed(workers, QStringLiteral("SALAIRE BRUT (DA):"), QStringLiteral("Brut"), true, Caps));
-    place(grid, row++, 1,
-        typed(workers, QStringLiteral("SALAIRE NET (DA):"), QStringLiteral("Net"), true, Caps));
-    place(grid, row++, 0,
-        typed(workers, QStringLiteral("AUTRE AVANTAGES :"), QStringLiteral("I_avantage"), false, Caps), 4);
-
-    place(grid, row, 0,
-        pick(workers, QStringLiteral("SÉJOUR :"), QStringLiteral("Sejour"), true, WorkerLists::yesNo(),
-            TypingRules::None, "ComboBox14"));
-    Built cardNumber = typed(
-        workers, QStringLiteral("CARTE RÉSIDENCE N° :"), QStringLiteral("Carte_resid_num"), false, Caps);
-    Built cardIssued = date(workers, QStringLiteral("DÉLIVRÉ LE :"), QStringLiteral("Carte_resid_delivre"),
-        false, "DateTimePicker6");
-    Built cardFrom
-        = date(workers, QStringLiteral("DU :"), QStringLiteral("Carte_resid_du"), false, "DateTimePicker7");
-    Built cardTo
-        = date(workers, QStringLiteral("AU :"), QStringLiteral("Carte_resid_au"), false, "DateTimePicker8");
-    m_cardWidgets = { cardNumber.caption, cardNumber.input, cardIssued.caption, cardIssued.input,
-        cardFrom.caption, cardFrom.input, cardTo.caption, cardTo.input };
-    place(grid, row++, 1, cardNumber, 3);
-    place(grid, row, 1, cardIssued);
-    place(grid, row, 2, cardFrom);
-    place(grid, row++, 3, cardTo);
-    place(grid, row, 0,
-        date(workers, QStringLiteral("DATE D'ENTRÉE EN ALGÉRIE :"), QStringLiteral("Date_entrer_alg"), false,
-            "DateTimePicker9"));
-    place(grid, row++, 1,
-        typed(workers, QStringLiteral("ADRESSE EN ALGÉRIE :"), QStringLiteral("Adrs_alg"), true, Caps), 3);
-    place(grid, row, 0,
-        typed(workers, QStringLiteral("PASSEPORT N° :"), QStringLiteral("Passeport_num"), true, Caps));
-    Built issued = date(workers, QStringLiteral("PASSEPORT DÉLIVRÉ LE :"),
-        QStringLiteral("Passeport_delivre"), true, "DateTimePicker10");
-    issued.typed->setObjectName(QStringLiteral("DBEdit51"));
-    place(grid, row, 1, issued);
-    place(grid, row, 2,
-        date(workers, QStringLiteral("DATE DÉBUT DU PASSEPORT :"), QStringLiteral("Passeport_date_debut"),
-            true, "DateTimePicker11"));
-    place(grid, row++, 3,
-        date(workers, QStringLiteral("DATE FIN DU PASSEPORT :"), QStringLiteral("Passeport_date_fin"), true,
-            "DateTimePicker12"));
-    place(grid, row++, 0,
-        typed(
-            workers, QStringLiteral("PASSEPORT DÉLIVRÉ PAR :"), QStringLiteral("Passeport_par"), true, Caps),
-        4);
-    place(grid, row++, 0,
-        typed(workers, QStringLiteral("EMPLOI PRÉCÉDEMMENT OCCUPÉ :"), QStringLiteral("Emploi_precedent"),
-            false, Caps),
-        4);
-    place(grid, row++, 0,
-        typed(workers, QStringLiteral("ADRESSE A L'ÉTRANGER :"), QStringLiteral("Adresse_etranger"), true,
-            Caps),
-        4);
-    place(grid, row++, 0,
-        typed(workers, QStringLiteral("OBJET DE L'EMPLOI :"), QStringLiteral("Emploi_objet"), false, Caps),
-        4);
-    column()->addStretch();
 }
 
 void WorkerForm::setEntryEnabled(bool enabled, bool includingProjects)
@@ -256,7 +212,7 @@ void WorkerForm::applyCardRule(const QString &stay)
 
 void WorkerForm::applyRulesFromRow()
 {
-    Table *workers = m_data->expatries();
+    Table *workers = data()->expatries();
     applyMaidenRule(
         workers->text(QStringLiteral("Sex")), workers->text(QStringLiteral("Situation_familiale")));
     applyCardRule(workers->text(QStringLiteral("Sejour")));
@@ -267,7 +223,7 @@ void WorkerForm::applyRulesFromRow()
 // user is typing: the duration is refused when the user leaves it, and the save names what is missing.
 void WorkerForm::computeEndDate()
 {
-    const QString duration = m_data->expatries()->text(QStringLiteral("Duree"));
+    const QString duration = data()->expatries()->text(QStringLiteral("Duree"));
     DatePicker *startPicker = datePicker(QStringLiteral("Date_debut_contrat"));
     if (duration.trimmed().isEmpty() || !NumberCheck::problem(duration, {}).isEmpty()
         || startPicker->isBlank())

@@ -30,9 +30,17 @@ private:
         EmployerForm *form() { return page.form(); }
         Table *employers() { return fx.data().employeur(); }
         Table *contacts() { return fx.data().contact(); }
-        bool enabled(const char *button)
+        QPushButton *button(const char *name)
         {
-            return page.findChild<QPushButton *>(QString::fromLatin1(button))->isEnabled();
+            return page.findChild<QPushButton *>(QString::fromLatin1(name));
+        }
+        bool enabled(const char *name) { return button(name)->isEnabled(); }
+        // The clerk clicks a button of the page.
+        void click(const char *name)
+        {
+            QPushButton *pressed = button(name);
+            QVERIFY2(pressed && pressed->isEnabled(), name);
+            QTest::mouseClick(pressed, Qt::LeftButton);
         }
     };
 
@@ -70,9 +78,9 @@ private:
 
     static void addEntry(Page &p, const QString &name)
     {
-        p.page.BitBtn1Click();
+        p.click("BitBtn1");
         fillEntry(p.form(), name);
-        p.page.BitBtn2Click();
+        p.click("BitBtn2");
         QCOMPARE(p.ui.errors, QStringList());
     }
 
@@ -83,6 +91,8 @@ private:
     }
 
 private slots:
+    void pickListsHoldTheirEntries_data();
+    void pickListsHoldTheirEntries();
     void checkMarksEmptyFields_data();
     void checkMarksEmptyFields();
     void markClearedOnceFilled();
@@ -109,14 +119,79 @@ private slots:
     void activationPairsFirstEntry();
 };
 
+void TestEmployerPage::pickListsHoldTheirEntries_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::addColumn<QString>("holds");
+    QTest::newRow("nationalities") << "Nation_orga"
+                                   << "ComboBox14" << 196 << "AFGHANE"
+                                   << "ZIMBABWEENNE"
+                                   << "AZERBAÏDJANAISE";
+    QTest::newRow("natures of activity")
+        << "activite_principal"
+        << "ComboBox18" << 63 << "CULTURE ET PRODUCTION ANIMALE ET ACTIVIS DE SERVICES CONNEXES"
+        << "AUTRES SERVICES"
+        << "ACTIVITES CRÉATIVES, ARTS ET SPECTACLES ET AUTRES ACTIVITES CULTURELLES";
+    QTest::newRow("branches") << "Nom_raison_sc_orga"
+                              << "ComboBox1" << 4 << "AGRICULTURE"
+                              << "SERVICES"
+                              << "B.T.P.H";
+    QTest::newRow("legal statuses") << "Statut_juridique"
+                                    << "ComboBox15" << 8 << "EPIC"
+                                    << "S ANONYME"
+                                    << "PERSONNE PHYSIQUE";
+    QTest::newRow("legal sectors") << "secteur_juridique"
+                                   << "ComboBox16" << 5 << "PUBLIC NATIONAL"
+                                   << "MIXTE"
+                                   << "PRIVE ETRANGER";
+    QTest::newRow("applicable laws") << "droit_applicable"
+                                     << "ComboBox17" << 2 << "DROIT ALGERIEN"
+                                     << "DROIT ETRANGER"
+                                     << "DROIT ETRANGER";
+    QTest::newRow("works durations") << "duree_travaux"
+                                     << "ComboBox19" << 80 << "1"
+                                     << "80"
+                                     << "44";
+    QTest::newRow("works progress, the unit after the blank") << "degre"
+                                                              << "ComboBox3" << 102 << "0"
+                                                              << " (%)"
+                                                              << "100";
+}
+
+// Each pick list offers its whole list, as written, under its object name.
+void TestEmployerPage::pickListsHoldTheirEntries()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, name);
+    QFETCH(int, count);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    QFETCH(QString, holds);
+    Page p;
+    PickList *list = p.form()->pickList(field);
+    QVERIFY(list);
+    QCOMPARE(list->objectName(), name);
+    QCOMPARE(p.page.findChild<PickList *>(name), list);
+    QCOMPARE(list->count(), count);
+    QCOMPARE(list->itemText(0), first);
+    QCOMPARE(list->itemText(count - 1), last);
+    QVERIFY(list->findText(holds) >= 0);
+}
+
 void TestEmployerPage::checkMarksEmptyFields_data()
 {
     QTest::addColumn<QStringList>("empty");
-    QTest::addColumn<QString>("focus"); // object whose input keeps the focus; empty = unchanged
+    // The object that holds the focus after the check: the input sent to, else the ENREGISTRER
+    // button the clerk clicked.
+    QTest::addColumn<QString>("focus");
     QTest::newRow("telephone only") << QStringList { "Tel" } << "edit_Tel";
     QTest::newRow("project only") << QStringList { "Projet" } << "edit_Projet";
     QTest::newRow("surname and tax number") << QStringList { "Nom_c", "Num_fiscal" } << "edit_Num_fiscal";
-    QTest::newRow("place of employment only") << QStringList { "Lieu_emploi_orga" } << "";
+    QTest::newRow("place of employment only") << QStringList { "Lieu_emploi_orga" } << "BitBtn2";
     QTest::newRow("status pick list") << QStringList { "Statut_juridique" } << "ComboBox15";
     QTest::newRow("birth date picker and a count")
         << QStringList { "date_nais_c", "Nb_al" } << "DateTimePicker15";
@@ -127,20 +202,16 @@ void TestEmployerPage::checkMarksEmptyFields()
     QFETCH(QStringList, empty);
     QFETCH(QString, focus);
     Page p;
-    p.page.BitBtn1Click();
+    p.click("BitBtn1");
     fillEntry(p.form(), QStringLiteral("ENTREPRISE"), empty);
-    QWidget *before = p.page.focusWidget();
-    p.page.BitBtn2Click();
+    p.click("BitBtn2");
     QCOMPARE(p.ui.messages,
         QStringList {
             "Ces informations sont obligatoires, Merci de remplir tous les informations nécessaires !" });
     for (const QString &field : mandatoryFields())
         QCOMPARE(p.form()->caption(field)->isMarked(), empty.contains(field));
     QWidget *after = p.page.focusWidget();
-    if (focus.isEmpty())
-        QCOMPARE(after, before);
-    else
-        QCOMPARE(after ? after->objectName() : QString(), focus);
+    QCOMPARE(after ? after->objectName() : QString(), focus);
     QVERIFY(p.page.isEntryOpen());
     QVERIFY(p.enabled("BitBtn2"));
     QCOMPARE(p.employers()->rowCount(), 0);
@@ -150,12 +221,12 @@ void TestEmployerPage::checkMarksEmptyFields()
 void TestEmployerPage::markClearedOnceFilled()
 {
     Page p;
-    p.page.BitBtn1Click();
+    p.click("BitBtn1");
     fillEntry(p.form(), QStringLiteral("ENTREPRISE"), { "Tel" });
-    p.page.BitBtn2Click();
+    p.click("BitBtn2");
     QVERIFY(p.form()->caption(QStringLiteral("Tel"))->isMarked());
     enter(p.form(), QStringLiteral("Tel"), QStringLiteral("021"));
-    p.page.BitBtn2Click();
+    p.click("BitBtn2");
     QVERIFY(!p.form()->caption(QStringLiteral("Tel"))->isMarked());
     QCOMPARE(p.employers()->rowCount(), 1);
 }
@@ -163,11 +234,11 @@ void TestEmployerPage::markClearedOnceFilled()
 void TestEmployerPage::saveTrimsNameAndStoresThePair()
 {
     Page p;
-    p.page.BitBtn1Click();
+    p.click("BitBtn1");
     QVERIFY(!p.enabled("BitBtn1") && p.enabled("BitBtn2") && !p.enabled("BitBtn3") && p.enabled("BitBtn4")
         && !p.enabled("BitBtn5") && !p.enabled("BitBtn19"));
     fillEntry(p.form(), QStringLiteral("  SARL ALPHA  "));
-    p.page.BitBtn2Click();
+    p.click("BitBtn2");
     QCOMPARE(p.ui.messages, QStringList { "Tous les informations sont enregistrer avec succes !" });
     QCOMPARE(p.employers()->rowCount(), 1);
     QCOMPARE(p.employers()->text(QStringLiteral("Nom_orga")), QStringLiteral("SARL ALPHA"));
@@ -197,10 +268,10 @@ void TestEmployerPage::refusedSaveStoresNothing()
     Page p;
     addEntry(p, QStringLiteral("SARL ALPHA"));
     p.ui.messages.clear();
-    p.page.BitBtn1Click();
+    p.click("BitBtn1");
     fillEntry(p.form(), name);
     enter(p.form(), QStringLiteral("Projet"), QStringLiteral("PROJET TAPE"));
-    p.page.BitBtn2Click();
+    p.click("BitBtn2");
     QCOMPARE(p.ui.messages, QStringList());
     QCOMPARE(p.ui.errors.size(), 1);
     QVERIFY2(p.ui.errors.first().contains(errorPart), qPrintable(p.ui.errors.first()));
@@ -213,7 +284,7 @@ void TestEmployerPage::refusedSaveStoresNothing()
     QCOMPARE(p.form()->typedField(QStringLiteral("Projet"))->text(), QStringLiteral("PROJET TAPE"));
     // Corrected, it saves.
     enter(p.form(), QStringLiteral("Nom_orga"), QStringLiteral("SARL BETA"));
-    p.page.BitBtn2Click();
+    p.click("BitBtn2");
     QCOMPARE(p.employers()->rowCount(), 2);
     QCOMPARE(p.contacts()->rowCount(), 2);
 }
@@ -243,7 +314,7 @@ void TestEmployerPage::total()
     QFETCH(QString, algerian);
     QFETCH(QString, total);
     Page p;
-    p.page.BitBtn1Click();
+    p.click("BitBtn1");
     enter(p.form(), QStringLiteral("Nb_et"), QStringLiteral("5"));
     enter(p.form(), QStringLiteral("Nb_al"), QStringLiteral("5"));
     enter(p.form(), QStringLiteral("Nb_et"), foreign);
@@ -280,7 +351,7 @@ void TestEmployerPage::refusedCounts()
     QFETCH(QString, typed);
     QFETCH(QString, caption);
     Page p;
-    p.page.BitBtn1Click();
+    p.click("BitBtn1");
     fillEntry(p.form(), QStringLiteral("SARL ALPHA"));
     enter(p.form(), field, typed);
     QWidget *input = p.form()->inputOf(field);
@@ -292,7 +363,7 @@ void TestEmployerPage::refusedCounts()
         qPrintable(message));
     if (field.startsWith(QLatin1String("Nb_")))
         QCOMPARE(p.form()->typedField(QStringLiteral("Nb_t"))->text(), QString());
-    p.page.BitBtn2Click();
+    p.click("BitBtn2");
     QCOMPARE(p.ui.messages, (QStringList { message, message }));
     QCOMPARE(p.employers()->rowCount(), 0);
     QVERIFY(p.page.isEntryOpen());
@@ -303,7 +374,7 @@ void TestEmployerPage::refusedCounts()
 void TestEmployerPage::capitalsTypedIntoPickLists()
 {
     Page p;
-    p.page.BitBtn1Click();
+    p.click("BitBtn1");
     for (const char *field : { "Statut_juridique", "secteur_juridique" }) {
         PickList *list = p.form()->pickList(QString::fromLatin1(field));
         QTest::keyClicks(list, QStringLiteral("prive"));
@@ -315,7 +386,7 @@ void TestEmployerPage::capitalsTypedIntoPickLists()
 void TestEmployerPage::apostropheFilterOnlyOnName()
 {
     Page p;
-    p.page.BitBtn1Click();
+    p.click("BitBtn1");
     enter(p.form(), QStringLiteral("Nom_orga"), QStringLiteral("l'alpha"));
     enter(p.form(), QStringLiteral("Projet"), QStringLiteral("l'usine"));
     enter(p.form(), QStringLiteral("Nation_orga"), QStringLiteral("Francaise "));
@@ -332,7 +403,7 @@ void TestEmployerPage::newEntryCarriesTheChoicesOver()
     Page p;
     addEntry(p, QStringLiteral("SARL ALPHA"));
     p.ui.messages.clear();
-    p.page.BitBtn1Click();
+    p.click("BitBtn1");
     QCOMPARE(p.form()->pickList(QStringLiteral("Statut_juridique"))->currentText(), QStringLiteral("X"));
     QCOMPARE(p.employers()->text(QStringLiteral("Statut_juridique")), QStringLiteral("X"));
     QCOMPARE(p.contacts()->text(QStringLiteral("date_installation")), QStringLiteral("01/03/2015"));
@@ -341,7 +412,7 @@ void TestEmployerPage::newEntryCarriesTheChoicesOver()
     fillEntry(p.form(), QStringLiteral("SARL BETA"), { "Statut_juridique" });
     enter(p.form(), QStringLiteral("Statut_juridique"), QString());
     QCOMPARE(p.employers()->text(QStringLiteral("Statut_juridique")), QString());
-    p.page.BitBtn2Click();
+    p.click("BitBtn2");
     QVERIFY(p.form()->caption(QStringLiteral("Statut_juridique"))->isMarked());
     QCOMPARE(p.employers()->rowCount(), 1);
 }
@@ -365,7 +436,7 @@ void TestEmployerPage::modify()
     for (int i = 1; i <= workersOfEntry; ++i)
         addWorker(p, i, QStringLiteral("SARL ALPHA"));
     addWorker(p, 10, QStringLiteral("AUTRE"));
-    p.page.BitBtn3Click();
+    p.click("BitBtn3");
     QCOMPARE(p.ui.messages, messages);
     QCOMPARE(p.fx.data().expatries()->rowCount(), workersOfEntry);
     QVERIFY(p.page.isEntryOpen());
@@ -381,9 +452,9 @@ void TestEmployerPage::renameKeepsWorkersAndPosts()
     addWorker(p, 1, QStringLiteral("ANCIEN"));
     QVERIFY(DataFixture::add(p.fx.data().accord(),
         { { QStringLiteral("Num"), 1 }, { QStringLiteral("nom_orga"), QStringLiteral("ANCIEN") } }));
-    p.page.BitBtn3Click();
+    p.click("BitBtn3");
     enter(p.form(), QStringLiteral("Nom_orga"), QStringLiteral("NOUVEAU"));
-    p.page.BitBtn2Click();
+    p.click("BitBtn2");
     QCOMPARE(p.ui.errors, QStringList());
     QCOMPARE(p.employers()->text(QStringLiteral("Nom_orga")), QStringLiteral("NOUVEAU"));
     QCOMPARE(p.contacts()->rowCount(), 1);
@@ -398,7 +469,7 @@ void TestEmployerPage::deleteAnsweredNo()
     addEntry(p, QStringLiteral("A"));
     addEntry(p, QStringLiteral("B"));
     p.ui.answers = { false };
-    p.page.BitBtn19Click();
+    p.click("BitBtn19");
     QCOMPARE(p.ui.confirmations, QStringList { "Voulez vous vraiment suprimer cet enregistrement :( A) !" });
     QCOMPARE(p.employers()->rowCount(), 2);
     QVERIFY(!p.employers()->isFiltered() && !p.fx.data().accord()->isFiltered());
@@ -416,7 +487,7 @@ void TestEmployerPage::deleteAnsweredYes()
     QVERIFY(DataFixture::add(
         posts, { { QStringLiteral("Num"), 3 }, { QStringLiteral("nom_orga"), QStringLiteral("B") } }));
     p.ui.answers = { true };
-    p.page.BitBtn19Click();
+    p.click("BitBtn19");
     QCOMPARE(p.ui.errors, QStringList());
     // The employer row, its contact row and all its posts are gone; the other entry is whole.
     QCOMPARE(p.employers()->rowCount(), 1);
@@ -436,7 +507,7 @@ void TestEmployerPage::deleteRefusedWithWorkers()
     addEntry(p, QStringLiteral("A"));
     addWorker(p, 1, QStringLiteral("A"));
     p.ui.answers = { true };
-    p.page.BitBtn19Click();
+    p.click("BitBtn19");
     QCOMPARE(p.ui.messages.last(),
         QStringLiteral(
             "Vous ne pouvez pas suprimer un organisme employeur que vous avez lui affecté des expatries !"));
@@ -447,7 +518,7 @@ void TestEmployerPage::deleteRefusedWithWorkers()
 void TestEmployerPage::deleteOnEmptyTableIsIgnored()
 {
     Page p;
-    p.page.BitBtn19Click();
+    p.click("BitBtn19");
     QCOMPARE(p.ui.confirmations, QStringList());
     QCOMPARE(p.ui.errors, QStringList());
 }
@@ -455,9 +526,9 @@ void TestEmployerPage::deleteOnEmptyTableIsIgnored()
 void TestEmployerPage::cancelAfterNewOnEmptyTable()
 {
     Page p;
-    p.page.BitBtn1Click();
+    p.click("BitBtn1");
     enter(p.form(), QStringLiteral("Nom_orga"), QStringLiteral("BROUILLON"));
-    p.page.BitBtn4Click();
+    p.click("BitBtn4");
     QCOMPARE(p.employers()->rowCount(), 0);
     QVERIFY(p.enabled("BitBtn1") && !p.enabled("BitBtn2") && !p.enabled("BitBtn3") && !p.enabled("BitBtn4")
         && !p.enabled("BitBtn5") && !p.enabled("BitBtn19"));
@@ -468,11 +539,11 @@ void TestEmployerPage::listClickPairsAndLoads()
 {
     Page p;
     addEntry(p, QStringLiteral("A"));
-    p.page.BitBtn1Click();
+    p.click("BitBtn1");
     fillEntry(p.form(), QStringLiteral("B"));
     enter(p.form(), QStringLiteral("Nation_orga"), QStringLiteral("TUNISIENNE"));
     enter(p.form(), QStringLiteral("Projet"), QStringLiteral("PROJET B"));
-    p.page.BitBtn2Click();
+    p.click("BitBtn2");
     // B's works start date stays blank: the picker keeps what it showed for A.
     p.form()->datePicker(QStringLiteral("Date_marche"))->showDate(QDate(2001, 1, 1));
     emit p.page.grid()->rowClicked(1);
@@ -489,12 +560,12 @@ void TestEmployerPage::listClickIgnoredDuringEntry()
     Page p;
     addEntry(p, QStringLiteral("A"));
     addEntry(p, QStringLiteral("B"));
-    p.page.BitBtn3Click();
+    p.click("BitBtn3");
     enter(p.form(), QStringLiteral("Monsieur"), QStringLiteral("CHANGE"));
     emit p.page.grid()->rowClicked(1);
     QVERIFY(p.employers()->isEditing());
     QCOMPARE(p.employers()->text(QStringLiteral("Nom_orga")), QStringLiteral("A"));
-    p.page.BitBtn4Click();
+    p.click("BitBtn4");
     QCOMPARE(p.employers()->text(QStringLiteral("Monsieur")), QStringLiteral("X"));
 }
 
@@ -502,10 +573,10 @@ void TestEmployerPage::activationPairsFirstEntry()
 {
     Page p;
     addEntry(p, QStringLiteral("A"));
-    p.page.BitBtn1Click();
+    p.click("BitBtn1");
     fillEntry(p.form(), QStringLiteral("B"));
     enter(p.form(), QStringLiteral("Nation_orga"), QStringLiteral("MALIENNE"));
-    p.page.BitBtn2Click();
+    p.click("BitBtn2");
     p.form()->pickList(QStringLiteral("Nation_orga"))->showText(QStringLiteral("..."));
     QVERIFY(p.fx.activate().ok);
     QCOMPARE(p.employers()->text(QStringLiteral("Nom_orga")), QStringLiteral("A"));

@@ -1,0 +1,112 @@
+#include "employer/rowform.h"
+
+#include "employer/pickentries.h"
+#include "widgets/captionlabel.h"
+#include "widgets/fieldedit.h"
+#include "widgets/picklist.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QVBoxLayout>
+
+namespace {
+QString latin1(const char *name)
+{
+    return name ? QString::fromLatin1(name) : QString();
+}
+
+// The caption a refused value is named by: the input's caption without its colon.
+QString checkCaption(const QString &caption)
+{
+    QString text = caption.trimmed();
+    if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text.trimmed();
+}
+} // namespace
+
+RowForm::RowForm(DataModule *data, QWidget *parent)
+    : EntryForm(parent)
+    , m_data(data)
+{ }
+
+void RowForm::addSections(std::initializer_list<const char *> titles)
+{
+    for (const char *title : titles) {
+        if (!title) {
+            auto *grid = new QGridLayout;
+            grid->setHorizontalSpacing(10);
+            grid->setVerticalSpacing(4);
+            column()->addLayout(grid);
+            m_sections << grid;
+            continue;
+        }
+        auto *group = new QGroupBox(QString::fromUtf8(title));
+        m_sections << new QGridLayout(group);
+        column()->addWidget(group);
+    }
+}
+
+void RowForm::build(std::span<const Row> rows)
+{
+    for (const Row &row : rows) {
+        const Built built = make(row);
+        place(m_sections.at(row.section), row.row, row.column, built, row.span);
+        applyOptions(row, built);
+    }
+}
+
+RowForm::Built RowForm::make(const Row &row)
+{
+    const QString caption = QString::fromUtf8(row.caption);
+    const QString field = latin1(row.field);
+    switch (row.kind) {
+    case Kind::Typed: {
+        const Built built = typed((m_data->*row.table)(), caption, field, row.mandatory, row.rules);
+        if (row.name)
+            built.typed->setObjectName(latin1(row.name));
+        return built;
+    }
+    case Kind::Pick: {
+        const Built built = pick((m_data->*row.table)(), caption, field, row.mandatory,
+            PickEntries::read(latin1(row.list)), row.rules, row.name);
+        if (row.fieldName)
+            built.typed->setObjectName(latin1(row.fieldName));
+        return built;
+    }
+    case Kind::Date: {
+        const Built built = date((m_data->*row.table)(), caption, field, row.mandatory, row.name);
+        if (row.fieldName)
+            built.typed->setObjectName(latin1(row.fieldName));
+        return built;
+    }
+    case Kind::Own:
+        break;
+    }
+    return ownInput(row);
+}
+
+RowForm::Built RowForm::ownInput(const Row &row)
+{
+    // A form without inputs of its own shows an empty cell.
+    auto *blank = new QWidget;
+    blank->setObjectName(latin1(row.name));
+    return { new CaptionLabel(QString::fromUtf8(row.caption), false), blank, nullptr };
+}
+
+void RowForm::applyOptions(const Row &row, const Built &built)
+{
+    if (row.options & KeepDisabled)
+        keepDisabled(built.input);
+    if (row.options & ClickFocus)
+        built.input->setFocusPolicy(Qt::ClickFocus);
+    if (row.options & Trimmed) {
+        if (auto *list = qobject_cast<PickList *>(built.input))
+            list->setTrimmed(true);
+    }
+    const QString caption = checkCaption(QString::fromUtf8(row.caption));
+    if (row.options & WholeNumber)
+        addNumberCheck(built.input, caption, NumberCheck::WholeNumber);
+    if (row.options & Amount)
+        addNumberCheck(built.input, caption, NumberCheck::Amount);
+}
