@@ -1,6 +1,7 @@
 #include "employer/employerpage.h"
 
 #include "data/datamodule.h"
+#include "data/filterguard.h"
 #include "data/table.h"
 #include "employer/employerform.h"
 #include "employer/employerrecords.h"
@@ -18,6 +19,14 @@
 namespace {
 const char *const NameField = "Nom_orga";
 }
+
+// A command button: its place on the page, the member that holds it, and what a click does.
+struct EmployerPage::ButtonPlace
+{
+    PageButtons::Button place;
+    QPushButton *EmployerPage::*button;
+    void (EmployerPage::*clicked)();
+};
 
 EmployerPage::EmployerPage(DataModule *data, UiService &ui, QWidget *parent)
     : QWidget(parent)
@@ -51,27 +60,32 @@ EmployerPage::EmployerPage(DataModule *data, UiService &ui, QWidget *parent)
     m_grid->setTextSizes(16, 15);
     connect(m_grid, &TableGrid::rowClicked, this, &EmployerPage::listClicked);
 
-    const auto buttons = PageButtons::create(this,
-        { { "BitBtn1", "NOUVEAU", 933, 34, 121, 25 }, { "BitBtn2", "ENREGISTRER", 933, 74, 121, 25 },
-            { "BitBtn3", "MODIFIER", 933, 114, 121, 25 }, { "BitBtn4", "ANNULER", 933, 154, 121, 25 },
-            { "BitBtn5", "IMPRIMER", 933, 194, 121, 25 }, { "BitBtn19", "SUPRIMER", 933, 236, 121, 25 } });
-    m_new = buttons.at(0);
-    m_save = buttons.at(1);
-    m_modify = buttons.at(2);
-    m_cancel = buttons.at(3);
-    m_print = buttons.at(4);
-    m_delete = buttons.at(5);
-    m_save->setEnabled(false);
-    m_cancel->setEnabled(false);
-    connect(m_new, &QPushButton::clicked, this, &EmployerPage::BitBtn1Click);
-    connect(m_save, &QPushButton::clicked, this, &EmployerPage::BitBtn2Click);
-    connect(m_modify, &QPushButton::clicked, this, &EmployerPage::BitBtn3Click);
-    connect(m_cancel, &QPushButton::clicked, this, &EmployerPage::BitBtn4Click);
-    connect(m_delete, &QPushButton::clicked, this, &EmployerPage::BitBtn19Click);
-
+    createButtons();
     PageButtons::addEmblem(this, "Image4", 976, 280);
 
-    connect(data->employeur(), &Table::beforeRefresh, this, &EmployerPage::EmployeurBeforeRefresh);
+    connect(data->employeur(), &Table::beforeRefresh, this, &EmployerPage::pairContactWithCurrent);
+}
+
+void EmployerPage::createButtons()
+{
+    // IMPRIMER is wired by the main window, which prints the sheet.
+    static const ButtonPlace buttons[] = {
+        { { "BitBtn1", "NOUVEAU", 933, 34, 121, 25 }, &EmployerPage::m_new, &EmployerPage::newEntry },
+        { { "BitBtn2", "ENREGISTRER", 933, 74, 121, 25 }, &EmployerPage::m_save, &EmployerPage::saveEntry },
+        { { "BitBtn3", "MODIFIER", 933, 114, 121, 25 }, &EmployerPage::m_modify, &EmployerPage::modifyEntry },
+        { { "BitBtn4", "ANNULER", 933, 154, 121, 25 }, &EmployerPage::m_cancel, &EmployerPage::cancelEntry },
+        { { "BitBtn5", "IMPRIMER", 933, 194, 121, 25 }, &EmployerPage::m_print, nullptr },
+        { { "BitBtn19", "SUPRIMER", 933, 236, 121, 25 }, &EmployerPage::m_delete,
+            &EmployerPage::deleteEmployer },
+    };
+    for (const ButtonPlace &entry : buttons) {
+        QPushButton *button = PageButtons::create(this, { entry.place }).constFirst();
+        this->*entry.button = button;
+        if (entry.clicked)
+            connect(button, &QPushButton::clicked, this, entry.clicked);
+    }
+    m_save->setEnabled(false);
+    m_cancel->setEnabled(false);
 }
 
 void EmployerPage::setListMenu(QMenu *menu)
@@ -98,7 +112,7 @@ void EmployerPage::setEntryButtons(bool entryOpen)
     m_cancel->setEnabled(entryOpen);
 }
 
-void EmployerPage::BitBtn1Click()
+void EmployerPage::newEntry()
 {
     // The lists and pickers keep their choices for the new entry, which then holds them too.
     const QHash<QString, QString> kept = m_form->choices();
@@ -118,7 +132,7 @@ void EmployerPage::BitBtn1Click()
     setEntryButtons(true);
 }
 
-void EmployerPage::BitBtn2Click()
+void EmployerPage::saveEntry()
 {
     QString refused;
     if (QWidget *input = m_form->firstRefusedValue(&refused)) {
@@ -153,7 +167,7 @@ void EmployerPage::BitBtn2Click()
     m_data->contact()->setFiltered(false);
 }
 
-void EmployerPage::BitBtn3Click()
+void EmployerPage::modifyEntry()
 {
     Table *employers = m_data->employeur();
     Table *workers = m_data->expatries();
@@ -183,7 +197,7 @@ void EmployerPage::BitBtn3Click()
     setEntryButtons(true);
 }
 
-void EmployerPage::BitBtn4Click()
+void EmployerPage::cancelEntry()
 {
     m_form->mandatory().clearMarks();
     m_form->setEntryEnabled(false);
@@ -193,41 +207,31 @@ void EmployerPage::BitBtn4Click()
     enableByRows();
 }
 
-void EmployerPage::BitBtn19Click()
+void EmployerPage::deleteEmployer()
 {
     Table *employers = m_data->employeur();
-    Table *posts = m_data->accord();
-    Table *workers = m_data->expatries();
     // Nothing to delete: the click is ignored.
     if (!employers->hasRows())
         return;
     const QString name = employers->text(QString::fromLatin1(NameField));
-    employers->setFilter(QStringLiteral("nom_orga"), name);
-    employers->setFiltered(true);
-    posts->setFilter(QStringLiteral("nom_orga"), name);
-    posts->setFiltered(true);
+    // The views are narrowed to the entry for the time of the question and the delete only.
+    FilterGuard employerView(employers, QStringLiteral("nom_orga"), name);
+    FilterGuard postView(m_data->accord(), QStringLiteral("nom_orga"), name);
     const bool yes = m_ui.confirm(this,
         QStringLiteral("Voulez vous vraiment suprimer cet enregistrement :( ") + name
             + QStringLiteral(") !"));
-    if (!yes) {
-        employers->setFiltered(false);
-        posts->setFiltered(false);
+    if (!yes)
         return;
-    }
-    workers->setFilter(QStringLiteral("Nom_orga"), name);
-    workers->setFiltered(true);
-    if (!workers->hasRows()) {
-        EmployerRecords records(*m_data);
-        if (!records.deleteEntry(name))
-            m_ui.error(this, records.lastError());
-    } else {
+    FilterGuard workerView(m_data->expatries(), QStringLiteral("Nom_orga"), name);
+    if (m_data->expatries()->hasRows()) {
         m_ui.message(this,
             QStringLiteral("Vous ne pouvez pas suprimer un organisme employeur que vous avez lui affecté des "
                            "expatries !"));
+        return;
     }
-    employers->setFiltered(false);
-    posts->setFiltered(false);
-    workers->setFiltered(false);
+    EmployerRecords records(*m_data);
+    if (!records.deleteEntry(name))
+        m_ui.error(this, records.lastError());
 }
 
 void EmployerPage::listClicked(int row)
@@ -238,10 +242,10 @@ void EmployerPage::listClicked(int row)
         return;
     }
     m_grid->moveTableTo(row);
-    DBGrid2CellClick();
+    showClickedEntry();
 }
 
-void EmployerPage::DBGrid2CellClick()
+void EmployerPage::showClickedEntry()
 {
     if (!m_data->employeur()->hasRows()) {
         m_ui.message(this, QStringLiteral("vous devez saisir un organisme employeur !"));
@@ -250,7 +254,7 @@ void EmployerPage::DBGrid2CellClick()
     pairContactWith(m_form->nameEdit()->text());
 }
 
-void EmployerPage::EmployeurBeforeRefresh()
+void EmployerPage::pairContactWithCurrent()
 {
     Table *employers = m_data->employeur();
     if (!employers->hasRows())

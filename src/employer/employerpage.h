@@ -29,20 +29,23 @@ public:
     // MODIFIER, IMPRIMER and SUPRIMER follow whether the employer view holds rows.
     void enableByRows();
 
-public slots:
-    void BitBtn1Click(); // NOUVEAU
-    void BitBtn2Click(); // ENREGISTRER
-    void BitBtn3Click(); // MODIFIER
-    void BitBtn4Click(); // ANNULER
-    void BitBtn19Click(); // SUPRIMER
-    void DBGrid2CellClick();
-    void EmployeurBeforeRefresh();
-
 signals:
     // MODIFIER opened an entry: the worker page's project list is enabled too.
     void entryOpenedForChange();
 
 private:
+    struct ButtonPlace;
+
+    void createButtons();
+    void newEntry(); // NOUVEAU
+    void saveEntry(); // ENREGISTRER
+    void modifyEntry(); // MODIFIER
+    void cancelEntry(); // ANNULER
+    void deleteEmployer(); // SUPRIMER
+    // The clicked entry becomes the current one: its contact row with it.
+    void showClickedEntry();
+    // Before the employer view is read again: the contact view follows its first entry.
+    void pairContactWithCurrent();
     // A value the form refused when the user left its input.
     void showRefusal(QWidget *input, const QString &message);
     void pairContactWith(const QString &name);
