@@ -7,11 +7,11 @@
 #include "widgets/fieldedit.h"
 #include "widgets/notice.h"
 #include "widgets/pagebuttons.h"
+#include "widgets/projectlist.h"
 #include "widgets/tablegrid.h"
 #include "workers/workerform.h"
 #include "workers/workerrecords.h"
 
-#include "widgets/projectlist.h"
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -50,6 +50,14 @@ QList<TableModel::Column> listColumns()
 }
 } // namespace
 
+// A command button: its place on the page, the member that holds it, and what a click does.
+struct WorkerPage::ButtonPlace
+{
+    PageButtons::Button place;
+    QPushButton *WorkerPage::*button;
+    void (WorkerPage::*clicked)();
+};
+
 WorkerPage::WorkerPage(DataModule *data, UiService &ui, QWidget *parent)
     : QWidget(parent)
     , m_data(data)
@@ -68,29 +76,32 @@ WorkerPage::WorkerPage(DataModule *data, UiService &ui, QWidget *parent)
     m_grid->setTextSizes(15, 15);
     connect(m_grid, &TableGrid::rowClicked, this, &WorkerPage::listClicked);
 
-    const auto buttons = PageButtons::create(this,
-        { { "BitBtn11", "NOUVEAU", 933, 34, 121, 25 }, { "BitBtn12", "ENREGISTRER", 933, 74, 121, 25 },
-            { "BitBtn13", "MODIFIER", 933, 114, 121, 25 }, { "BitBtn14", "ANNULER", 933, 154, 121, 25 },
-            { "BitBtn15", "SUPRIMER", 933, 194, 121, 25 }, { "BitBtn20", "IMPRIMER", 933, 234, 121, 25 },
-            { "BitBtn17", "ACTUALISER", 933, 274, 121, 25 } });
-    m_new = buttons.at(0);
-    m_save = buttons.at(1);
-    m_modify = buttons.at(2);
-    m_cancel = buttons.at(3);
-    m_delete = buttons.at(4);
-    m_print = buttons.at(5);
-    m_refresh = buttons.at(6);
+    createButtons();
+    PageButtons::addEmblem(this, "Image5", 976, 314);
+}
+
+void WorkerPage::createButtons()
+{
+    // IMPRIMER asks for the dossier; the main window prints it.
+    static const ButtonPlace buttons[] = {
+        { { "BitBtn11", "NOUVEAU", 933, 34, 121, 25 }, &WorkerPage::m_new, &WorkerPage::newWorker },
+        { { "BitBtn12", "ENREGISTRER", 933, 74, 121, 25 }, &WorkerPage::m_save, &WorkerPage::saveWorker },
+        { { "BitBtn13", "MODIFIER", 933, 114, 121, 25 }, &WorkerPage::m_modify, &WorkerPage::modifyWorker },
+        { { "BitBtn14", "ANNULER", 933, 154, 121, 25 }, &WorkerPage::m_cancel, &WorkerPage::cancelWorker },
+        { { "BitBtn15", "SUPRIMER", 933, 194, 121, 25 }, &WorkerPage::m_delete, &WorkerPage::deleteWorker },
+        { { "BitBtn20", "IMPRIMER", 933, 234, 121, 25 }, &WorkerPage::m_print, nullptr },
+        { { "BitBtn17", "ACTUALISER", 933, 274, 121, 25 }, &WorkerPage::m_refresh,
+            &WorkerPage::showAllWorkers },
+    };
+    for (const ButtonPlace &entry : buttons) {
+        QPushButton *button = PageButtons::create(this, { entry.place }).constFirst();
+        this->*entry.button = button;
+        if (entry.clicked)
+            connect(button, &QPushButton::clicked, this, entry.clicked);
+    }
+    connect(m_print, &QPushButton::clicked, this, &WorkerPage::dossierRequested);
     m_save->setEnabled(false);
     m_cancel->setEnabled(false);
-    connect(m_new, &QPushButton::clicked, this, &WorkerPage::BitBtn11Click);
-    connect(m_save, &QPushButton::clicked, this, &WorkerPage::BitBtn12Click);
-    connect(m_modify, &QPushButton::clicked, this, &WorkerPage::BitBtn13Click);
-    connect(m_cancel, &QPushButton::clicked, this, &WorkerPage::BitBtn14Click);
-    connect(m_delete, &QPushButton::clicked, this, &WorkerPage::BitBtn15Click);
-    connect(m_refresh, &QPushButton::clicked, this, &WorkerPage::BitBtn17Click);
-    connect(m_print, &QPushButton::clicked, this, &WorkerPage::dossierRequested);
-
-    PageButtons::addEmblem(this, "Image5", 976, 314);
 }
 
 void WorkerPage::setListMenu(QMenu *menu)
@@ -126,7 +137,7 @@ void WorkerPage::noWorker()
     m_ui.message(this, QString::fromUtf8(NoWorkerMessage));
 }
 
-void WorkerPage::BitBtn11Click()
+void WorkerPage::newWorker()
 {
     if (!m_data->employeur()->hasRows()) {
         m_ui.message(
@@ -149,7 +160,7 @@ void WorkerPage::BitBtn11Click()
     setButtons({ 0, 1, 0, 1, 0, 0, 0 });
 }
 
-void WorkerPage::BitBtn13Click()
+void WorkerPage::modifyWorker()
 {
     Table *workers = m_data->expatries();
     if (!workers->hasRows()) {
@@ -167,7 +178,7 @@ void WorkerPage::BitBtn13Click()
     m_form->applyRulesFromRow();
 }
 
-void WorkerPage::BitBtn12Click()
+void WorkerPage::saveWorker()
 {
     Table *contacts = m_data->contact();
     // A value its field cannot take is named before anything else: it would otherwise be stored
@@ -196,7 +207,6 @@ void WorkerPage::BitBtn12Click()
         m_form->setEntryEnabled(false, false);
         // After the inputs are disabled: the focus leaving them would scroll the form down again.
         m_form->scrollToTop();
-        contacts->setFiltered(false);
     } else {
         m_ui.message(this,
             QStringLiteral(
@@ -205,7 +215,7 @@ void WorkerPage::BitBtn12Click()
     contacts->setFiltered(false);
 }
 
-void WorkerPage::BitBtn14Click()
+void WorkerPage::cancelWorker()
 {
     Table *workers = m_data->expatries();
     const bool wasNew = workers->state() == Table::State::Insert;
@@ -222,7 +232,7 @@ void WorkerPage::BitBtn14Click()
     m_form->mandatory().clearMarks();
 }
 
-void WorkerPage::BitBtn15Click()
+void WorkerPage::deleteWorker()
 {
     setButtons({ 0, 0, 0, 0, 0, 0, -1 });
     Table *workers = m_data->expatries();
@@ -239,7 +249,7 @@ void WorkerPage::BitBtn15Click()
     setButtons({ 1, 0, 1, 0, 1, 1, -1 });
 }
 
-void WorkerPage::BitBtn17Click()
+void WorkerPage::showAllWorkers()
 {
     Table *workers = m_data->expatries();
     if (workers->hasRows()) {
@@ -258,11 +268,6 @@ void WorkerPage::listClicked(int row)
         return;
     }
     m_grid->moveTableTo(row);
-    DBGrid1CellClick();
-}
-
-void WorkerPage::DBGrid1CellClick()
-{
     displayRefresh();
 }
 

@@ -31,15 +31,6 @@ public:
     // The employer page opened an entry for change: the project list follows.
     void enableProjectList();
 
-public slots:
-    void BitBtn11Click(); // NOUVEAU
-    void BitBtn12Click(); // ENREGISTRER
-    void BitBtn13Click(); // MODIFIER
-    void BitBtn14Click(); // ANNULER
-    void BitBtn15Click(); // SUPRIMER
-    void BitBtn17Click(); // ACTUALISER
-    void DBGrid1CellClick();
-
 signals:
     // NOUVEAU without any employer: the employer page is brought to the front.
     void employerPageRequested();
@@ -47,6 +38,15 @@ signals:
     void dossierRequested();
 
 private:
+    struct ButtonPlace;
+
+    void createButtons();
+    void newWorker(); // NOUVEAU
+    void saveWorker(); // ENREGISTRER
+    void modifyWorker(); // MODIFIER
+    void cancelWorker(); // ANNULER
+    void deleteWorker(); // SUPRIMER
+    void showAllWorkers(); // ACTUALISER
     // A value the form refused when the user left its input.
     void showRefusal(QWidget *input, const QString &message);
     struct ButtonStates
