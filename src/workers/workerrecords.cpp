@@ -1,6 +1,7 @@
 #include "workers/workerrecords.h"
 
 #include "data/datamodule.h"
+#include "data/filterguard.h"
 #include "data/query.h"
 #include "data/table.h"
 
@@ -30,14 +31,10 @@ bool WorkerRecords::attachAndSave(const QString &chosenProject)
     }
 
     // The project row: the chosen project, whatever its employer, else the current employer's.
-    contacts->setFiltered(false);
-    if (!chosenProject.isEmpty())
-        contacts->setFilter(QStringLiteral("projet"), chosenProject);
-    else
-        contacts->setFilter(QStringLiteral("nom_orga"), employers->value(QStringLiteral("Nom_orga")));
-    contacts->setFiltered(true);
+    FilterGuard projectView(contacts,
+        chosenProject.isEmpty() ? QStringLiteral("nom_orga") : QStringLiteral("projet"),
+        chosenProject.isEmpty() ? employers->value(QStringLiteral("Nom_orga")) : QVariant(chosenProject));
     if (!contacts->hasRows()) {
-        contacts->setFiltered(false);
         m_error = chosenProject.isEmpty()
             ? QStringLiteral(
                 "L'organisme employeur sélectionné n'a aucun projet enregistré : choisissez un projet "
@@ -49,20 +46,19 @@ bool WorkerRecords::attachAndSave(const QString &chosenProject)
         return false;
     }
 
-    // The employer row of that project; the employer table stays narrowed to it after the save.
+    // The employer row of that project.
     const QVariant owner = contacts->value(QStringLiteral("nom_orga"));
-    employers->setFiltered(false);
-    employers->setFilter(QStringLiteral("Nom_orga"), owner);
-    employers->setFiltered(true);
+    FilterGuard employerView(employers, QStringLiteral("Nom_orga"), owner);
     if (!employers->hasRows()) {
-        employers->setFiltered(false);
-        contacts->setFiltered(false);
         m_error = QStringLiteral(
             "Le projet « %1 » n'a pas d'organisme employeur enregistré (« %2 ») : un expatrie ne "
             "peut pas être enregistré sans son employeur.")
                       .arg(contacts->text(QStringLiteral("Projet")), owner.toString());
         return false;
     }
+    // Both rows found: the two views stay narrowed to them, whatever the post gives.
+    projectView.keep();
+    employerView.keep();
 
     workers->setValue(QStringLiteral("Tel"), contacts->value(QStringLiteral("Tel")));
     workers->setValue(QStringLiteral("Fax"), contacts->value(QStringLiteral("Fax")));
