@@ -83,7 +83,7 @@ bool available()
     return !pdftotext().isEmpty();
 }
 
-bool read(const QString &pdf, QList<QList<Word>> *pages, QString *error)
+bool read(const QString &pdf, QList<QList<Word>> *pages, QString *error, QList<QSizeF> *sizes)
 {
     QProcess process;
     process.start(pdftotext(), { QStringLiteral("-bbox"), pdf, QStringLiteral("-") });
@@ -95,9 +95,17 @@ bool read(const QString &pdf, QList<QList<Word>> *pages, QString *error)
     const QString html = QString::fromUtf8(process.readAllStandardOutput());
     static const QRegularExpression wordTag(QStringLiteral(
         "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    static const QRegularExpression pageTag(QStringLiteral("^width=\"([\\d.]+)\" height=\"([\\d.]+)\""));
     pages->clear();
+    if (sizes)
+        sizes->clear();
     const QStringList texts = html.split(QStringLiteral("<page "));
     for (qsizetype i = 1; i < texts.size(); ++i) {
+        if (sizes) {
+            const QRegularExpressionMatch size = pageTag.match(texts.at(i));
+            sizes->append(
+                QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble()) * millimetresPerPoint);
+        }
         QList<Word> words;
         auto it = wordTag.globalMatch(texts.at(i));
         while (it.hasNext()) {

@@ -6,12 +6,10 @@
 #include "forms/memorydatasource.h"
 #include "forms/reportrenderer.h"
 #include "forms/textmeasurer.h"
+#include "pdfwords.h"
 
 #include <QDate>
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -19,7 +17,6 @@
 
 namespace {
 
-constexpr double millimetresPerPoint = 25.4 / 72.0;
 constexpr double tolerance = 0.5;
 
 struct Word
@@ -28,17 +25,6 @@ struct Word
     double left;
     double top;
 };
-
-QString unescaped(QString text)
-{
-    text.replace(QLatin1String("&lt;"), QLatin1String("<"));
-    text.replace(QLatin1String("&gt;"), QLatin1String(">"));
-    text.replace(QLatin1String("&quot;"), QLatin1String("\""));
-    text.replace(QLatin1String("&apos;"), QLatin1String("'"));
-    text.replace(QLatin1String("&#39;"), QLatin1String("'"));
-    text.replace(QLatin1String("&amp;"), QLatin1String("&"));
-    return text;
-}
 
 } // namespace
 
@@ -78,9 +64,7 @@ QVariantMap sampleRow()
 void TestFormsPdf::initTestCase()
 {
     installFormFonts();
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
-        QSKIP("pdftotext (poppler-utils) is not installed");
+    QVERIFY2(PdfWords::available(), "pdftotext (poppler-utils) is needed to read the PDF files back");
     QVERIFY(m_directory.isValid());
 
     for (const QString &form : FormCatalogue::names()) {
@@ -91,31 +75,16 @@ void TestFormsPdf::initTestCase()
         QString error;
         QVERIFY2(document.writePdf(m_pdf, &error), qPrintable(error));
 
-        QProcess process;
-        process.start(pdftotext,
-            { QStringLiteral("-bbox"), QStringLiteral("-l"), QStringLiteral("1"), m_pdf,
-                QStringLiteral("-") });
-        QVERIFY(process.waitForFinished(60000));
-        QCOMPARE(process.exitCode(), 0);
-        const QString html = QString::fromUtf8(process.readAllStandardOutput());
-
-        static const QRegularExpression pageTag(
-            QStringLiteral("<page width=\"([\\d.]+)\" height=\"([\\d.]+)\">"));
-        static const QRegularExpression wordTag(QStringLiteral(
-            "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"[\\d.]+\" yMax=\"[\\d.]+\">([^<]*)</word>"));
-        const QStringList pages = html.split(QStringLiteral("<page "));
-        QVERIFY(pages.size() >= 2);
-        const QRegularExpressionMatch size = pageTag.match(QStringLiteral("<page ") + pages.at(1));
-        QVERIFY(size.hasMatch());
-        QVERIFY(qAbs(size.captured(1).toDouble() * millimetresPerPoint - 210.0) < 0.2);
-        QVERIFY(qAbs(size.captured(2).toDouble() * millimetresPerPoint - 297.0) < 0.2);
+        QList<QList<PdfWords::Word>> pages;
+        QList<QSizeF> sizes;
+        QString failure;
+        QVERIFY2(PdfWords::read(m_pdf, &pages, &failure, &sizes), qPrintable(failure));
+        QVERIFY(!pages.isEmpty());
+        QVERIFY(qAbs(sizes.first().width() - 210.0) < 0.2);
+        QVERIFY(qAbs(sizes.first().height() - 297.0) < 0.2);
         QList<Word> words;
-        auto it = wordTag.globalMatch(pages.at(1));
-        while (it.hasNext()) {
-            const QRegularExpressionMatch word = it.next();
-            words.append({ unescaped(word.captured(3)), word.captured(1).toDouble() * millimetresPerPoint,
-                word.captured(2).toDouble() * millimetresPerPoint });
-        }
+        for (const PdfWords::Word &word : pages.first())
+            words.append({ word.text, word.box.left(), word.box.top() });
         m_pages.insert(form, words);
     }
 }
