@@ -1,8 +1,8 @@
 #include "data/activation.h"
 
 #include "data/appinfo.h"
-#include "data/datamodule.h"
 #include "data/database.h"
+#include "data/datamodule.h"
 #include "data/query.h"
 #include "data/table.h"
 
