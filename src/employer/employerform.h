@@ -1,6 +1,6 @@
 #pragma once
 
-#include "employer/rowform.h"
+#include "widgets/rowform.h"
 
 // The entry form of the "Organisme" page: the inputs of one employer entry, bound to the current
 // employer and contact rows, with the pick lists, the date pickers and the computed total.

@@ -1,4 +1,4 @@
-#include "employer/pickentries.h"
+#include "widgets/pickentries.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,8 +1,8 @@
-#include "employer/rowform.h"
+#include "widgets/rowform.h"
 
-#include "employer/pickentries.h"
 #include "widgets/captionlabel.h"
 #include "widgets/fieldedit.h"
+#include "widgets/pickentries.h"
 #include "widgets/picklist.h"
 
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "employer/rowform.h"
+#include "widgets/rowform.h"
 
 class ProjectList;
 
