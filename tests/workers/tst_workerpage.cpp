@@ -114,6 +114,7 @@ private slots:
     void saveCopiesProjectAndEmployer();
     void refusedSaves_data();
     void refusedSaves();
+    void refusalNamesTheProjectBeingSaved();
     void refusedValues_data();
     void refusedValues();
     void maidenNameAndCardRules();
@@ -424,6 +425,26 @@ void TestWorkerPage::refusedSaves()
     QCOMPARE(p.buttons(), QStringLiteral("0101000"));
     QVERIFY(!p.fx.data().contact()->isFiltered());
     QVERIFY(!p.fx.data().employeur()->isFiltered());
+}
+
+void TestWorkerPage::refusalNamesTheProjectBeingSaved()
+{
+    // A project whose employer row is gone: the refusal names that project, not another one.
+    Page p;
+    addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
+    QVERIFY(DataFixture::add(p.fx.data().contact(),
+        { { QStringLiteral("nom_orga"), QStringLiteral("B") },
+            { QStringLiteral("Projet"), QStringLiteral("PB") } }));
+    p.page.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.page));
+    p.click("BitBtn11");
+    fillWorker(p.form());
+    QTest::keyClicks(p.form()->projectList(), QStringLiteral("PB"));
+    QCOMPARE(p.form()->projectList()->currentText(), QStringLiteral("PB"));
+    p.click("BitBtn12");
+    QCOMPARE(p.ui.errors.size(), 1);
+    QVERIFY2(p.ui.errors.first().contains(QStringLiteral("« PB »")), qPrintable(p.ui.errors.first()));
+    QCOMPARE(p.workers()->rowCount(), 0);
 }
 
 void TestWorkerPage::refusedValues_data()
