@@ -3,7 +3,6 @@
 
 #include "agreements/agreementprintwindow.h"
 #include "data/table.h"
-#include "forms/formcatalogue.h"
 #include "printing/agreementexport.h"
 #include "widgets/projectlist.h"
 
@@ -83,14 +82,12 @@ void TestAgreementPrint::runCases()
     QVERIFY(ui.messages.isEmpty() && ui.errors.isEmpty());
     QCOMPARE(ui.previews, 0);
     QCOMPARE(fx.data().sqlaccord()->rowCount(), 2);
-    if (FormCatalogue::names().contains(QStringLiteral("AP01"))) {
-        window.formBox()->setChecked(true);
-        run(window);
-        QCOMPARE(ui.previews, 1);
-        QVERIFY(!window.formBox()->isChecked());
-        run(window);
-        QCOMPARE(ui.previews, 1);
-    }
+    window.formBox()->setChecked(true);
+    run(window);
+    QCOMPARE(ui.previews, 1);
+    QVERIFY(!window.formBox()->isChecked());
+    run(window);
+    QCOMPARE(ui.previews, 1);
     button(window, "BitBtn2")->click(); // Fermer
     QVERIFY(!fx.data().sqlaccord()->isFiltered());
 }
@@ -114,8 +111,6 @@ void TestAgreementPrint::pagesOfTheForm()
     QFETCH(int, posts);
     QFETCH(QString, longText);
     QFETCH(int, pages);
-    if (!FormCatalogue::names().contains(QStringLiteral("AP01")))
-        QSKIP("form AP n°1's layout is not there yet");
     DataFixture fx;
     seed(fx, posts, longText);
     ScriptedUi ui;
@@ -140,8 +135,6 @@ void TestAgreementPrint::exportWithoutWindow()
         QCOMPARE(AgreementExport::run(data, fx.base(), QStringLiteral("PONT"), out.path(), stream), 2);
     }
     QCOMPARE(errors, QStringLiteral("Aucun poste de travail enregistrer !\n"));
-    if (!FormCatalogue::names().contains(QStringLiteral("AP01")))
-        QSKIP("form AP n°1's layout is not there yet");
     DataModule data;
     QCOMPARE(AgreementExport::run(data, fx.base(), QStringLiteral("ROUTE D'OR"), out.path(), stream), 0);
     QVERIFY(QFile::exists(QDir(out.path()).filePath(QStringLiteral("AP01.pdf"))));

@@ -7,7 +7,6 @@
 #include "data/table.h"
 #include "employer/employerform.h"
 #include "employer/employerpage.h"
-#include "forms/formcatalogue.h"
 #include "printing/employersheet.h"
 #include "printing/sheetexport.h"
 #include "widgets/fieldedit.h"
@@ -101,8 +100,6 @@ void TestEmployerSheet::emptyTableFromBothEntryPoints()
 
 void TestEmployerSheet::bothEntryPointsPreviewTheSameSheetThenReactivate()
 {
-    if (!FormCatalogue::names().contains(QStringLiteral("Fiche")))
-        QSKIP("the identification sheet's layout is not there yet");
     QTemporaryDir base;
     seed(base.path(), { QStringLiteral("A"), QStringLiteral("B") });
     ScriptedUi ui;
@@ -148,8 +145,6 @@ void TestEmployerSheet::exportWithoutWindow()
         QCOMPARE(SheetExport::run(data, base.path(), QStringLiteral("INCONNU"), out.path(), stream), 2);
     }
     QCOMPARE(errors, QStringLiteral("Aucun employeur enregistrer !\n"));
-    if (!FormCatalogue::names().contains(QStringLiteral("Fiche")))
-        QSKIP("the identification sheet's layout is not there yet");
     DataModule data;
     QCOMPARE(SheetExport::run(data, base.path(), QStringLiteral("SARL ALPHA"), out.path(), stream), 0);
     QVERIFY(QFile::exists(QDir(out.path()).filePath(QStringLiteral("Fiche.pdf"))));
