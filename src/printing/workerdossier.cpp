@@ -114,6 +114,6 @@ ReportDocument WorkerDossier::document(const QString &form) const
 {
     QueryDataSource source(m_data.imprim());
     source.first();
-    return FormCatalogue::document(
+    return m_catalogue.print(
         form, &source, form == QLatin1String("anx_01") ? m_labels : QHash<QString, QString>());
 }

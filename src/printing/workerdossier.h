@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/formcatalogue.h"
 #include "forms/reportdocument.h"
 
 #include <QHash>
@@ -38,4 +39,6 @@ private:
 
     DataModule &m_data;
     QHash<QString, QString> m_labels;
+    // The forms of a dossier share their layouts and measurements from one print to the next.
+    mutable FormCatalogue m_catalogue;
 };
