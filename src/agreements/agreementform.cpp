@@ -1,7 +1,7 @@
 #include "agreements/agreementform.h"
 
-#include "widgets/captionlabel.h"
 #include "data/datamodule.h"
+#include "widgets/captionlabel.h"
 #include "widgets/fieldedit.h"
 #include "widgets/projectlist.h"
 

@@ -1,7 +1,7 @@
 #include "employer/employerrecords.h"
 
-#include "data/datamodule.h"
 #include "data/database.h"
+#include "data/datamodule.h"
 #include "data/table.h"
 
 bool EmployerRecords::saveEntry()

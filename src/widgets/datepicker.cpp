@@ -1,7 +1,7 @@
 #include "widgets/datepicker.h"
 
-#include "widgets/fieldedit.h"
 #include "data/fieldvalue.h"
+#include "widgets/fieldedit.h"
 
 #include <QCalendarWidget>
 #include <QFocusEvent>

@@ -1,8 +1,8 @@
 #include "datafixture.h"
 
 #include "data/activation.h"
-#include "data/datamodule.h"
 #include "data/database.h"
+#include "data/datamodule.h"
 #include "data/table.h"
 
 #include <QDir>
