@@ -149,9 +149,9 @@ void MainWindow::attachWindows(AppWindows *windows)
 {
     auto *dossier = qobject_cast<DossierDialog *>(windows->dialog(QStringLiteral("Dossier")));
     m_dossierPrinting = new DossierPrinting(m_data, dossier, m_ui, this);
-    connect(m_workerPage, &WorkerPage::dossierRequested, m_dossierPrinting, &DossierPrinting::BitBtn20Click);
+    connect(m_workerPage, &WorkerPage::dossierRequested, m_dossierPrinting, &DossierPrinting::printFromPage);
     QAction *delivered = m_workerListMenu->findChild<QAction *>(QStringLiteral("delivr1"));
-    connect(delivered, &QAction::triggered, m_dossierPrinting, &DossierPrinting::delivr1Click);
+    connect(delivered, &QAction::triggered, m_dossierPrinting, &DossierPrinting::printFromList);
     m_about = windows->dialog(QStringLiteral("apropos"));
     m_agreementPage->setChecklists(windows->dialog(QStringLiteral("demande_accord")),
         windows->dialog(QStringLiteral("demande_accord1")));

@@ -26,12 +26,12 @@ void DossierPrinting::openDialog(const QStringList &enabledBoxes)
     m_ui.execDialog(m_dialog);
 }
 
-void DossierPrinting::BitBtn20Click()
+void DossierPrinting::printFromPage()
 {
     m_dossier.PrintWorkerDossier(85, *this);
 }
 
-void DossierPrinting::delivr1Click()
+void DossierPrinting::printFromList()
 {
     m_dossier.PrintWorkerDossier(75, *this);
 }

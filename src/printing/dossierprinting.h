@@ -25,8 +25,10 @@ public:
     void openDialog(const QStringList &enabledBoxes) override;
 
 public slots:
-    void BitBtn20Click();
-    void delivr1Click();
+    // The current worker's dossier from the page's IMPRIMER button.
+    void printFromPage();
+    // The same from the worker list's pop-up item; its messages open with fewer blanks.
+    void printFromList();
 
 private:
     bool produce(const QString &form, bool print);

@@ -292,7 +292,7 @@ void TestDossier::preparationOverTheTables()
         workersInView = fx.data().expatries()->rowCount();
         return 0;
     };
-    printing.BitBtn20Click();
+    printing.printFromPage();
     QCOMPARE(ui.messages, QStringList { DossierChecks::announcement("NOM1", "PRENOM") });
     QCOMPARE(ui.dialogs, 1);
     QCOMPARE(enabledAtOpening,
@@ -328,7 +328,7 @@ void TestDossier::headCountsOverEveryEmployer()
     QVERIFY(fx.data().expatries()->first());
     DossierDialog dialog;
     DossierPrinting printing(&fx.data(), &dialog, ui, nullptr);
-    printing.delivr1Click();
+    printing.printFromList();
     const auto labels = printing.dossier().labels();
     QCOMPARE(labels.value("QRLabel7"), QStringLiteral("4"));
     QCOMPARE(labels.value("QRLabel2"), QStringLiteral("2"));
@@ -354,7 +354,7 @@ void TestDossier::nothingToPrint()
         addWorker(fx, 1, QString(), QStringLiteral("APT"), QStringLiteral("FRANCAISE"));
     DossierDialog dialog;
     DossierPrinting printing(&fx.data(), &dialog, ui, nullptr);
-    printing.BitBtn20Click();
+    printing.printFromPage();
     QCOMPARE(ui.messages.size(), 1);
     QVERIFY2(ui.messages.first().contains(messagePart), qPrintable(ui.messages.first()));
     QCOMPARE(ui.dialogs, 0);
