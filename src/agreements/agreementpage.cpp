@@ -33,25 +33,22 @@ AgreementPage::AgreementPage(DataModule *data, UiService &ui, QWidget *parent)
     m_form->setGeometry(0, 173, 934, 204);
     connect(m_form->projectList(), &QComboBox::activated, this, &AgreementPage::projectChosen);
 
-    const auto buttons = PageButtons::create(this,
-        { { "BitBtn6", "NOUVEAU", 936, 180, 119, 25 }, { "BitBtn7", "ENREGISTRER", 936, 212, 119, 25 },
-            { "BitBtn8", "ANNULER", 936, 244, 119, 25 }, { "BitBtn9", "MODIFIER", 936, 276, 119, 25 },
-            { "BitBtn10", "SUPRIMER", 936, 308, 119, 25 }, { "BitBtn16", "IMPRIMER", 936, 340, 119, 25 } });
-    for (QPushButton *button : buttons)
-        button->setFont(QFont(QStringLiteral("Times New Roman"), 10));
-    m_new = buttons.at(0);
-    m_save = buttons.at(1);
-    m_cancel = buttons.at(2);
-    m_modify = buttons.at(3);
-    m_delete = buttons.at(4);
-    m_print = buttons.at(5);
+    // IMPRIMER is wired by the main window, which opens the print window.
+    static const PageButtons::Command<AgreementPage> buttons[] = {
+        { { "BitBtn6", "NOUVEAU", 936, 180, 119, 25 }, &AgreementPage::m_new, &AgreementPage::newPost },
+        { { "BitBtn7", "ENREGISTRER", 936, 212, 119, 25 }, &AgreementPage::m_save, &AgreementPage::savePost },
+        { { "BitBtn8", "ANNULER", 936, 244, 119, 25 }, &AgreementPage::m_cancel, &AgreementPage::cancelPost },
+        { { "BitBtn9", "MODIFIER", 936, 276, 119, 25 }, &AgreementPage::m_modify,
+            &AgreementPage::modifyPost },
+        { { "BitBtn10", "SUPRIMER", 936, 308, 119, 25 }, &AgreementPage::m_delete,
+            &AgreementPage::deletePost },
+        { { "BitBtn16", "IMPRIMER", 936, 340, 119, 25 }, &AgreementPage::m_print, nullptr },
+    };
+    PageButtons::createCommands(this, buttons);
+    for (const auto &command : buttons)
+        (this->*command.member)->setFont(QFont(QStringLiteral("Times New Roman"), 10));
     m_save->setEnabled(false);
     m_cancel->setEnabled(false);
-    connect(m_new, &QPushButton::clicked, this, &AgreementPage::newPost);
-    connect(m_save, &QPushButton::clicked, this, &AgreementPage::savePost);
-    connect(m_cancel, &QPushButton::clicked, this, &AgreementPage::cancelPost);
-    connect(m_modify, &QPushButton::clicked, this, &AgreementPage::modifyPost);
-    connect(m_delete, &QPushButton::clicked, this, &AgreementPage::deletePost);
 
     // Every post of every employer, in number order; the titles are the field names.
     m_grid = new TableGrid(data->accord(),

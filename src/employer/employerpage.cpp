@@ -20,14 +20,6 @@ namespace {
 const char *const NameField = "Nom_orga";
 }
 
-// A command button: its place on the page, the member that holds it, and what a click does.
-struct EmployerPage::ButtonPlace
-{
-    PageButtons::Button place;
-    QPushButton *EmployerPage::*button;
-    void (EmployerPage::*clicked)();
-};
-
 EmployerPage::EmployerPage(DataModule *data, UiService &ui, QWidget *parent)
     : QWidget(parent)
     , m_data(data)
@@ -69,7 +61,7 @@ EmployerPage::EmployerPage(DataModule *data, UiService &ui, QWidget *parent)
 void EmployerPage::createButtons()
 {
     // IMPRIMER is wired by the main window, which prints the sheet.
-    static const ButtonPlace buttons[] = {
+    static const PageButtons::Command<EmployerPage> buttons[] = {
         { { "BitBtn1", "NOUVEAU", 933, 34, 121, 25 }, &EmployerPage::m_new, &EmployerPage::newEntry },
         { { "BitBtn2", "ENREGISTRER", 933, 74, 121, 25 }, &EmployerPage::m_save, &EmployerPage::saveEntry },
         { { "BitBtn3", "MODIFIER", 933, 114, 121, 25 }, &EmployerPage::m_modify, &EmployerPage::modifyEntry },
@@ -78,12 +70,7 @@ void EmployerPage::createButtons()
         { { "BitBtn19", "SUPRIMER", 933, 236, 121, 25 }, &EmployerPage::m_delete,
             &EmployerPage::deleteEmployer },
     };
-    for (const ButtonPlace &entry : buttons) {
-        QPushButton *button = PageButtons::create(this, { entry.place }).constFirst();
-        this->*entry.button = button;
-        if (entry.clicked)
-            connect(button, &QPushButton::clicked, this, entry.clicked);
-    }
+    PageButtons::createCommands(this, buttons);
     m_save->setEnabled(false);
     m_cancel->setEnabled(false);
 }

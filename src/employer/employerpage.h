@@ -34,8 +34,6 @@ signals:
     void entryOpenedForChange();
 
 private:
-    struct ButtonPlace;
-
     void createButtons();
     void newEntry(); // NOUVEAU
     void saveEntry(); // ENREGISTRER

@@ -50,14 +50,6 @@ QList<TableModel::Column> listColumns()
 }
 } // namespace
 
-// A command button: its place on the page, the member that holds it, and what a click does.
-struct WorkerPage::ButtonPlace
-{
-    PageButtons::Button place;
-    QPushButton *WorkerPage::*button;
-    void (WorkerPage::*clicked)();
-};
-
 WorkerPage::WorkerPage(DataModule *data, UiService &ui, QWidget *parent)
     : QWidget(parent)
     , m_data(data)
@@ -83,7 +75,7 @@ WorkerPage::WorkerPage(DataModule *data, UiService &ui, QWidget *parent)
 void WorkerPage::createButtons()
 {
     // IMPRIMER asks for the dossier; the main window prints it.
-    static const ButtonPlace buttons[] = {
+    static const PageButtons::Command<WorkerPage> buttons[] = {
         { { "BitBtn11", "NOUVEAU", 933, 34, 121, 25 }, &WorkerPage::m_new, &WorkerPage::newWorker },
         { { "BitBtn12", "ENREGISTRER", 933, 74, 121, 25 }, &WorkerPage::m_save, &WorkerPage::saveWorker },
         { { "BitBtn13", "MODIFIER", 933, 114, 121, 25 }, &WorkerPage::m_modify, &WorkerPage::modifyWorker },
@@ -93,12 +85,7 @@ void WorkerPage::createButtons()
         { { "BitBtn17", "ACTUALISER", 933, 274, 121, 25 }, &WorkerPage::m_refresh,
             &WorkerPage::showAllWorkers },
     };
-    for (const ButtonPlace &entry : buttons) {
-        QPushButton *button = PageButtons::create(this, { entry.place }).constFirst();
-        this->*entry.button = button;
-        if (entry.clicked)
-            connect(button, &QPushButton::clicked, this, entry.clicked);
-    }
+    PageButtons::createCommands(this, buttons);
     connect(m_print, &QPushButton::clicked, this, &WorkerPage::dossierRequested);
     m_save->setEnabled(false);
     m_cancel->setEnabled(false);

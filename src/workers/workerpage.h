@@ -38,8 +38,6 @@ signals:
     void dossierRequested();
 
 private:
-    struct ButtonPlace;
-
     void createButtons();
     void newWorker(); // NOUVEAU
     void saveWorker(); // ENREGISTRER
