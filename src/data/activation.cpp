@@ -17,6 +17,23 @@ QString Activation::databaseDirectory(const QString &baseDirectory)
     return QDir(baseDirectory).filePath(AppInfo::databaseDirName());
 }
 
+QString Activation::defaultBaseDirectory(const QString &programDirectory, const QString &userDataDirectory)
+{
+    if (QFileInfo(databaseDirectory(programDirectory)).isDir())
+        return programDirectory;
+    // The system's program folders are writable by the administrator alone, and never hold data.
+    static const QStringList systemFolders { QStringLiteral("/bin"), QStringLiteral("/sbin"),
+        QStringLiteral("/usr/bin"), QStringLiteral("/usr/sbin"), QStringLiteral("/usr/games"),
+        QStringLiteral("/usr/local/bin"), QStringLiteral("/usr/local/sbin"),
+        QStringLiteral("/usr/local/games") };
+    if (systemFolders.contains(QDir::cleanPath(programDirectory)))
+        return userDataDirectory;
+    // Whether a file can be made there, rather than the permission bits, which say nothing of a
+    // read-only mount or an access control list.
+    QTemporaryFile probe(QDir(programDirectory).filePath(QStringLiteral(".velmora-probe-XXXXXX")));
+    return probe.open() ? programDirectory : userDataDirectory;
+}
+
 bool Activation::defineAndCreate(Table &table, const QString &fileName)
 {
     table.close();

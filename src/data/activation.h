@@ -20,6 +20,11 @@ public:
 
     // `baseDirectory` stands for the executable's directory; the database directory is inside it.
     static QString databaseDirectory(const QString &baseDirectory);
+    // The base directory used without --data-dir: the program's folder when it already holds a
+    // database directory or can be written to and is not one of the system's program folders
+    // (the portable use), otherwise the user's data folder, where the database directory is
+    // created on first start.
+    static QString defaultBaseDirectory(const QString &programDirectory, const QString &userDataDirectory);
     static Result run(DataModule &data, const QString &baseDirectory);
 
 private:

@@ -7,13 +7,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
 // The activation sequence on the directory: first start, missing files, names in another case,
-// an agreement file that cannot be opened, damaged files, a place that cannot be written.
+// an agreement file that cannot be opened, damaged files, a place that cannot be written, and the
+// directory chosen without --data-dir.
 class TestActivation : public QObject
 {
     Q_OBJECT
@@ -55,6 +57,8 @@ private slots:
     void damagedTableIsNamedAndLeftAlone();
     void unwritablePlaceIsNamed();
     void rerunDropsUnsavedRowsAndKeepsFilters();
+    void defaultDirectoryFallsBackToUserData_data();
+    void defaultDirectoryFallsBackToUserData();
 };
 
 void TestActivation::firstStartCreatesEverything()
@@ -205,6 +209,61 @@ void TestActivation::rerunDropsUnsavedRowsAndKeepsFilters()
     QCOMPARE(workers->rowCount(), 2);
     QCOMPARE(workers->position(), 0);
     QCOMPARE(workers->value(QStringLiteral("Num_Ordre")).toInt(), 1);
+}
+
+void TestActivation::defaultDirectoryFallsBackToUserData_data()
+{
+    QTest::addColumn<QString>("program"); // a temporary folder, or a fixed path
+    QTest::addColumn<bool>("holdsDatabase");
+    QTest::addColumn<bool>("writable");
+    QTest::addColumn<bool>("besideProgram");
+    QTest::newRow("writable, empty: portable") << QString() << false << true << true;
+    QTest::newRow("writable, holding the base") << QString() << true << true << true;
+    QTest::newRow("read-only, holding the base: portable") << QString() << true << false << true;
+    QTest::newRow("read-only, empty: user data") << QString() << false << false << false;
+    // Not writable even by root: the installed case as the test script runs it.
+    QTest::newRow("unwritable system folder: user data")
+        << QStringLiteral("/proc") << false << false << false;
+    // Writable by root, yet the program installed there keeps its data in the user's folder.
+    QTest::newRow("system program folder: user data")
+        << QStringLiteral("/usr/bin") << false << false << false;
+}
+
+void TestActivation::defaultDirectoryFallsBackToUserData()
+{
+    QFETCH(QString, program);
+    QFETCH(bool, holdsDatabase);
+    QFETCH(bool, writable);
+    QFETCH(bool, besideProgram);
+    QTemporaryDir scratch;
+    const QString userData = QDir(scratch.path()).filePath(QStringLiteral("share/VELMORA"));
+    if (program.isEmpty()) {
+        program = QDir(scratch.path()).filePath(QStringLiteral("bin"));
+        QVERIFY(QDir().mkpath(program));
+        if (holdsDatabase)
+            QVERIFY(QDir().mkpath(Activation::databaseDirectory(program)));
+        if (!writable) {
+            QVERIFY(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+            QFile probe(QDir(program).filePath(QStringLiteral("probe")));
+            const bool stillWritable = probe.open(QIODevice::WriteOnly);
+            if (stillWritable) {
+                probe.remove();
+                QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+                QSKIP("this user writes through the permission bits");
+            }
+        }
+    }
+    const QString chosen = Activation::defaultBaseDirectory(program, userData);
+    QCOMPARE(chosen, besideProgram ? program : userData);
+    // The base is used, or created with its parents, on first start; the program's folder is left
+    // as it was.
+    DataModule data;
+    const auto result = Activation::run(data, chosen);
+    if (program.startsWith(scratch.path()))
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QVERIFY(QFileInfo(Activation::databaseDirectory(chosen)).isDir());
+    QCOMPARE(QFileInfo::exists(userData), !besideProgram);
 }
 
 QTEST_GUILESS_MAIN(TestActivation)
