@@ -8,11 +8,31 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QVBoxLayout>
+
+namespace {
+
+constexpr auto Caps = TypingRules::Capitals;
+constexpr auto Plain = TypingRules::None;
+using Kind = RowForm::Kind;
+
+// Kind, caption, table, field, mandatory, typing rules, list, input name, field name,
+// section, row, column, span, options.
+// clang-format off
+const RowForm::Row rows[] = {
+    { Kind::Own,   "PROJET :",                      nullptr,             nullptr,           false, Plain, nullptr, "projectList", nullptr, 0, 0, 0, 3, RowForm::NoOption },
+    { Kind::Typed, "DIPLÖME/ TITRE REQUIS :",       &DataModule::accord, "Diplome",         false, Caps,  nullptr, nullptr,       nullptr, 0, 1, 0, 1, RowForm::NoOption },
+    { Kind::Own,   "EXPÉRIENCE PROFESSIONNELLE :",  &DataModule::accord, "experience",      false, Caps,  nullptr, nullptr,       nullptr, 0, 1, 1, 2, RowForm::WholeNumber },
+    { Kind::Typed, "AUTRE CONDITIONS :",            &DataModule::accord, "autre_condition", false, Caps,  nullptr, nullptr,       nullptr, 0, 2, 0, 3, RowForm::NoOption },
+    { Kind::Typed, "POSTE DE TRAVAIL",              &DataModule::accord, "poste",           false, Caps,  nullptr, nullptr,       nullptr, 0, 3, 0, 1, RowForm::NoOption },
+    { Kind::Typed, "ALGÉRIENS",                     &DataModule::accord, "Algériens",       false, Plain, nullptr, nullptr,       nullptr, 0, 3, 1, 1, RowForm::WholeNumber },
+    { Kind::Typed, "ÉTRANGERS",                     &DataModule::accord, "étrangers",       false, Plain, nullptr, nullptr,       nullptr, 0, 3, 2, 1, RowForm::WholeNumber },
+};
+// clang-format on
+
+} // namespace
 
 AgreementForm::AgreementForm(DataModule *data, QWidget *parent)
-    : EntryForm(parent)
-    , m_data(data)
+    : RowForm(data, parent)
 {
     setObjectName(QStringLiteral("ScrollBox2"));
     QFont font(QStringLiteral("Times New Roman"));
@@ -21,63 +41,54 @@ AgreementForm::AgreementForm(DataModule *data, QWidget *parent)
     widget()->setBackgroundRole(QPalette::Midlight);
     widget()->setAutoFillBackground(true);
 
-    auto *grid = new QGridLayout;
+    addSections({ nullptr });
+    QGridLayout *grid = section(0);
     grid->setHorizontalSpacing(8);
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(0, 1);
-    column()->addLayout(grid);
+    build(rows);
     column()->addStretch();
 
-    m_projects = new ProjectList(data->contact());
-    m_projects->setObjectName(QStringLiteral("projectList"));
-    auto *projectCaption = new CaptionLabel(QStringLiteral("PROJET :"), false);
-    projectCaption->captionFor(m_projects);
-    place(grid, 0, 0, { projectCaption, m_projects, nullptr }, 3);
-
-    constexpr auto Caps = TypingRules::Capitals;
-    typedAt(grid, 1, 0, 1, QStringLiteral("DIPLÖME/ TITRE REQUIS :"), QStringLiteral("Diplome"), Caps);
-    // The experience, in years, with its unit beside it.
-    const Built experience = typed(
-        accord(), QStringLiteral("EXPÉRIENCE PROFESSIONNELLE :"), QStringLiteral("experience"), false, Caps);
-    auto *unit = new QLabel(QStringLiteral("/ANS"));
-    unit->setObjectName(QStringLiteral("yearsUnit"));
-    auto *years = new QHBoxLayout;
-    years->addWidget(experience.input);
-    years->addWidget(unit);
-    years->addStretch();
-    auto *experienceCell = new QVBoxLayout;
-    experienceCell->setSpacing(1);
-    experienceCell->addWidget(experience.caption);
-    experienceCell->addLayout(years);
-    grid->addLayout(experienceCell, 1, 1, 1, 2);
-    typedAt(grid, 2, 0, 3, QStringLiteral("AUTRE CONDITIONS :"), QStringLiteral("autre_condition"), Caps);
-    m_post = typedAt(grid, 3, 0, 1, QStringLiteral("POSTE DE TRAVAIL"), QStringLiteral("poste"), Caps).typed;
-    const Built algerians
-        = typedAt(grid, 3, 1, 1, QStringLiteral("ALGÉRIENS"), QStringLiteral("Algériens"), TypingRules::None);
-    const Built foreigners
-        = typedAt(grid, 3, 2, 1, QStringLiteral("ÉTRANGERS"), QStringLiteral("étrangers"), TypingRules::None);
-
     // The counts are narrow, as on the printed form: the texts take the rest of the width.
-    experience.typed->setFixedWidth(79);
-    algerians.typed->setFixedWidth(108);
-    foreigners.typed->setFixedWidth(108);
-    addNumberCheck(experience.typed, QStringLiteral("EXPÉRIENCE PROFESSIONNELLE"));
-    addNumberCheck(algerians.typed, QStringLiteral("ALGÉRIENS"));
-    addNumberCheck(foreigners.typed, QStringLiteral("ÉTRANGERS"));
+    typedField(QStringLiteral("experience"))->setFixedWidth(79);
+    typedField(QStringLiteral("Algériens"))->setFixedWidth(108);
+    typedField(QStringLiteral("étrangers"))->setFixedWidth(108);
     enableEntry(false);
 }
 
-EntryForm::Built AgreementForm::typedAt(QGridLayout *grid, int row, int column, int span,
-    const QString &caption, const QString &field, TypingRules::Rules rules)
+FieldEdit *AgreementForm::postEdit() const
 {
-    const Built built = typed(accord(), caption, field, false, rules);
-    place(grid, row, column, built, span);
-    return built;
+    return typedField(QStringLiteral("poste"));
 }
 
-Table *AgreementForm::accord() const
+RowForm::Built AgreementForm::ownInput(const Row &row)
 {
-    return m_data->accord();
+    return row.field ? experienceInput(row) : projectInput(row);
+}
+
+RowForm::Built AgreementForm::projectInput(const Row &row)
+{
+    m_projects = new ProjectList(data()->contact());
+    m_projects->setObjectName(QString::fromLatin1(row.name));
+    auto *caption = new CaptionLabel(QString::fromUtf8(row.caption), false);
+    caption->captionFor(m_projects);
+    return { caption, m_projects, nullptr };
+}
+
+// The experience, in years, with its unit beside it.
+RowForm::Built AgreementForm::experienceInput(const Row &row)
+{
+    const Built typed = this->typed((data()->*row.table)(), QString::fromUtf8(row.caption),
+        QString::fromUtf8(row.field), false, row.rules);
+    auto *cell = new QWidget;
+    auto *line = new QHBoxLayout(cell);
+    line->setContentsMargins(0, 0, 0, 0);
+    auto *unit = new QLabel(QStringLiteral("/ANS"));
+    unit->setObjectName(QStringLiteral("yearsUnit"));
+    line->addWidget(typed.input);
+    line->addWidget(unit);
+    line->addStretch();
+    return { typed.caption, cell, typed.typed };
 }
 
 void AgreementForm::enableEntry(bool enabled)

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "widgets/entryform.h"
+#include "widgets/rowform.h"
 
 class DataModule;
 class ProjectList;
 
 // The entry area of the "Accord de principe" page: the project list and the six inputs of one post,
-// bound to the current agreement row. The project list is bound to nothing.
-class AgreementForm : public EntryForm
+// bound to the current agreement row, laid out from a table of rows. The project list is bound to
+// nothing.
+class AgreementForm : public RowForm
 {
     Q_OBJECT
 
@@ -15,16 +16,16 @@ public:
     AgreementForm(DataModule *data, QWidget *parent = nullptr);
 
     ProjectList *projectList() const { return m_projects; }
-    FieldEdit *postEdit() const { return m_post; }
+    FieldEdit *postEdit() const;
     // The project list and the inputs together; the list's drop-down closes with them.
     void enableEntry(bool enabled);
 
-private:
-    Table *accord() const;
-    Built typedAt(QGridLayout *grid, int row, int column, int span, const QString &caption,
-        const QString &field, TypingRules::Rules rules);
+protected:
+    Built ownInput(const Row &row) override;
 
-    DataModule *m_data;
-    ProjectList *m_projects;
-    FieldEdit *m_post = nullptr;
+private:
+    Built projectInput(const Row &row);
+    Built experienceInput(const Row &row);
+
+    ProjectList *m_projects = nullptr;
 };

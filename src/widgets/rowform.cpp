@@ -59,7 +59,7 @@ void RowForm::build(std::span<const Row> rows)
 RowForm::Built RowForm::make(const Row &row)
 {
     const QString caption = QString::fromUtf8(row.caption);
-    const QString field = latin1(row.field);
+    const QString field = QString::fromUtf8(row.field);
     switch (row.kind) {
     case Kind::Typed: {
         const Built built = typed((m_data->*row.table)(), caption, field, row.mandatory, row.rules);
@@ -105,8 +105,10 @@ void RowForm::applyOptions(const Row &row, const Built &built)
             list->setTrimmed(true);
     }
     const QString caption = checkCaption(QString::fromUtf8(row.caption));
+    // A number is typed into the list itself, or into the typed field of a cell that holds more.
+    QWidget *typedInto = qobject_cast<PickList *>(built.input) || !built.typed ? built.input : built.typed;
     if (row.options & WholeNumber)
-        addNumberCheck(built.input, caption, NumberCheck::WholeNumber);
+        addNumberCheck(typedInto, caption, NumberCheck::WholeNumber);
     if (row.options & Amount)
-        addNumberCheck(built.input, caption, NumberCheck::Amount);
+        addNumberCheck(typedInto, caption, NumberCheck::Amount);
 }

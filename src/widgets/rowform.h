@@ -58,6 +58,8 @@ protected:
     // title, else a framed group of that title.
     void addSections(std::initializer_list<const char *> titles);
     void build(std::span<const Row> rows);
+    // The grid of a section, for a form that spaces its cells its own way.
+    QGridLayout *section(int index) const { return m_sections.at(index); }
     // The input of an Own row, with its caption.
     virtual Built ownInput(const Row &row);
 
