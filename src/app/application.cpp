@@ -1,8 +1,11 @@
 #include "app/application.h"
 
 #include "app/appwindows.h"
+#include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/qttranslations.h"
+#include "app/terminalmessages.h"
+#include "data/activation.h"
 #include "data/appinfo.h"
 #include "data/datamodule.h"
 #include "printing/agreementexport.h"
@@ -12,15 +15,15 @@
 #include "widgets/uifonts.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTextStream>
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -39,116 +42,86 @@ bool displayAvailable()
 #endif
 }
 
-// Whether an argument starts with `name`.
-bool hasOption(int argc, char **argv, const char *name)
+void print(std::FILE *stream, const QString &text)
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strncmp(argv[i], name, std::strlen(name)) == 0)
-            return true;
-    }
-    return false;
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
 }
 
-} // namespace
-
-int runVelmora(int argc, char **argv)
+int usageError(const QString &error)
 {
-    // A batch export needs no screen.
-    const bool headless = hasOption(argc, argv, "--export-");
-    if (headless && !displayAvailable())
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Standard error carries the export's own messages only: give Qt the private runtime directory
-    // it would otherwise complain about.
-    if (headless && qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        const QString runtime = QDir::temp().filePath(QStringLiteral("velmora-runtime-%1").arg(getuid()));
-        if (QDir().mkpath(runtime)) {
-            QFile::setPermissions(
-                runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
-        }
+    print(stderr, QStringLiteral("velmora: %1\n%2\n").arg(error, CommandLine::usageLine()));
+    return 2;
+}
+
+// The executable's folder, known before Qt starts (the help is answered without it).
+QString programDirectory(const char *argv0)
+{
+    const QFileInfo self(QStringLiteral("/proc/self/exe"));
+    if (self.exists())
+        return QFileInfo(self.canonicalFilePath()).absolutePath();
+    return QFileInfo(QFile::decodeName(argv0)).absoluteDir().absolutePath();
+}
+
+// The folder standing for the program's: --data-dir, or the program's folder when it is usable,
+// or the user's data folder.
+QString baseDirectory(const CommandLine &line, const char *argv0)
+{
+    if (!line.dataDirectory().isEmpty())
+        return QDir(line.dataDirectory()).absolutePath();
+    return Activation::defaultBaseDirectory(
+        programDirectory(argv0), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+// Qt complains when it has no private runtime directory; give it one so that standard error and
+// the terminal behind the window carry the program's own messages only.
+void provideRuntimeDirectory()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QString runtime = QDir::temp().filePath(QStringLiteral("velmora-runtime-%1").arg(getuid()));
+    if (QDir().mkpath(runtime)) {
+        QFile::setPermissions(
+            runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     }
-    if (!displayAvailable()) {
-        std::fprintf(stderr,
-            "velmora: aucun écran disponible (ni DISPLAY ni WAYLAND_DISPLAY) ; pour lancer "
-            "sans écran : QT_QPA_PLATFORM=offscreen velmora\n");
-        return 1;
-    }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(AppInfo::title());
-    QApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
-    installQtTranslations(&app);
-    // Every date of the program is shown, typed and printed as dd/mm/yyyy, times as hh:mm:ss.
-    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+}
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(AppInfo::title());
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
-        QStringLiteral("Dossier qui tient lieu de celui du programme : la base de "
-                       "données est créée dans DOSSIER/Base de données employeur."),
-        QStringLiteral("DOSSIER"));
-    parser.addOption(dataDir);
-    const QCommandLineOption exportDossier(QStringLiteral("export-dossier"),
-        QStringLiteral("Écrit le dossier de l'expatrie N en PDF, sans fenêtre."), QStringLiteral("N"));
-    const QCommandLineOption output(QStringLiteral("output"),
-        QStringLiteral("Dossier où l'export écrit ses fichiers PDF."), QStringLiteral("OUT"));
-    const QCommandLineOption exportFiche(QStringLiteral("export-fiche"),
-        QStringLiteral("Écrit la fiche d'identification de l'employeur NOM en PDF, "
-                       "sans fenêtre."),
-        QStringLiteral("NOM"));
-    const QCommandLineOption exportAgreement(QStringLiteral("export-ap01"),
-        QStringLiteral("Écrit le formulaire AP N° 01 du projet PROJET en PDF, "
-                       "sans fenêtre."),
-        QStringLiteral("PROJET"));
-    const QCommandLineOption forms(QStringLiteral("forms"),
-        QStringLiteral("Avec --export-dossier : n'écrit que ces formulaires (anx_04_bis,contrat1,…), "
-                       "dans l'ordre du dossier, au lieu du choix automatique."),
-        QStringLiteral("FORMULAIRES"));
-    parser.addOption(exportDossier);
-    parser.addOption(forms);
-    parser.addOption(exportFiche);
-    parser.addOption(exportAgreement);
-    parser.addOption(output);
-    parser.process(app);
+// An export's standard error is for its own messages: Qt's diagnostics are dropped, its errors
+// said as the program's.
+void exportMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type != QtCriticalMsg && type != QtFatalMsg)
+        return;
+    print(stderr, TerminalMessages::line(message) + QLatin1Char('\n'));
+}
 
-    const QString base = parser.isSet(dataDir) ? QDir(parser.value(dataDir)).absolutePath()
-                                               : QApplication::applicationDirPath();
-    installUiFonts();
-
-    if (parser.isSet(forms) && !parser.isSet(exportDossier)) {
-        std::fprintf(stderr, "velmora: --forms ne s'emploie qu'avec --export-dossier N\n");
+int runExport(const CommandLine &line, const QString &base)
+{
+    if (!QFileInfo(Activation::databaseDirectory(base)).isDir()) {
+        print(stderr, QStringLiteral("velmora: aucune base de données dans « %1 »\n").arg(base));
         return 2;
     }
-    if (parser.isSet(exportFiche) || parser.isSet(exportAgreement)) {
-        QTextStream errors(stderr);
-        if (!parser.isSet(output)) {
-            errors << "velmora: l'export demande --output DOSSIER" << Qt::endl;
-            return 1;
-        }
-        DataModule data;
-        const QString out = QDir(parser.value(output)).absolutePath();
-        if (parser.isSet(exportFiche))
-            return SheetExport::run(data, base, parser.value(exportFiche), out, errors);
-        return AgreementExport::run(data, base, parser.value(exportAgreement), out, errors);
+    TerminalMessages terminal;
+    QTextStream errors(&terminal);
+    DataModule data;
+    const QString out = QDir(line.output()).absolutePath();
+    switch (line.action()) {
+    case CommandLine::Action::ExportSheet:
+        return SheetExport::run(data, base, line.subject(), out, errors);
+    case CommandLine::Action::ExportAgreement:
+        return AgreementExport::run(data, base, line.subject(), out, errors);
+    default:
+        break;
     }
-    if (parser.isSet(exportDossier)) {
-        QTextStream errors(stderr);
-        bool ok = false;
-        const int number = parser.value(exportDossier).toInt(&ok);
-        if (!ok || !parser.isSet(output)) {
-            errors << "velmora: --export-dossier N demande un numéro d'expatrie et --output DOSSIER"
-                   << Qt::endl;
-            return 1;
-        }
-        DataModule data;
-        DossierExport exporter(data, QDir(parser.value(output)).absolutePath(), errors);
-        if (parser.isSet(forms)
-            && !exporter.chooseForms(parser.value(forms).split(QLatin1Char(','), Qt::SkipEmptyParts)))
-            return 2;
-        return exporter.run(base, number);
-    }
+    DossierExport exporter(data, out, errors);
+    if (!line.forms().isEmpty() && !exporter.chooseForms(line.forms()))
+        return 2;
+    return exporter.run(base, line.workerNumber());
+}
 
+int runWindow(QApplication &app, const QString &base)
+{
     InteractiveUi ui;
     MainWindow window(base, ui);
     AppWindows windows(&window);
@@ -156,4 +129,49 @@ int runVelmora(int argc, char **argv)
     QObject::connect(&window, &MainWindow::quitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
     window.show();
     return app.exec();
+}
+
+} // namespace
+
+int runVelmora(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine line(arguments);
+    if (!line.error().isEmpty())
+        return usageError(line.error());
+    QCoreApplication::setApplicationName(AppInfo::title());
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    const QString base = baseDirectory(line, argv[0]);
+    if (line.action() == CommandLine::Action::Help) {
+        print(stdout, CommandLine::helpText(Activation::databaseDirectory(base)));
+        return 0;
+    }
+    if (line.action() == CommandLine::Action::Version) {
+        print(stdout, CommandLine::versionText());
+        return 0;
+    }
+
+    // A batch export needs no screen.
+    if (line.isExport()) {
+        if (!displayAvailable())
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(exportMessages);
+    }
+    provideRuntimeDirectory();
+    if (!displayAvailable()) {
+        print(stderr,
+            QStringLiteral("velmora: aucun écran disponible (ni DISPLAY ni WAYLAND_DISPLAY) ; pour lancer "
+                           "sans écran : QT_QPA_PLATFORM=offscreen velmora\n"));
+        return 1;
+    }
+    // The command line is read above; Qt is given none of it to interpret.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    installQtTranslations(&app);
+    // Every date of the program is shown, typed and printed as dd/mm/yyyy, times as hh:mm:ss.
+    QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+    installUiFonts();
+    return line.isExport() ? runExport(line, base) : runWindow(app, base);
 }

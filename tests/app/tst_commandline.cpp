@@ -5,12 +5,14 @@
 #include "printing/dossierdocuments.h"
 
 #include <QDir>
+#include <QMap>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QTemporaryDir>
 #include <QTest>
 
-// The command line of the built program, run as a batch user would: the exit status and the
-// message of each refused request, and a dossier written.
+// The command line of the built program, run as a batch user would, without a display: the exit
+// status and the first words of what it says for each request, and the forms a dossier writes.
 class TestCommandLine : public QObject
 {
     Q_OBJECT
@@ -19,21 +21,30 @@ private:
     struct Run
     {
         int status = -1;
+        QString output;
         QString errors;
     };
 
-    // Runs the program with `arguments`, where {base} and {out} stand for the data and output
-    // directories.
-    static Run run(QStringList arguments, const QString &base, const QString &out)
+    // Runs the program with `arguments`, where {base}, {empty} and {out} stand for the data
+    // directory, a directory without a database and the output directory; no display, no runtime
+    // directory.
+    static Run run(QStringList arguments, const QMap<QString, QString> &places)
     {
-        for (QString &argument : arguments)
-            argument.replace(QLatin1String("{base}"), base).replace(QLatin1String("{out}"), out);
+        for (QString &argument : arguments) {
+            for (auto place = places.begin(); place != places.end(); ++place)
+                argument.replace(place.key(), place.value());
+        }
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR" })
+            environment.remove(QString::fromLatin1(name));
         QProcess process;
+        process.setProcessEnvironment(environment);
         process.start(QStringLiteral(VELMORA_PROGRAM), arguments);
         Run result;
         if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
             return result;
         result.status = process.exitCode();
+        result.output = QString::fromUtf8(process.readAllStandardOutput());
         result.errors = QString::fromUtf8(process.readAllStandardError());
         return result;
     }
@@ -74,67 +85,151 @@ private slots:
 
 void TestCommandLine::statusesAndMessages_data()
 {
-    const QString usage
-        = QStringLiteral("velmora: --export-dossier N demande un numéro d'expatrie et --output DOSSIER\n");
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("message"); // contained in standard error
+    QTest::addColumn<QString>("start"); // of standard output for --help and --version, else of standard error
+    QTest::addColumn<QString>("says"); // somewhere in it
     QTest::addColumn<QStringList>("written"); // the forms written as OUT/<form>.pdf
+    const QString usage = QStringLiteral("\nUtilisation : velmora ");
+    const QString dossier = QStringLiteral("--export-dossier");
+    const QString none;
 
-    // Usage errors exit 1, as the program always did.
-    QTest::newRow("number missing") << QStringList { "--data-dir", "{base}", "--export-dossier" } << 1
-                                    << "--export-dossier" << QStringList();
-    QTest::newRow("number not a number")
-        << QStringList { "--data-dir", "{base}", "--export-dossier", "un", "--output", "{out}" } << 1 << usage
+    // --help and --version answer on standard output, without a display.
+    QTest::newRow("help") << QStringList { "--help" } << 0 << "Utilisation : velmora [OPTION]…\n"
+                          << "  --export-dossier N" << QStringList();
+    QTest::newRow("help names the database directory")
+        << QStringList { "--data-dir", "{base}", "-h" } << 0 << "Utilisation : velmora"
+        << "Répertoire de la base de données : {base}/Base de données employeur\n"
         << QStringList();
-    QTest::newRow("number with a tail")
-        << QStringList { "--data-dir", "{base}", "--export-dossier", "1x", "--output", "{out}" } << 1 << usage
+    QTest::newRow("help lists the exit statuses")
+        << QStringList { "--help", "--frobnicate" } << 0 << "Utilisation : velmora"
+        << "  2  erreur d'utilisation" << QStringList();
+    QTest::newRow("version") << QStringList { "--version" } << 0
+                             << QStringLiteral("velmora %1\n").arg(QStringLiteral(VELMORA_VERSION))
+                             << "GPL version 3 ou ultérieure" << QStringList();
+    QTest::newRow("version, short") << QStringList { "-v" } << 0 << "velmora " << none << QStringList();
+
+    // Usage errors exit 2 with what was wrong and one usage line.
+    QTest::newRow("unknown option") << QStringList { "--frobnicate", "--help" } << 2
+                                    << "velmora: option inconnue « --frobnicate »" << usage << QStringList();
+    QTest::newRow("unknown option with a value")
+        << QStringList { "--colour=rouge" } << 2 << "velmora: option inconnue « --colour »" << usage
         << QStringList();
-    QTest::newRow("output missing") << QStringList { "--data-dir", "{base}", "--export-dossier", "1" } << 1
+    QTest::newRow("unknown short option")
+        << QStringList { "-x" } << 2 << "velmora: option inconnue « -x »" << usage << QStringList();
+    QTest::newRow("value given to --help")
+        << QStringList { "--help=tout" } << 2 << "velmora: l'option --help ne prend pas de valeur" << usage
+        << QStringList();
+    QTest::newRow("number missing") << QStringList { "--data-dir", "{base}", dossier } << 2
+                                    << "velmora: l'option --export-dossier demande une valeur (N)" << usage
+                                    << QStringList();
+    QTest::newRow("data directory missing")
+        << QStringList { "--data-dir" } << 2 << "velmora: l'option --data-dir demande une valeur (DOSSIER)"
+        << usage << QStringList();
+    for (const char *number : { "abc", "1x", "-3", " 1", "99999999999" }) {
+        QTest::addRow("number «%s»", number)
+            << QStringList { "--data-dir", "{base}", dossier, number, "--output", "{out}" } << 2
+            << QStringLiteral("velmora: numéro d'expatrié invalide pour --export-dossier : « %1 »")
+                   .arg(QLatin1String(number))
+            << usage << QStringList();
+    }
+    QTest::newRow("two exports at once") << QStringList { "--data-dir", "{base}", dossier, "1",
+        "--export-fiche", "SARL ALPHA", "--output",
+        "{out}" } << 2 << "velmora: une seule exportation à la fois : --export-fiche après --export-dossier"
+                                         << usage << QStringList();
+    QTest::newRow("stray argument") << QStringList { "--data-dir", "{base}", dossier, "1", "--output",
+        "{out}", "contrat1" } << 2 << "velmora: argument inattendu « contrat1 »"
                                     << usage << QStringList();
+    QTest::newRow("option after --") << QStringList { "--", "--help" } << 2
+                                     << "velmora: argument inattendu « --help »" << usage << QStringList();
+    QTest::newRow("output empty") << QStringList { "--data-dir", "{base}", dossier, "1", "--output", "" } << 2
+                                  << "velmora: valeur vide pour --output" << usage << QStringList();
+    QTest::newRow("output= empty") << QStringList { "--data-dir", "{base}", dossier, "1", "--output=" } << 2
+                                   << "velmora: valeur vide pour --output" << usage << QStringList();
+    QTest::newRow("data directory empty")
+        << QStringList { "--data-dir=", dossier, "1", "--output", "{out}" } << 2
+        << "velmora: valeur vide pour --data-dir" << usage << QStringList();
+    QTest::newRow("output missing") << QStringList { "--data-dir", "{base}", dossier, "1" } << 2
+                                    << "velmora: --export-dossier demande --output DOSSIER" << usage
+                                    << QStringList();
     QTest::newRow("output missing for the sheet")
-        << QStringList { "--data-dir", "{base}", "--export-fiche", "SARL ALPHA" } << 1
-        << "velmora: l'export demande --output DOSSIER\n"
-        << QStringList();
-
-    // Refusals exit 2.
-    QTest::newRow("unknown form")
-        << QStringList { "--data-dir", "{base}", "--export-dossier", "1", "--output", "{out}", "--forms",
-               "contrat1,annexe99" }
-        << 2
-        << QStringLiteral("velmora: formulaire inconnu pour --forms : annexe99 ; formulaires valides : %1\n")
-               .arg(DossierDocuments::allForms().join(QLatin1Char(',')))
-        << QStringList();
+        << QStringList { "--data-dir", "{base}", "--export-fiche", "SARL ALPHA" } << 2
+        << "velmora: --export-fiche demande --output DOSSIER" << usage << QStringList();
+    QTest::newRow("output without an export")
+        << QStringList { "--data-dir", "{base}", "--output", "{out}" } << 2
+        << "velmora: --output ne s'emploie qu'avec --export-dossier" << usage << QStringList();
     QTest::newRow("forms without a dossier")
         << QStringList { "--data-dir", "{base}", "--forms", "contrat1", "--output", "{out}" } << 2
-        << "velmora: --forms ne s'emploie qu'avec --export-dossier N\n"
-        << QStringList();
-    QTest::newRow("no such worker") << QStringList { "--data-dir", "{base}", "--export-dossier", "9",
-        "--output", "{out}" } << 2 << "Aucun expatrie ne porte le numéro 9.\n"
-                                    << QStringList();
+        << "velmora: --forms ne s'emploie qu'avec --export-dossier N" << usage << QStringList();
+    QTest::newRow("forms without a name")
+        << QStringList { "--data-dir", "{base}", dossier, "1", "--output", "{out}", "--forms", ",," } << 2
+        << "velmora: aucun nom de formulaire dans --forms « ,, »" << usage << QStringList();
 
-    QTest::newRow("dossier written") << QStringList { "--data-dir", "{base}", "--export-dossier", "1",
-        "--output", "{out}" } << 0 << "Vous allez accedez a l'impression du dossier"
+    // Refusals exit 2; an export never creates a store.
+    QTest::newRow("no database") << QStringList { "--data-dir", "{empty}", dossier, "1", "--output", "{out}" }
+                                 << 2 << "velmora: aucune base de données dans « {empty} »\n"
+                                 << none << QStringList();
+    QTest::newRow("no database for the sheet")
+        << QStringList { "--data-dir", "{empty}", "--export-fiche", "SARL ALPHA", "--output", "{out}" } << 2
+        << "velmora: aucune base de données dans « {empty} »\n"
+        << none << QStringList();
+    QTest::newRow("unknown form")
+        << QStringList { "--data-dir", "{base}", dossier, "1", "--output", "{out}", "--forms",
+               "contrat1,annexe99" }
+        << 2 << "velmora: formulaire inconnu pour --forms : annexe99 ; formulaires valides : "
+        << DossierDocuments::allForms().join(QLatin1Char(',')) << QStringList();
+    QTest::newRow("no such worker") << QStringList { "--data-dir", "{base}", dossier, "99", "--output",
+        "{out}" } << 2 << "velmora: "
+                                    << "99" << QStringList();
+    QTest::newRow("no such employer")
+        << QStringList { "--data-dir", "{base}", "--export-fiche", "SARL OMEGA", "--output", "{out}" } << 2
+        << "velmora: " << none << QStringList();
+
+    QTest::newRow("dossier written") << QStringList { "--data-dir", "{base}", dossier, "1", "--output",
+        "{out}" } << 0 << none << none
                                      << QStringList { "anx_01", "anx_01_02", "anx_02_Individuelle",
                                             "demande_apt", "demande_visa", "rapatriement1", "recrutement" };
-    QTest::newRow("chosen forms written")
-        << QStringList { "--data-dir", "{base}", "--export-dossier", "1", "--output", "{out}", "--forms",
-               "contrat1" }
-        << 0 << "Vous allez accedez a l'impression du dossier" << QStringList { "contrat1" };
+    QTest::newRow("chosen forms written, values after =")
+        << QStringList { "--data-dir={base}", "--export-dossier=1", "--output={out}", "--forms=contrat1" }
+        << 0 << none << none << QStringList { "contrat1" };
 }
 
 void TestCommandLine::statusesAndMessages()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
-    QFETCH(QString, message);
+    QFETCH(QString, start);
+    QFETCH(QString, says);
     QFETCH(QStringList, written);
-    QTemporaryDir base, out;
+    QTemporaryDir base, empty, out;
     seed(base.path());
-    const Run result = run(arguments, base.path(), QDir(out.path()).filePath(QStringLiteral("pdf")));
+    const QString pdf = QDir(out.path()).filePath(QStringLiteral("pdf"));
+    const QMap<QString, QString> places { { QStringLiteral("{base}"), base.path() },
+        { QStringLiteral("{empty}"), empty.path() }, { QStringLiteral("{out}"), pdf } };
+    for (auto place = places.begin(); place != places.end(); ++place) {
+        start.replace(place.key(), place.value());
+        says.replace(place.key(), place.value());
+    }
+    const Run result = run(arguments, places);
     QCOMPARE(result.status, status);
-    QVERIFY2(result.errors.contains(message), qPrintable(result.errors));
-    QCOMPARE(writtenForms(QDir(out.path()).filePath(QStringLiteral("pdf"))), written);
+    const bool answer = !result.output.isEmpty();
+    const QString said = answer ? result.output : result.errors;
+    QVERIFY2(said.startsWith(start) && said.contains(says), qPrintable(said));
+    QCOMPARE(writtenForms(pdf), written);
+    QVERIFY(QDir(empty.path()).isEmpty());
+
+    // Standard error is for a terminal: the program's messages, each on a line of its own, and its
+    // usage line; nothing from Qt, no carriage return, no window layout.
+    if (answer)
+        QCOMPARE(result.errors, QString());
+    for (const QString &line : result.errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        QVERIFY2(
+            line.startsWith(QLatin1String("velmora: ")) || line.startsWith(QLatin1String("Utilisation : ")),
+            qPrintable(line));
+        QVERIFY2(!line.contains(QLatin1Char('\r')) && !line.contains(QLatin1String("   ")), qPrintable(line));
+    }
+    if (!result.errors.isEmpty())
+        QVERIFY2(result.errors.endsWith(QLatin1Char('\n')), qPrintable(result.errors));
 }
 
 QTEST_MAIN(TestCommandLine)
