@@ -16,6 +16,31 @@ namespace {
 // The resolution of a common laser printer: outlines of one device pixel come out as on paper.
 constexpr int pdfResolution = 600;
 
+// QPdfWriter's document information has no author and the catalogue no language: the XMP packet
+// carries both, with the title and the creating program, for readers that look there.
+QByteArray xmpPacket(const QString &title, const QString &author, const QString &creator)
+{
+    const QString packet
+        = QStringLiteral("<?xpacket begin='\uFEFF' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
+                         "<x:xmpmeta xmlns:x='adobe:ns:meta/'>\n"
+                         "<rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>\n"
+                         "<rdf:Description rdf:about='' xmlns:dc='http://purl.org/dc/elements/1.1/' "
+                         "xmlns:xmp='http://ns.adobe.com/xap/1.0/'>\n"
+                         "<dc:title><rdf:Alt><rdf:li xml:lang='x-default'>%1</rdf:li></rdf:Alt></dc:title>\n"
+                         "%2"
+                         "<dc:language><rdf:Bag><rdf:li>fr-FR</rdf:li></rdf:Bag></dc:language>\n"
+                         "<xmp:CreatorTool>%3</xmp:CreatorTool>\n"
+                         "</rdf:Description>\n"
+                         "</rdf:RDF>\n"
+                         "</x:xmpmeta>\n"
+                         "<?xpacket end='w'?>");
+    const QString authors = author.isEmpty()
+        ? QString()
+        : QStringLiteral("<dc:creator><rdf:Seq><rdf:li>%1</rdf:li></rdf:Seq></dc:creator>\n")
+              .arg(author.toHtmlEscaped());
+    return packet.arg(title.toHtmlEscaped(), authors, creator.toHtmlEscaped()).toUtf8();
+}
+
 void setError(QString *error, const QString &text)
 {
     if (error)
@@ -71,8 +96,11 @@ bool ReportDocument::writePdf(const QString &path, QString *error) const
     {
         QPdfWriter writer(&file);
         writer.setResolution(pdfResolution);
-        writer.setTitle(m_title);
-        writer.setCreator(QStringLiteral("VELMORA"));
+        const QString title = m_pdfInfo.title.isEmpty() ? m_title : m_pdfInfo.title;
+        const QString creator = m_pdfInfo.creator.isEmpty() ? QStringLiteral("VELMORA") : m_pdfInfo.creator;
+        writer.setTitle(title);
+        writer.setCreator(creator);
+        writer.setDocumentXmpMetadata(xmpPacket(title, m_pdfInfo.author, creator));
         writer.setPageLayout(QPageLayout(
             QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
         QPainter painter;

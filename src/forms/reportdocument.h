@@ -19,8 +19,19 @@ public:
 
     ReportDocument() = default;
 
+    // What a PDF of the document says of itself; empty fields fall back to the title and the
+    // program's name. The language is always French.
+    struct PdfInfo
+    {
+        QString title; // for people: the form's French title and whom it is about
+        QString author; // the employer
+        QString creator; // the program and its version
+    };
+
     QString title() const { return m_title; }
     void setTitle(const QString &title) { m_title = title; }
+    const PdfInfo &pdfInfo() const { return m_pdfInfo; }
+    void setPdfInfo(const PdfInfo &info) { m_pdfInfo = info; }
 
     int pageCount() const { return int(m_pages.size()); }
     const QList<PageItem> &page(int index) const { return m_pages.at(index); }
@@ -38,5 +49,6 @@ public:
 
 private:
     QString m_title;
+    PdfInfo m_pdfInfo;
     QList<QList<PageItem>> m_pages;
 };
