@@ -14,7 +14,8 @@ int run(DataModule &data, const QString &baseDirectory, const QString &project,
     if (!BatchExport::open(data, baseDirectory, errors))
         return 1;
     if (!AgreementPrint::select(data.sqlaccord(), project)) {
-        errors << AgreementPrint::noPostMessage() << Qt::endl;
+        BatchExport::say(errors,
+            QStringLiteral("aucun poste de travail pour le projet « %1 » (formulaire AP n° 1)").arg(project));
         return 2;
     }
     return BatchExport::write(

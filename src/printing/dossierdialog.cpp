@@ -136,6 +136,8 @@ void DossierDialog::applyChoice()
 void DossierDialog::run()
 {
     const bool print = printer()->isChecked();
+    if (m_runStart)
+        m_runStart(DossierDocuments::formsOf(tickedBoxes()));
     for (QCheckBox *b : std::as_const(m_boxes)) {
         if (!b->isChecked())
             continue;

@@ -28,7 +28,11 @@ public:
     explicit DossierDialog(QWidget *parent = nullptr);
     ~DossierDialog() override;
 
+    // Told, as "Executer" starts, every form the run is to produce, in order.
+    using RunStart = std::function<void(const QStringList &forms)>;
+
     void setProducer(Producer producer) { m_producer = std::move(producer); }
+    void setRunStart(RunStart runStart) { m_runStart = std::move(runStart); }
     // Enables exactly these boxes (by object name); the others are disabled.
     void setEnabledBoxes(const QStringList &boxes);
     QCheckBox *box(const QString &name) const;
@@ -58,4 +62,5 @@ private:
     std::unique_ptr<Ui::DossierDialog> m_layout;
     QList<QCheckBox *> m_boxes; // in production order
     Producer m_producer;
+    RunStart m_runStart;
 };

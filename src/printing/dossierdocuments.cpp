@@ -41,6 +41,20 @@ QStringList allForms()
     return forms;
 }
 
+QString formTitle(const QString &form)
+{
+    for (const Document &d : all()) {
+        const qsizetype index = d.forms.indexOf(form);
+        if (index < 0)
+            continue;
+        const QString caption = d.caption.trimmed();
+        if (d.forms.size() == 1)
+            return caption;
+        return QStringLiteral("%1 (%2/%3)").arg(caption).arg(index + 1).arg(d.forms.size());
+    }
+    return form;
+}
+
 QStringList inProductionOrder(const QStringList &forms, QStringList *unknown)
 {
     QStringList ordered;

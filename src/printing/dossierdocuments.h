@@ -20,6 +20,8 @@ const QList<Document> &all();
 QStringList formsOf(const QStringList &boxes);
 // Every form a dossier can hold, in production order.
 QStringList allForms();
+// A form's French title: its document's caption, with "(1/2)", "(2/2)" when the document has two forms.
+QString formTitle(const QString &form);
 // The given forms in production order; names that are no dossier form go to *unknown.
 QStringList inProductionOrder(const QStringList &forms, QStringList *unknown);
 

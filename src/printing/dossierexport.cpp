@@ -5,7 +5,6 @@
 #include "printing/batchexport.h"
 #include "printing/dossierdocuments.h"
 
-#include <QDir>
 #include <QTextStream>
 
 DossierExport::DossierExport(DataModule &data, const QString &outputDirectory, QTextStream &errors)
@@ -17,7 +16,7 @@ DossierExport::DossierExport(DataModule &data, const QString &outputDirectory, Q
 
 void DossierExport::message(const QString &text)
 {
-    m_errors << text << Qt::endl;
+    BatchExport::say(m_errors, text);
 }
 
 void DossierExport::openDialog(const QStringList &enabledBoxes)
@@ -25,11 +24,26 @@ void DossierExport::openDialog(const QStringList &enabledBoxes)
     // "Automatique (recommander)": every enabled document, in production order.
     // A form whose layout is missing is named and skipped; a file that cannot be written fails the run.
     const QStringList forms = m_forms.isEmpty() ? DossierDocuments::formsOf(enabledBoxes) : m_forms;
+    QList<ReportDocument> documents;
+    QStringList names;
     for (const QString &form : forms) {
-        const ReportDocument document = m_dossier.document(form);
-        if (BatchExport::write(document, form, m_output, m_errors) != 0 && document.pageCount() > 0)
-            m_writeFailed = true;
+        ReportDocument document = m_dossier.document(form);
+        if (document.pageCount() == 0) {
+            message(BatchExport::missingForm(form));
+            continue;
+        }
+        documents << document;
+        names << form + QStringLiteral(".pdf");
     }
+    if (m_singlePdf && !documents.isEmpty()) {
+        documents = { m_dossier.wholeDossier(forms) };
+        names = QStringList { m_dossier.dossierFileName() };
+    }
+    QList<BatchExport::OutputFile> files;
+    for (qsizetype i = 0; i < documents.size(); ++i)
+        files.append({ names.at(i), &documents.at(i) });
+    if (!files.isEmpty() && !BatchExport::writeAll(files, m_output, m_errors))
+        m_writeFailed = true;
 }
 
 bool DossierExport::chooseForms(const QStringList &forms)
@@ -39,7 +53,7 @@ bool DossierExport::chooseForms(const QStringList &forms)
     if (!unknown.isEmpty() || ordered.isEmpty()) {
         const QString names
             = unknown.isEmpty() ? QStringLiteral("aucun") : unknown.join(QStringLiteral(", "));
-        message(QStringLiteral("velmora: formulaire inconnu pour --forms : %1 ; formulaires valides : %2")
+        message(QStringLiteral("formulaire inconnu pour --forms : %1 ; formulaires valides : %2")
                     .arg(names, DossierDocuments::allForms().join(QStringLiteral(","))));
         return false;
     }
@@ -51,12 +65,8 @@ int DossierExport::run(const QString &baseDirectory, int workerNumber)
 {
     if (!BatchExport::open(m_data, baseDirectory, m_errors))
         return 1;
-    if (!QDir().mkpath(m_output)) {
-        message(QStringLiteral("Le dossier de sortie « %1 » ne peut pas être créé.").arg(m_output));
-        return 1;
-    }
     if (!m_data.expatries()->locate(workerNumber)) {
-        message(QStringLiteral("Aucun expatrie ne porte le numéro %1.").arg(workerNumber));
+        message(QStringLiteral("aucun expatrié n° %1").arg(workerNumber));
         return 2;
     }
     switch (m_dossier.PrintWorkerDossier(85, *this)) {

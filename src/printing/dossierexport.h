@@ -9,9 +9,10 @@ class DataModule;
 class QTextStream;
 
 // The worker dossier without a window, for batch use: the same preparation and checks, the
-// automatic choice of documents, each form written as OUT/<form>.pdf, the messages on standard
-// error. Exit status 0 when the dialog would have opened, 2 when a check refused or there is no
-// such worker, 1 on any other failure.
+// automatic choice of documents, each form written as OUT/<form>.pdf (or the whole dossier as one
+// PDF), the messages on standard error. OUT is made only when there is something to write, and a
+// dossier is written whole or not at all. Exit status 0 when the dialog would have opened, 2 when a
+// check refused or there is no such worker, 1 on any other failure.
 class DossierExport : public DossierHost
 {
 public:
@@ -21,6 +22,10 @@ public:
     // dialog's order; the request-type checks still apply. False, said on the error stream with
     // the valid names, when a name is no dossier form.
     bool chooseForms(const QStringList &forms);
+
+    // The whole dossier as one file, OUT/<Nom> <Prénom> — <type de demande> — <yyyy-MM-dd>.pdf,
+    // instead of one file per form.
+    void setSinglePdf(bool single) { m_singlePdf = single; }
 
     int run(const QString &baseDirectory, int workerNumber);
 
@@ -33,5 +38,6 @@ private:
     QString m_output;
     QStringList m_forms; // empty: the automatic choice
     QTextStream &m_errors;
+    bool m_singlePdf = false;
     bool m_writeFailed = false;
 };

@@ -1,6 +1,7 @@
 #include "printing/dossierprinting.h"
 
 #include "printing/dossierdialog.h"
+#include "printing/dossierdocuments.h"
 #include "printing/uiservice.h"
 
 #include <QWidget>
@@ -13,6 +14,7 @@ DossierPrinting::DossierPrinting(DataModule *data, DossierDialog *dialog, UiServ
     , m_parent(parent)
 {
     m_dialog->setProducer([this](const QString &form, bool print) { return produce(form, print); });
+    m_dialog->setRunStart([this](const QStringList &forms) { m_runForms = forms; });
 }
 
 void DossierPrinting::message(const QString &text)
@@ -45,6 +47,13 @@ bool DossierPrinting::produce(const QString &form, bool print)
     document.setTitle(form);
     if (print)
         return m_ui.print(m_dialog, document);
-    m_ui.preview(m_dialog, document);
+    m_ui.previewInRun(m_dialog, document, previewRun(form));
     return true;
+}
+
+PreviewRun DossierPrinting::previewRun(const QString &form) const
+{
+    const QStringList forms = m_runForms.contains(form) ? m_runForms : QStringList { form };
+    return { int(forms.indexOf(form)) + 1, int(forms.size()), DossierDocuments::formTitle(form),
+        m_dossier.dossierFileName(), [this, forms] { return m_dossier.wholeDossier(forms); } };
 }

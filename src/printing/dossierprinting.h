@@ -1,6 +1,7 @@
 #pragma once
 
 #include "printing/dossierhost.h"
+#include "printing/previewrun.h"
 #include "printing/workerdossier.h"
 
 #include <QObject>
@@ -12,7 +13,8 @@ class UiService;
 
 // The worker dossier print as the worker page starts it (IMPRIMER, or "Â delivré" in the list's
 // pop-up menu): the preparation talking to the user through message boxes and the dossier dialog,
-// whose documents it previews or prints.
+// whose documents it previews or prints. Each preview knows its place in the run and can write the
+// whole run as one PDF.
 class DossierPrinting : public QObject, public DossierHost
 {
     Q_OBJECT
@@ -32,9 +34,11 @@ public slots:
 
 private:
     bool produce(const QString &form, bool print);
+    PreviewRun previewRun(const QString &form) const;
 
     WorkerDossier m_dossier;
     DossierDialog *m_dialog;
     UiService &m_ui;
     QWidget *m_parent;
+    QStringList m_runForms; // what the dialog's run under way produces
 };

@@ -4,6 +4,7 @@
 #include "data/query.h"
 #include "data/table.h"
 #include "forms/formcatalogue.h"
+#include "printing/pdfoutput.h"
 #include "printing/querydatasource.h"
 
 bool EmployerSheet::prepare(const QString &name)
@@ -31,6 +32,9 @@ ReportDocument EmployerSheet::document() const
 {
     QueryDataSource source(m_data.imprim1());
     ReportDocument sheet = FormCatalogue::document(QStringLiteral("Fiche"), &source);
+    const QString employer = m_data.imprim1()->text(QStringLiteral("Nom_orga"));
+    sheet.setPdfInfo(
+        PdfOutput::info(QStringLiteral("Fiche d'identification de l'employeur"), employer, employer));
     sheet.setTitle(QStringLiteral("Fiche"));
     return sheet;
 }

@@ -8,7 +8,9 @@
 #include <QAbstractButton>
 #include <QDesktopServices>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -56,6 +58,12 @@ void InteractiveUi::preview(QWidget *parent, ReportDocument &document)
     window.exec();
 }
 
+void InteractiveUi::previewInRun(QWidget *parent, ReportDocument &document, const PreviewRun &run)
+{
+    PreviewWindow window(document, *this, parent, &run);
+    window.exec();
+}
+
 bool InteractiveUi::print(QWidget *parent, ReportDocument &document)
 {
     QString failure;
@@ -70,7 +78,12 @@ bool InteractiveUi::print(QWidget *parent, ReportDocument &document)
 QString InteractiveUi::saveFileName(
     QWidget *parent, const QString &caption, const QString &suggested, const QString &filter)
 {
-    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+    const QString folder = m_lastFolder.isEmpty() ? QDir::homePath() : m_lastFolder;
+    const QString start = QFileInfo(suggested).isRelative() ? QDir(folder).filePath(suggested) : suggested;
+    const QString chosen = QFileDialog::getSaveFileName(parent, caption, start, filter);
+    if (!chosen.isEmpty())
+        m_lastFolder = QFileInfo(chosen).absolutePath();
+    return chosen;
 }
 
 void InteractiveUi::openUrl(const QString &url)

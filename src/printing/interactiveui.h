@@ -12,8 +12,12 @@ public:
     bool confirm(QWidget *parent, const QString &text) override;
     int execDialog(QDialog *dialog) override;
     void preview(QWidget *parent, ReportDocument &document) override;
+    void previewInRun(QWidget *parent, ReportDocument &document, const PreviewRun &run) override;
     bool print(QWidget *parent, ReportDocument &document) override;
     QString saveFileName(
         QWidget *parent, const QString &caption, const QString &suggested, const QString &filter) override;
     void openUrl(const QString &url) override;
+
+private:
+    QString m_lastFolder; // where the user last saved a file, this session
 };

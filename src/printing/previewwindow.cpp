@@ -11,14 +11,21 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-PreviewWindow::PreviewWindow(const ReportDocument &document, UiService &ui, QWidget *parent)
+PreviewWindow::PreviewWindow(
+    const ReportDocument &document, UiService &ui, QWidget *parent, const PreviewRun *run)
     : QDialog(parent)
     , m_document(document)
     , m_ui(ui)
 {
+    if (run)
+        m_run = *run;
     setObjectName(QStringLiteral("Preview"));
-    setWindowTitle(QStringLiteral("Aperçu avant impression")
-        + (document.title().isEmpty() ? QString() : QStringLiteral(" - ") + document.title()));
+    if (m_run)
+        setWindowTitle(
+            QStringLiteral("%1 / %2 — %3").arg(m_run->position).arg(m_run->count).arg(m_run->title));
+    else
+        setWindowTitle(QStringLiteral("Aperçu avant impression")
+            + (document.title().isEmpty() ? QString() : QStringLiteral(" - ") + document.title()));
     setModal(true);
     resize(900, 760);
 
@@ -69,6 +76,8 @@ void PreviewWindow::addTools(QVBoxLayout *layout)
     tools->addStretch();
     button("printDocument", QStringLiteral("Imprimer"), &PreviewWindow::printDocument);
     button("savePdf", QStringLiteral("Enregistrer en PDF…"), &PreviewWindow::savePdf);
+    if (m_run)
+        button("dossierPdf", QStringLiteral("Dossier complet en PDF…"), &PreviewWindow::saveDossierPdf);
     button("closePreview", QStringLiteral("Fermer"), &QDialog::accept);
     layout->addLayout(tools);
 }
@@ -115,4 +124,9 @@ void PreviewWindow::printDocument()
 void PreviewWindow::savePdf()
 {
     PdfSaving::saveWithDialog(m_ui, this, m_document);
+}
+
+void PreviewWindow::saveDossierPdf()
+{
+    PdfSaving::saveDossierWithDialog(m_ui, this, *m_run);
 }

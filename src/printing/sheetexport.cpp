@@ -14,11 +14,11 @@ int run(DataModule &data, const QString &baseDirectory, const QString &name, con
         return 1;
     EmployerSheet sheet(data);
     if (!sheet.exists(name)) {
-        errors << EmployerSheet::noEmployerMessage() << Qt::endl;
+        BatchExport::say(errors, QStringLiteral("aucun employeur « %1 »").arg(name));
         return 2;
     }
     if (!sheet.prepare(name)) {
-        errors << sheet.lastError() << Qt::endl;
+        BatchExport::say(errors, sheet.lastError());
         return 1;
     }
     return BatchExport::write(sheet.document(), QStringLiteral("Fiche"), outputDirectory, errors);

@@ -6,6 +6,7 @@
 class QDialog;
 class QWidget;
 class ReportDocument;
+struct PreviewRun;
 
 // The one door through which the program talks to the user: message boxes, confirmations,
 // modal dialogs, previews, printing and file choices. It is handed to whoever needs it; tests
@@ -25,9 +26,13 @@ public:
     virtual int execDialog(QDialog *dialog) = 0;
     // Opens the print preview of a document; returns when the preview is closed.
     virtual void preview(QWidget *parent, ReportDocument &document) = 0;
+    // The same for a form of a dossier run: the preview says where the form stands in the run and
+    // offers the whole dossier as one PDF.
+    virtual void previewInRun(QWidget *parent, ReportDocument &document, const PreviewRun &run) = 0;
     // Prints a document on the default printer, one copy; false (after telling the user) on failure.
     virtual bool print(QWidget *parent, ReportDocument &document) = 0;
-    // Asks for a file name to save to; empty when cancelled.
+    // Asks for a file name to save to; empty when cancelled. A suggestion without folder is placed
+    // in the folder last saved to.
     virtual QString saveFileName(
         QWidget *parent, const QString &caption, const QString &suggested, const QString &filter)
         = 0;

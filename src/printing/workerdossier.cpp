@@ -6,8 +6,12 @@
 #include "data/table.h"
 #include "forms/formcatalogue.h"
 #include "printing/dossierchecks.h"
+#include "printing/dossierdocuments.h"
 #include "printing/dossierhost.h"
+#include "printing/pdfoutput.h"
 #include "printing/querydatasource.h"
+
+#include <QDate>
 
 DossierHost::~DossierHost() = default;
 
@@ -51,6 +55,10 @@ WorkerDossier::Outcome WorkerDossier::PrintWorkerDossier(int blanks, DossierHost
     const QString surname = workers->text(QStringLiteral("Nom"));
     const QString firstName = workers->text(QStringLiteral("Prenom"));
     const QString shownNationality = workers->text(QStringLiteral("Nation"));
+    m_surname = surname;
+    m_firstName = firstName;
+    m_employer = employer;
+    m_type = workers->text(QStringLiteral("Type_demande"));
     // Without a worker, or a worker tied to no employer, there is nothing to print.
     if (number.isEmpty()) {
         host.message(QStringLiteral("Aucun expatrie enregistrer sur la base de données !"));
@@ -114,6 +122,32 @@ ReportDocument WorkerDossier::document(const QString &form) const
 {
     QueryDataSource source(m_data.imprim());
     source.first();
-    return m_catalogue.print(
+    ReportDocument laidOut = m_catalogue.print(
         form, &source, form == QLatin1String("anx_01") ? m_labels : QHash<QString, QString>());
+    laidOut.setPdfInfo(PdfOutput::info(DossierDocuments::formTitle(form), workerName(), m_employer));
+    return laidOut;
+}
+
+ReportDocument WorkerDossier::wholeDossier(const QStringList &forms) const
+{
+    ReportDocument whole;
+    for (const QString &form : forms)
+        whole.append(document(form));
+    whole.setTitle(QStringLiteral("Dossier"));
+    whole.setPdfInfo(
+        PdfOutput::info(QStringLiteral("Dossier %1").arg(m_type.simplified()), workerName(), m_employer));
+    return whole;
+}
+
+QString WorkerDossier::dossierFileName() const
+{
+    const QString name = QStringLiteral("%1 — %2 — %3")
+                             .arg(workerName(), m_type.simplified(),
+                                 QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")));
+    return PdfOutput::safeFileName(name) + QStringLiteral(".pdf");
+}
+
+QString WorkerDossier::workerName() const
+{
+    return (m_surname + QLatin1Char(' ') + m_firstName).simplified();
 }

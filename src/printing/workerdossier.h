@@ -30,15 +30,27 @@ public:
 
     // The captions of Annexe 01's print-time labels, set by the last run.
     QHash<QString, QString> labels() const { return m_labels; }
-    // A form of the dossier laid out from the print query as the last run left it.
+    // A form of the dossier laid out from the print query as the last run left it, its PDF titled
+    // with the form's French title and the worker's name.
     ReportDocument document(const QString &form) const;
+    // These forms one after the other in one document (forms without a layout left out).
+    ReportDocument wholeDossier(const QStringList &forms) const;
+    // "<Nom> <Prénom> — <type de demande> — <yyyy-MM-dd>.pdf" for the last run's worker, today.
+    QString dossierFileName() const;
 
 private:
     bool countWorkers(QString *error);
     void liftFilters();
 
+    QString workerName() const;
+
     DataModule &m_data;
     QHash<QString, QString> m_labels;
+    // The last run's worker, as the worker table showed it.
+    QString m_surname;
+    QString m_firstName;
+    QString m_employer;
+    QString m_type;
     // The forms of a dossier share their layouts and measurements from one print to the next.
     mutable FormCatalogue m_catalogue;
 };

@@ -134,7 +134,8 @@ void TestAgreementPrint::exportWithoutWindow()
         DataModule data;
         QCOMPARE(AgreementExport::run(data, fx.base(), QStringLiteral("PONT"), out.path(), stream), 2);
     }
-    QCOMPARE(errors, QStringLiteral("Aucun poste de travail enregistrer !\n"));
+    QCOMPARE(errors,
+        QStringLiteral("velmora: aucun poste de travail pour le projet « PONT » (formulaire AP n° 1)\n"));
     DataModule data;
     QCOMPARE(AgreementExport::run(data, fx.base(), QStringLiteral("ROUTE D'OR"), out.path(), stream), 0);
     QVERIFY(QFile::exists(QDir(out.path()).filePath(QStringLiteral("AP01.pdf"))));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/reportdocument.h"
+#include "printing/previewrun.h"
 #include "printing/uiservice.h"
 
 #include <functional>
@@ -33,14 +34,22 @@ public:
         if (onPreview)
             onPreview(document);
     }
+    void previewInRun(QWidget *parent, ReportDocument &document, const PreviewRun &run) override
+    {
+        runs << QStringLiteral("%1 / %2 — %3").arg(run.position).arg(run.count).arg(run.title);
+        if (onPreviewRun)
+            onPreviewRun(document, run);
+        preview(parent, document);
+    }
     bool print(QWidget *, ReportDocument &document) override
     {
         ++prints;
         produced << document.title();
         return printResult;
     }
-    QString saveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    QString saveFileName(QWidget *, const QString &, const QString &suggested, const QString &) override
     {
+        suggestions << suggested;
         return saveName;
     }
     void openUrl(const QString &url) override { urls << url; }
@@ -53,6 +62,9 @@ public:
     QStringList produced; // titles of the documents previewed or printed
     std::function<int(QDialog *)> onDialog;
     std::function<void(ReportDocument &)> onPreview;
+    QStringList runs; // "2 / 7 — <title>" of each form previewed in a dossier run
+    std::function<void(ReportDocument &, const PreviewRun &)> onPreviewRun;
+    QStringList suggestions; // file names suggested to saveFileName
     int dialogs = 0;
     int dialogResult = 0;
     int previews = 0;

@@ -1,4 +1,5 @@
 #include "datafixture.h"
+#include "pdfwords.h"
 #include "scriptedui.h"
 
 #include "data/query.h"
@@ -8,12 +9,17 @@
 #include "printing/dossierdocuments.h"
 #include "printing/dossierexport.h"
 #include "printing/dossierprinting.h"
+#include "printing/previewwindow.h"
 
 #include <QCheckBox>
+#include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -27,6 +33,57 @@ class TestDossier : public QObject
     Q_OBJECT
 
 private:
+    // Exports worker 1's dossier from the fixture; the exit status.
+    static int exportDossier(DataFixture &fx, const QString &out, bool single, QString *errors)
+    {
+        QTextStream stream(errors);
+        DataModule data;
+        DossierExport exporter(data, out, stream);
+        exporter.setSinglePdf(single);
+        return exporter.run(fx.base(), 1);
+    }
+
+    // Each page's words, joined, in page order.
+    static QStringList pageTexts(const QString &pdf)
+    {
+        QList<QList<PdfWords::Word>> pages;
+        QString error;
+        if (!PdfWords::read(pdf, &pages, &error))
+            return { QStringLiteral("unreadable: ") + error };
+        QStringList texts;
+        for (const auto &page : pages) {
+            QStringList words;
+            for (const PdfWords::Word &w : page)
+                words << w.text;
+            texts << words.join(QLatin1Char(' '));
+        }
+        return texts;
+    }
+
+    // What pdfinfo says of a file (with `-meta`: its XMP packet).
+    static QString pdfInfo(const QString &pdf, bool meta = false)
+    {
+        QProcess process;
+        process.start(QStringLiteral("pdfinfo"),
+            meta ? QStringList { QStringLiteral("-meta"), pdf } : QStringList { pdf });
+        process.waitForFinished();
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+    // pdfinfo's "Field: value" lines.
+    static QHash<QString, QString> pdfFields(const QString &pdf)
+    {
+        QHash<QString, QString> fields;
+        for (const QString &line : pdfInfo(pdf).split(QLatin1Char('\n'))) {
+            const qsizetype colon = line.indexOf(QLatin1Char(':'));
+            if (colon > 0)
+                fields.insert(line.left(colon), line.mid(colon + 1).trimmed());
+        }
+        return fields;
+    }
+
+    static QString today() { return QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")); }
+
     // What the checks give, written short: "dialog:APT", or the message's closing line.
     static QStringList outline(const QList<DossierChecks::Step> &steps)
     {
@@ -75,6 +132,14 @@ private slots:
     void nothingToPrint();
     void exportWithoutWindow_data();
     void exportWithoutWindow();
+    void singlePdfHoldsTheFormsInOrder_data();
+    void singlePdfHoldsTheFormsInOrder();
+    void pdfNamedAndTitledForPeople_data();
+    void pdfNamedAndTitledForPeople();
+    void failedWriteWritesNothing_data();
+    void failedWriteWritesNothing();
+    void previewRunWritesTheWholeDossier_data();
+    void previewRunWritesTheWholeDossier();
 };
 
 void TestDossier::checks_data()
@@ -401,7 +466,8 @@ void TestDossier::exportWithoutWindow()
     QFETCH(QString, forms);
     QFETCH(int, status);
     QFETCH(QStringList, files);
-    QTemporaryDir out;
+    QTemporaryDir parent;
+    const QString out = QDir(parent.path()).filePath(QStringLiteral("pdf"));
     QString errors;
     bool chosen = true;
     {
@@ -410,7 +476,7 @@ void TestDossier::exportWithoutWindow()
         addWorker(fx, 1, QStringLiteral("SARL ALPHA"), type, nation);
         QTextStream stream(&errors);
         DataModule data;
-        DossierExport exporter(data, out.path(), stream);
+        DossierExport exporter(data, out, stream);
         chosen = forms.isEmpty() || exporter.chooseForms(forms.split(QLatin1Char(',')));
         if (chosen)
             QCOMPARE(exporter.run(fx.base(), number), status);
@@ -422,15 +488,228 @@ void TestDossier::exportWithoutWindow()
                 && errors.contains(QLatin1String("rapatriement1")),
             qPrintable(errors));
     }
-    QStringList written = QDir(out.path()).entryList({ QStringLiteral("*.pdf") }, QDir::Files);
+    // The output folder is made only when there is something to write, and holds only the forms.
+    QCOMPARE(QFileInfo::exists(out), !files.isEmpty());
+    QStringList written = QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
     for (QString &file : written)
         file.chop(4);
     QStringList expected = files;
     expected.sort(Qt::CaseInsensitive);
     written.sort(Qt::CaseInsensitive);
     QCOMPARE(written, expected);
+    // Each message on one line of its own, as the terminal shows them: the window's blanks and
+    // line breaks gone.
+    for (const QString &line : errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        QVERIFY2(line.startsWith(QLatin1String("velmora: ")) && !line.at(9).isSpace() && !line.contains('\r'),
+            qPrintable(line));
+    }
     if (status == 0)
-        QVERIFY(errors.startsWith(QString(13, QLatin1Char(' ')) + "Vous allez accedez"));
+        QVERIFY(errors.startsWith(
+            QStringLiteral("velmora: Vous allez accedez a l'impression du dossier à fournir "
+                           "auprès des services de la Direction de Wilaya de l'Emploi de "
+                           "M,Mlle,Mme : NOM1 PRENOM\n")));
+    if (number == 9)
+        QCOMPARE(errors, QStringLiteral("velmora: aucun expatrié n° 9\n"));
+}
+
+// The whole dossier in one file holds the pages the per-form files hold, in the dossier's order.
+void TestDossier::singlePdfHoldsTheFormsInOrder_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("nation");
+    QTest::newRow("APT dossier") << "APT"
+                                 << "FRANCAISE";
+    QTest::newRow("work permit dossier") << "PERMIS DE TRAVAIL"
+                                         << "CHINOISE";
+}
+
+void TestDossier::singlePdfHoldsTheFormsInOrder()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, nation);
+    if (!PdfWords::available())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QTemporaryDir perForm, single;
+    DataFixture fx;
+    addEmployer(fx, QStringLiteral("SARL ALPHA"));
+    addWorker(fx, 1, QStringLiteral("SARL ALPHA"), type, nation);
+    QString errors;
+    QCOMPARE(exportDossier(fx, perForm.path(), false, &errors), 0);
+    QCOMPARE(exportDossier(fx, single.path(), true, &errors), 0);
+    QStringList expected;
+    for (const QString &form : DossierDocuments::allForms()) {
+        const QString file = QDir(perForm.path()).filePath(form + QStringLiteral(".pdf"));
+        if (QFile::exists(file))
+            expected << pageTexts(file);
+    }
+    const QStringList written = QDir(single.path()).entryList(QDir::Files);
+    QCOMPARE(written, QStringList { QStringLiteral("NOM1 PRENOM — %1 — %2.pdf").arg(type, today()) });
+    QVERIFY(expected.size() >= 6);
+    QCOMPARE(pageTexts(QDir(single.path()).filePath(written.first())), expected);
+}
+
+// The file is named for the worker, characters a file system refuses replaced; each PDF carries a
+// title people read, the employer as author, the program as creator, French as language.
+void TestDossier::pdfNamedAndTitledForPeople_data()
+{
+    QTest::addColumn<QString>("surname");
+    QTest::addColumn<QString>("firstName");
+    QTest::addColumn<QString>("fileName"); // %1: today
+    QTest::newRow("apostrophe and accents") << "N'DIAYE"
+                                            << "Aïssatou Hélène"
+                                            << "N'DIAYE Aïssatou Hélène — APT — %1.pdf";
+    QTest::newRow("characters a file system refuses") << "O'BRIEN/SMITH"
+                                                      << "Zoé: \"Lou\"?"
+                                                      << "O'BRIEN_SMITH Zoé_ _Lou__ — APT — %1.pdf";
+}
+
+void TestDossier::pdfNamedAndTitledForPeople()
+{
+    QFETCH(QString, surname);
+    QFETCH(QString, firstName);
+    QFETCH(QString, fileName);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        QSKIP("pdfinfo (poppler-utils) is not installed");
+    const QString employer = QStringLiteral("SARL L'ÉTOILE & FILS");
+    QTemporaryDir perForm, single;
+    DataFixture fx;
+    addEmployer(fx, employer);
+    QVERIFY(DataFixture::add(fx.data().expatries(),
+        { { QStringLiteral("Num_Ordre"), 1 }, { QStringLiteral("Nom_orga"), employer },
+            { QStringLiteral("Nom"), surname }, { QStringLiteral("Prenom"), firstName },
+            { QStringLiteral("Type_demande"), QStringLiteral("APT") },
+            { QStringLiteral("Nation"), QStringLiteral("FRANCAISE") } }));
+    QString errors;
+    QCOMPARE(exportDossier(fx, single.path(), true, &errors), 0);
+    QCOMPARE(QDir(single.path()).entryList(QDir::Files), QStringList { fileName.arg(today()) });
+    QCOMPARE(exportDossier(fx, perForm.path(), false, &errors), 0);
+    const QString person = surname + QLatin1Char(' ') + firstName;
+    const QString creator = QStringLiteral("VELMORA ") + QStringLiteral(VELMORA_VERSION);
+    const QList<std::pair<QString, QString>> files { { QDir(single.path()).filePath(fileName.arg(today())),
+                                                         QStringLiteral("Dossier APT — ") + person },
+        { QDir(perForm.path()).filePath(QStringLiteral("anx_02_Individuelle.pdf")),
+            QStringLiteral("Annexe 02 Reçu de versement de pièces préliminaires — ") + person },
+        { QDir(perForm.path()).filePath(QStringLiteral("anx_01_02.pdf")),
+            QStringLiteral("Annexe 01 Fiche de renseignement (2/2) — ") + person } };
+    for (const auto &[file, title] : files) {
+        const QHash<QString, QString> info = pdfFields(file);
+        QCOMPARE(info.value(QStringLiteral("Title")), title);
+        QCOMPARE(info.value(QStringLiteral("Creator")), creator);
+        const QString meta = pdfInfo(file, true);
+        QVERIFY2(
+            meta.contains(QStringLiteral("<dc:creator><rdf:Seq><rdf:li>SARL L'ÉTOILE &amp; FILS</rdf:li>")),
+            qPrintable(meta));
+        QVERIFY2(
+            meta.contains(QStringLiteral("<dc:language><rdf:Bag><rdf:li>fr-FR</rdf:li>")), qPrintable(meta));
+    }
+}
+
+// One file that cannot be written and none of the dossier's is: the export fails with 1, naming
+// the file and the reason; an output folder it made is gone again.
+void TestDossier::failedWriteWritesNothing_data()
+{
+    QTest::addColumn<bool>("single");
+    QTest::addColumn<QString>("blocker"); // a folder standing where a file goes, under OUT
+    QTest::addColumn<QString>("said");
+    QTest::newRow("one form of several")
+        << false << "anx_02_Individuelle.pdf"
+        << "velmora: Le fichier « {out}/anx_02_Individuelle.pdf » n'a pas pu être écrit : "
+           "un dossier porte déjà ce nom\n";
+    QTest::newRow("the single file") << true << "NOM1 PRENOM — APT — {today}.pdf"
+                                     << "velmora: Le fichier « {out}/NOM1 PRENOM — APT — {today}.pdf » "
+                                        "n'a pas pu être écrit : un dossier porte déjà ce nom\n";
+    QTest::newRow("output folder under a file")
+        << true << ""
+        << "velmora: Le dossier de sortie « {out} » ne peut pas être créé.\n";
+}
+
+void TestDossier::failedWriteWritesNothing()
+{
+    QFETCH(bool, single);
+    QFETCH(QString, blocker);
+    QFETCH(QString, said);
+    QTemporaryDir parent;
+    QString out = QDir(parent.path()).filePath(QStringLiteral("pdf"));
+    if (blocker.isEmpty()) {
+        QFile file(QDir(parent.path()).filePath(QStringLiteral("fichier")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        out = QDir(file.fileName()).filePath(QStringLiteral("pdf"));
+    } else {
+        QVERIFY(QDir().mkpath(QDir(out).filePath(QString(blocker).replace("{today}", today()))));
+    }
+    DataFixture fx;
+    addEmployer(fx, QStringLiteral("SARL ALPHA"));
+    addWorker(fx, 1, QStringLiteral("SARL ALPHA"), QStringLiteral("APT"), QStringLiteral("FRANCAISE"));
+    QString errors;
+    QCOMPARE(exportDossier(fx, out, single, &errors), 1);
+    QVERIFY2(errors.endsWith(said.replace("{out}", out).replace("{today}", today())), qPrintable(errors));
+    const QStringList left = QDir(out).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QCOMPARE(left, blocker.isEmpty() ? QStringList() : QStringList { blocker.replace("{today}", today()) });
+}
+
+// In a dossier run each preview says which form of how many it shows, and offers the whole
+// dossier as one PDF under the worker's name; a file that cannot be written is said, not left.
+void TestDossier::previewRunWritesTheWholeDossier_data()
+{
+    QTest::addColumn<bool>("writable");
+    QTest::newRow("written") << true;
+    QTest::newRow("folder missing") << false;
+}
+
+void TestDossier::previewRunWritesTheWholeDossier()
+{
+    QFETCH(bool, writable);
+    QTemporaryDir folder;
+    DataFixture fx;
+    ScriptedUi ui;
+    addEmployer(fx, QStringLiteral("SARL ALPHA"));
+    addWorker(fx, 1, QStringLiteral("SARL ALPHA"), QStringLiteral("APT"), QStringLiteral("FRANCAISE"));
+    QVERIFY(fx.data().expatries()->first());
+    DossierDialog dialog;
+    DossierPrinting printing(&fx.data(), &dialog, ui, nullptr);
+    ui.saveName
+        = QDir(folder.path())
+              .filePath(writable ? QStringLiteral("dossier.pdf") : QStringLiteral("absent/dossier.pdf"));
+    QString caption;
+    ui.onPreviewRun = [&](ReportDocument &document, const PreviewRun &run) {
+        if (run.position != 4)
+            return;
+        PreviewWindow window(document, ui, nullptr, &run);
+        caption = window.windowTitle();
+        auto *whole = window.findChild<QPushButton *>(QStringLiteral("dossierPdf"));
+        QVERIFY(whole);
+        QCOMPARE(whole->text(), QStringLiteral("Dossier complet en PDF…"));
+        whole->click();
+    };
+    ui.onDialog = [&](QDialog *) {
+        dialog.show();
+        dialog.automatic()->click();
+        dialog.preview()->click();
+        dialog.runButton()->click();
+        dialog.closeButton()->click();
+        return 0;
+    };
+    printing.printFromPage();
+    QCOMPARE(ui.runs,
+        (QStringList { "1 / 7 — Demande d'obtention d'une Autorisation Provisoire de Travail (A.P.T)",
+            "2 / 7 — Demande de Visa de Travail", "3 / 7 — Annexe 01 Fiche de renseignement (1/2)",
+            "4 / 7 — Annexe 01 Fiche de renseignement (2/2)",
+            "5 / 7 — Annexe 02 Reçu de versement de pièces préliminaires",
+            "6 / 7 — Modèle 01 Engagement de recrutement de Travailleur Etranger",
+            "7 / 7 — Modèle 06 Engagement de Rapatriement" }));
+    QCOMPARE(caption, ui.runs.at(3));
+    QCOMPARE(ui.suggestions, QStringList { QStringLiteral("NOM1 PRENOM — APT — %1.pdf").arg(today()) });
+    QCOMPARE(QFile::exists(ui.saveName), writable);
+    if (writable) {
+        if (PdfWords::available())
+            QCOMPARE(pageTexts(ui.saveName).size(), 7);
+        QVERIFY(ui.errors.isEmpty());
+    } else {
+        QCOMPARE(ui.errors,
+            QStringList {
+                QStringLiteral("Le fichier « %1 » n'a pas pu être écrit : le dossier « %2 » n'existe pas")
+                    .arg(ui.saveName, QFileInfo(ui.saveName).absolutePath()) });
+    }
 }
 
 QTEST_MAIN(TestDossier)

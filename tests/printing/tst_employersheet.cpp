@@ -144,7 +144,7 @@ void TestEmployerSheet::exportWithoutWindow()
         DataModule data;
         QCOMPARE(SheetExport::run(data, base.path(), QStringLiteral("INCONNU"), out.path(), stream), 2);
     }
-    QCOMPARE(errors, QStringLiteral("Aucun employeur enregistrer !\n"));
+    QCOMPARE(errors, QStringLiteral("velmora: aucun employeur « INCONNU »\n"));
     DataModule data;
     QCOMPARE(SheetExport::run(data, base.path(), QStringLiteral("SARL ALPHA"), out.path(), stream), 0);
     QVERIFY(QFile::exists(QDir(out.path()).filePath(QStringLiteral("Fiche.pdf"))));
