@@ -22,7 +22,8 @@ bool print(const ReportDocument &document, QString *error)
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setCopyCount(1);
     printer.setDuplex(QPrinter::DuplexNone);
-    printer.setDocName(document.title());
+    // The print queue shows the title people read, as the PDF does.
+    printer.setDocName(document.pdfInfo().title.isEmpty() ? document.title() : document.pdfInfo().title);
     QPainter painter;
     if (!painter.begin(&printer)) {
         *error = QStringLiteral("L'imprimante « %1 » n'a pas accepté le document : il n'a pas été imprimé.")

@@ -13,7 +13,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -147,7 +149,18 @@ void TestEmployerSheet::exportWithoutWindow()
     QCOMPARE(errors, QStringLiteral("velmora: aucun employeur « INCONNU »\n"));
     DataModule data;
     QCOMPARE(SheetExport::run(data, base.path(), QStringLiteral("SARL ALPHA"), out.path(), stream), 0);
-    QVERIFY(QFile::exists(QDir(out.path()).filePath(QStringLiteral("Fiche.pdf"))));
+    const QString sheet = QDir(out.path()).filePath(QStringLiteral("Fiche.pdf"));
+    QVERIFY(QFile::exists(sheet));
+    // Titled for people, the employer its author.
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        return;
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), { QStringLiteral("-meta"), sheet });
+    QVERIFY(info.waitForFinished());
+    const QString said = QString::fromUtf8(info.readAllStandardOutput());
+    QVERIFY2(said.contains(QStringLiteral("Fiche d'identification de l'employeur — SARL ALPHA</rdf:li>")),
+        qPrintable(said));
+    QVERIFY2(said.contains(QStringLiteral("<rdf:li>SARL ALPHA</rdf:li>")), qPrintable(said));
 }
 
 QTEST_MAIN(TestEmployerSheet)
