@@ -1,10 +1,62 @@
-// Draws the program's own pictures (banner and emblem) into resources/.
-// Built with the project; run it by hand when the pictures change: build/drawpictures resources
+// Draws the program's own pictures (banner and emblem) into resources/, and the emblem as the
+// desktop icon (48, 128 and 256 pixels, and SVG) into packaging/icons/.
+// Built with the project; run it by hand when the pictures change:
+//   build/drawpictures resources packaging/icons
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+
+namespace {
+
+// The emblem's colours and its square of 80 units: a blue disc ringed in gold, a gold V.
+const QColor Blue(11, 61, 107);
+const QColor Gold(242, 193, 78);
+
+QImage squareEmblem(int size)
+{
+    QImage icon(size, size, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.scale(size / 80.0, size / 80.0);
+    p.setPen(QPen(Gold, 4));
+    p.setBrush(Blue);
+    p.drawEllipse(QRectF(5, 5, 70, 70));
+    p.setPen(Gold);
+    QFont f(QStringLiteral("Liberation Serif"));
+    f.setBold(true);
+    f.setPixelSize(40);
+    p.setFont(f);
+    p.drawText(QRectF(5, 5, 70, 70), Qt::AlignCenter, QStringLiteral("V"));
+    return icon;
+}
+
+// The same drawing as a scalable picture.
+QByteArray svgEmblem()
+{
+    return QByteArrayLiteral(
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"80\" height=\"80\" viewBox=\"0 0 80 80\">\n"
+        "  <circle cx=\"40\" cy=\"40\" r=\"35\" fill=\"#0b3d6b\" stroke=\"#f2c14e\" stroke-width=\"4\"/>\n"
+        "  <text x=\"40\" y=\"54\" text-anchor=\"middle\" fill=\"#f2c14e\" font-family=\"Liberation Serif, "
+        "serif\" font-weight=\"bold\" font-size=\"40\">V</text>\n"
+        "</svg>\n");
+}
+
+void saveIcons(const QString &folder)
+{
+    for (int size : { 48, 128, 256 })
+        squareEmblem(size).save(QStringLiteral("%1/velmora-%2.png").arg(folder).arg(size));
+    QFile svg(folder + QStringLiteral("/velmora.svg"));
+    if (svg.open(QIODevice::WriteOnly))
+        svg.write(svgEmblem());
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -45,5 +97,6 @@ int main(int argc, char **argv)
         p.drawText(QRect(4, 5, 70, 70), Qt::AlignCenter, QStringLiteral("V"));
     }
     emblem.save(out + QStringLiteral("/emblem.png"));
+    saveIcons(argc > 2 ? QString::fromLocal8Bit(argv[2]) : out);
     return 0;
 }

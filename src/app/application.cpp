@@ -169,6 +169,8 @@ int runVelmora(int argc, char **argv)
     // The command line is read above; Qt is given none of it to interpret.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
+    // The window is the desktop entry's: its icon and name in the task bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral("velmora"));
     installQtTranslations(&app);
     // Every date of the program is shown, typed and printed as dd/mm/yyyy, times as hh:mm:ss.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
