@@ -115,6 +115,7 @@ int runExport(const CommandLine &line, const QString &base)
         break;
     }
     DossierExport exporter(data, out, errors);
+    exporter.setSinglePdf(line.singlePdf());
     if (!line.forms().isEmpty() && !exporter.chooseForms(line.forms()))
         return 2;
     return exporter.run(base, line.workerNumber());

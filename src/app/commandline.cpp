@@ -16,6 +16,8 @@ const Option Options[] = {
     { "data-dir", "DOSSIER", "la base de données est dans DOSSIER/Base de données employeur" },
     { "export-dossier", "N", "écrit le dossier de l'expatrié n° N en PDF, sans fenêtre" },
     { "forms", "LISTE", "avec --export-dossier : ces formulaires seulement (anx_04_bis,contrat1,…)" },
+    { "single-pdf", nullptr,
+        "avec --export-dossier : tout le dossier dans un seul PDF nommé pour l'expatrié" },
     { "export-fiche", "NOM", "écrit la fiche de l'employeur NOM (Fiche.pdf), sans fenêtre" },
     { "export-ap01", "PROJET", "écrit le formulaire AP n° 01 du projet PROJET (AP01.pdf), sans fenêtre" },
     { "output", "DOSSIER", "dossier où l'export écrit ses fichiers PDF (demandé par chaque export)" },
@@ -89,8 +91,12 @@ void CommandLine::parse(const QStringList &arguments)
             return;
         }
         if (!option->value) {
-            fail(QStringLiteral("l'option --%1 ne prend pas de valeur").arg(name));
-            return;
+            if (equals >= 0) {
+                fail(QStringLiteral("l'option --%1 ne prend pas de valeur").arg(name));
+                return;
+            }
+            takeFlag(name);
+            continue;
         }
         QString value;
         if (equals >= 0) {
@@ -135,6 +141,12 @@ bool CommandLine::take(const QString &name, const QString &value)
     return true;
 }
 
+void CommandLine::takeFlag(const QString &name)
+{
+    if (name == QLatin1String("single-pdf"))
+        m_singlePdf = true;
+}
+
 bool CommandLine::takeExport(Action action, const QString &name, const QString &value)
 {
     if (isExport())
@@ -159,6 +171,8 @@ void CommandLine::checkCombination()
 {
     if (m_formsGiven && m_action != Action::ExportDossier)
         fail(QStringLiteral("--forms ne s'emploie qu'avec --export-dossier N"));
+    else if (m_singlePdf && m_action != Action::ExportDossier)
+        fail(QStringLiteral("--single-pdf ne s'emploie qu'avec --export-dossier N"));
     else if (isExport() && !m_outputGiven)
         fail(QStringLiteral("--%1 demande --output DOSSIER").arg(m_exportOption));
     else if (!isExport() && m_outputGiven)

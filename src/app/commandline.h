@@ -23,6 +23,7 @@ public:
     QString subject() const { return m_subject; } // the employer's name or the project
     int workerNumber() const { return m_workerNumber; }
     QStringList forms() const { return m_forms; } // empty: the automatic choice
+    bool singlePdf() const { return m_singlePdf; } // the whole dossier in one file
 
     static QString usageLine();
     // The options one a line, the exit statuses and the database directory the program would use.
@@ -33,6 +34,7 @@ private:
     void parse(const QStringList &arguments);
     bool take(const QString &name, const QString &value);
     bool takeExport(Action action, const QString &name, const QString &value);
+    void takeFlag(const QString &name);
     void checkCombination();
     bool fail(const QString &error);
 
@@ -46,4 +48,5 @@ private:
     int m_workerNumber = 0;
     QStringList m_forms;
     bool m_formsGiven = false;
+    bool m_singlePdf = false;
 };

@@ -4,6 +4,7 @@
 #include "data/datamodule.h"
 #include "printing/dossierdocuments.h"
 
+#include <QDate>
 #include <QDir>
 #include <QMap>
 #include <QProcess>
@@ -189,6 +190,18 @@ void TestCommandLine::statusesAndMessages_data()
         "{out}" } << 0 << none << none
                                      << QStringList { "anx_01", "anx_01_02", "anx_02_Individuelle",
                                             "demande_apt", "demande_visa", "rapatriement1", "recrutement" };
+    QTest::newRow("single PDF without a dossier")
+        << QStringList { "--data-dir", "{base}", "--export-fiche", "SARL ALPHA", "--output", "{out}",
+               "--single-pdf" }
+        << 2 << "velmora: --single-pdf ne s'emploie qu'avec --export-dossier N" << usage << QStringList();
+    QTest::newRow("single PDF takes no value")
+        << QStringList { "--data-dir", "{base}", dossier, "1", "--output", "{out}", "--single-pdf=oui" } << 2
+        << "velmora: l'option --single-pdf ne prend pas de valeur" << usage << QStringList();
+    QTest::newRow("single PDF written")
+        << QStringList { "--data-dir", "{base}", dossier, "1", "--output", "{out}", "--single-pdf" } << 0
+        << none << none
+        << QStringList { QStringLiteral("DUPONT JEAN — APT — ")
+               + QDate::currentDate().toString(Qt::ISODate) };
     QTest::newRow("chosen forms written, values after =")
         << QStringList { "--data-dir={base}", "--export-dossier=1", "--output={out}", "--forms=contrat1" }
         << 0 << none << none << QStringList { "contrat1" };
