@@ -19,6 +19,11 @@ void DossierExport::message(const QString &text)
     BatchExport::say(m_errors, text);
 }
 
+void DossierExport::announce(const QString &)
+{
+    // The window's notice that the print begins is no message for a terminal.
+}
+
 void DossierExport::openDialog(const QStringList &enabledBoxes)
 {
     // "Automatique (recommander)": every enabled document, in production order.

@@ -30,6 +30,7 @@ public:
     int run(const QString &baseDirectory, int workerNumber);
 
     void message(const QString &text) override;
+    void announce(const QString &text) override;
     void openDialog(const QStringList &enabledBoxes) override;
 
 private:

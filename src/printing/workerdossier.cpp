@@ -99,7 +99,7 @@ WorkerDossier::Outcome WorkerDossier::PrintWorkerDossier(int blanks, DossierHost
     if (!print->open())
         return failed(print->lastError());
     if (print->count() >= 1)
-        host.message(DossierChecks::announcement(surname, firstName));
+        host.announce(DossierChecks::announcement(surname, firstName));
 
     FilterGuard workerView(workers, QStringLiteral("Num_ordre"), number);
 

@@ -503,11 +503,9 @@ void TestDossier::exportWithoutWindow()
         QVERIFY2(line.startsWith(QLatin1String("velmora: ")) && !line.at(9).isSpace() && !line.contains('\r'),
             qPrintable(line));
     }
+    // A dossier written says nothing: the window's notice that the print begins is not repeated.
     if (status == 0)
-        QVERIFY(errors.startsWith(
-            QStringLiteral("velmora: Vous allez accedez a l'impression du dossier à fournir "
-                           "auprès des services de la Direction de Wilaya de l'Emploi de "
-                           "M,Mlle,Mme : NOM1 PRENOM\n")));
+        QCOMPARE(errors, QString());
     if (number == 9)
         QCOMPARE(errors, QStringLiteral("velmora: aucun expatrié n° 9\n"));
 }
