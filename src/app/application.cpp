@@ -7,6 +7,7 @@
 #include "app/terminalmessages.h"
 #include "data/activation.h"
 #include "data/appinfo.h"
+#include "data/backupstore.h"
 #include "data/datamodule.h"
 #include "printing/agreementexport.h"
 #include "printing/dossierexport.h"
@@ -15,6 +16,7 @@
 #include "widgets/uifonts.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -121,6 +123,37 @@ int runExport(const CommandLine &line, const QString &base)
     return exporter.run(base, line.workerNumber());
 }
 
+// --backup and --restore: the archive is written, or checked and put in place of the store.
+int runArchive(const CommandLine &line, const QString &base)
+{
+    const QString dir = Activation::databaseDirectory(base);
+    if (!QFileInfo(dir).isDir()) {
+        print(stderr, QStringLiteral("velmora: aucune base de données dans « %1 »\n").arg(base));
+        return 2;
+    }
+    const QString archive = QFileInfo(line.subject()).absoluteFilePath();
+    BackupStore store(dir);
+    if (line.action() == CommandLine::Action::Backup) {
+        if (store.writeArchive(archive, QDateTime::currentDateTime()))
+            return 0;
+        print(stderr, QStringLiteral("velmora: %1\n").arg(store.lastError()));
+        return 1;
+    }
+    if (!store.stage(archive)) {
+        print(stderr, QStringLiteral("velmora: %1\n").arg(store.lastError()));
+        return 2;
+    }
+    if (!store.replaceStore(QDateTime::currentDateTime())) {
+        print(stderr, QStringLiteral("velmora: %1\n").arg(store.lastError()));
+        return 1;
+    }
+    print(stderr,
+        QStringLiteral("velmora: %1 restaurée ; la base d'avant est gardée dans « %2 »\n")
+            .arg(BackupStore::describe(store.summary()).chopped(1),
+                QDir::toNativeSeparators(store.setAsidePath())));
+    return 0;
+}
+
 int runWindow(QApplication &app, const QString &base)
 {
     InteractiveUi ui;
@@ -154,6 +187,11 @@ int runVelmora(int argc, char **argv)
         return 0;
     }
 
+    if (line.isArchive()) {
+        int coreArgc = 1;
+        QCoreApplication core(coreArgc, argv);
+        return runArchive(line, base);
+    }
     // A batch export needs no screen.
     if (line.isExport()) {
         if (!displayAvailable())

@@ -21,6 +21,9 @@ const Option Options[] = {
     { "export-fiche", "NOM", "écrit la fiche de l'employeur NOM (Fiche.pdf), sans fenêtre" },
     { "export-ap01", "PROJET", "écrit le formulaire AP n° 01 du projet PROJET (AP01.pdf), sans fenêtre" },
     { "output", "DOSSIER", "dossier où l'export écrit ses fichiers PDF (demandé par chaque export)" },
+    { "backup", "FICHIER.zip", "écrit une sauvegarde de la base (les quatre tables) dans FICHIER.zip" },
+    { "restore", "FICHIER.zip",
+        "remplace la base par la sauvegarde FICHIER.zip une fois vérifiée ; l'ancienne est gardée" },
     { "help", nullptr, "affiche cette aide et quitte" },
     { "version", nullptr, "affiche la version et quitte" },
 };
@@ -135,6 +138,10 @@ bool CommandLine::take(const QString &name, const QString &value)
         return takeExport(Action::ExportDossier, name, value);
     } else if (name == QLatin1String("export-fiche")) {
         return takeExport(Action::ExportSheet, name, value);
+    } else if (name == QLatin1String("backup")) {
+        return takeExport(Action::Backup, name, value);
+    } else if (name == QLatin1String("restore")) {
+        return takeExport(Action::Restore, name, value);
     } else {
         return takeExport(Action::ExportAgreement, name, value);
     }
@@ -149,7 +156,7 @@ void CommandLine::takeFlag(const QString &name)
 
 bool CommandLine::takeExport(Action action, const QString &name, const QString &value)
 {
-    if (isExport())
+    if (!m_exportOption.isEmpty())
         return fail(
             QStringLiteral("une seule exportation à la fois : --%1 après --%2").arg(name, m_exportOption));
     if (action == Action::ExportDossier) {
@@ -206,8 +213,8 @@ QString CommandLine::helpText(const QString &databaseDirectory)
                            "État de sortie :\n"
                            "  0  terminé\n"
                            "  1  échec : lecture ou écriture impossible, formulaire non produit\n"
-                           "  2  erreur d'utilisation, export refusé, base, employeur, projet ou expatrié "
-                           "introuvable\n")
+                           "  2  erreur d'utilisation, export ou restauration refusés, base, "
+                           "employeur, projet, expatrié ou sauvegarde introuvable\n")
                 .arg(databaseDirectory);
     return text;
 }

@@ -9,7 +9,7 @@
 class CommandLine
 {
 public:
-    enum class Action { Window, Help, Version, ExportDossier, ExportSheet, ExportAgreement };
+    enum class Action { Window, Help, Version, ExportDossier, ExportSheet, ExportAgreement, Backup, Restore };
 
     // `arguments` are those after the program's name.
     explicit CommandLine(const QStringList &arguments);
@@ -18,9 +18,11 @@ public:
     QString error() const { return m_error; }
     Action action() const { return m_action; }
     bool isExport() const;
+    // --backup or --restore: the archive is subject().
+    bool isArchive() const { return m_action == Action::Backup || m_action == Action::Restore; }
     QString dataDirectory() const { return m_dataDirectory; } // empty: the default one
     QString output() const { return m_output; }
-    QString subject() const { return m_subject; } // the employer's name or the project
+    QString subject() const { return m_subject; } // the employer's name, the project or the archive
     int workerNumber() const { return m_workerNumber; }
     QStringList forms() const { return m_forms; } // empty: the automatic choice
     bool singlePdf() const { return m_singlePdf; } // the whole dossier in one file

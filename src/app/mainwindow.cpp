@@ -5,8 +5,11 @@
 #include "app/headerstrip.h"
 #include "data/activation.h"
 #include "data/appinfo.h"
+#include "data/backupstore.h"
+#include "data/database.h"
 #include "data/datamodule.h"
 #include "data/fieldvalue.h"
+#include "data/query.h"
 #include "data/table.h"
 #include "employer/employerform.h"
 #include "employer/employerpage.h"
@@ -20,6 +23,7 @@
 #include "workers/workerpage.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QLabel>
 #include <QLayout>
 #include <QLocale>
@@ -110,6 +114,8 @@ void MainWindow::connectMenus()
         { m_layout->Accorddeprincipe1, &MainWindow::showAgreementPage },
         { m_layout->Expatries1, &MainWindow::showWorkerPage },
         { m_layout->Bilans1, &MainWindow::showReportPage },
+        { m_layout->Sauvegarder1, &MainWindow::saveBackup },
+        { m_layout->Restaurer1, &MainWindow::restoreBackup },
         { m_layout->propos1, &MainWindow::showAboutBox },
         { m_layout->Quitter1, &MainWindow::quit },
     };
@@ -185,16 +191,99 @@ void MainWindow::centreOnScreen()
 
 bool MainWindow::activate()
 {
-    ++m_activations;
-    const Activation::Result result = Activation::run(*m_data, m_baseDirectory);
+    const bool atStart = ++m_activations == 1;
+    const Activation::Result result = Activation::run(*m_data, m_baseDirectory, atStart);
     if (!result.ok) {
+        if (!result.damagedFile.isEmpty() && offerRestore(result.error))
+            return activate();
         m_ui.error(this, result.error);
         return false;
     }
+    if (atStart)
+        takeDailyCopy();
     m_employerPage->enableByRows();
     m_workerPage->enableByRows();
     m_agreementPage->enableByRows();
     return true;
+}
+
+QString MainWindow::databaseDirectory() const
+{
+    return Activation::databaseDirectory(m_baseDirectory);
+}
+
+void MainWindow::takeDailyCopy()
+{
+    BackupStore store(databaseDirectory());
+    if (!store.dailyCopy(QDate::currentDate()))
+        m_ui.message(this, store.lastError());
+}
+
+void MainWindow::saveBackup()
+{
+    const QString suggested
+        = QStringLiteral("VELMORA-%1.zip").arg(QDate::currentDate().toString(Qt::ISODate));
+    QString path = m_ui.saveFileName(
+        this, QStringLiteral("Sauvegarder la base"), suggested, QStringLiteral("Archives zip (*.zip)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
+        path += QLatin1String(".zip");
+    BackupStore store(databaseDirectory());
+    if (store.writeArchive(path, QDateTime::currentDateTime()))
+        m_ui.message(
+            this, QStringLiteral("La base est sauvegardée dans « %1 ».").arg(QDir::toNativeSeparators(path)));
+    else
+        m_ui.error(this, store.lastError());
+}
+
+void MainWindow::restoreBackup()
+{
+    const QString source = m_ui.openFileName(this, QStringLiteral("Restaurer une sauvegarde"),
+        BackupStore(databaseDirectory()).folder(), QStringLiteral("Sauvegardes (*.zip *.DB *.db)"));
+    if (!source.isEmpty() && restoreFrom(source, QString()))
+        activate();
+}
+
+bool MainWindow::offerRestore(const QString &damage)
+{
+    const QString latest = BackupStore(databaseDirectory()).latestGoodCopy();
+    if (latest.isEmpty())
+        return false;
+    return restoreFrom(latest, damage + QStringLiteral("\n\nLa dernière copie saine peut être restaurée.\n"));
+}
+
+bool MainWindow::restoreFrom(const QString &source, const QString &preamble)
+{
+    BackupStore store(databaseDirectory());
+    if (!store.stage(source)) {
+        m_ui.error(this, store.lastError());
+        return false;
+    }
+    if (!m_ui.confirm(this,
+            preamble + BackupStore::describe(store.summary())
+                + QStringLiteral("\nLa base actuelle sera d'abord mise de côté dans « Sauvegardes ». "
+                                 "Restaurer cette sauvegarde ?")))
+        return false;
+    releaseStore();
+    if (!store.replaceStore(QDateTime::currentDateTime())) {
+        m_ui.error(this, store.lastError());
+        return false;
+    }
+    m_ui.message(this,
+        QStringLiteral("La sauvegarde est restaurée ; la base d'avant est gardée dans « %1 ».")
+            .arg(QDir::toNativeSeparators(store.setAsidePath())));
+    return true;
+}
+
+void MainWindow::releaseStore()
+{
+    for (Table *table : { m_data->contact(), m_data->expatries(), m_data->employeur(), m_data->accord(),
+             m_data->sqlaccord() })
+        table->close();
+    m_data->imprim()->close();
+    m_data->imprim1()->close();
+    m_data->database()->setDirectory(QString());
 }
 
 void MainWindow::tick()

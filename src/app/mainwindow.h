@@ -69,6 +69,18 @@ private:
     void quit();
     // The employer identification sheet (IMPRIMER of the employer page, or the list's pop-up item).
     void printEmployerSheet();
+    // The archive of the four tables at a place the user chooses.
+    void saveBackup();
+    // A daily copy or an archive chosen by the user, in place of the store once confirmed.
+    void restoreBackup();
+    // Checks `source`, shows its date and counts after `preamble`, and puts it in place on Yes.
+    bool restoreFrom(const QString &source, const QString &preamble);
+    // A damaged table at start: the latest good daily copy is offered. True once it is restored.
+    bool offerRestore(const QString &damage);
+    // Closes the tables and lets go of the files, before they are replaced.
+    void releaseStore();
+    void takeDailyCopy();
+    QString databaseDirectory() const;
     void connectMenus();
     void buildPopupMenus();
     QWidget *buildBilanPage();

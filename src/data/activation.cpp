@@ -1,6 +1,7 @@
 #include "data/activation.h"
 
 #include "data/appinfo.h"
+#include "data/backupstore.h"
 #include "data/database.h"
 #include "data/datamodule.h"
 #include "data/query.h"
@@ -64,7 +65,7 @@ bool Activation::reopen(Table &table, const QString &fileName, bool refresh)
     return !refresh || table.refresh();
 }
 
-Activation::Result Activation::run(DataModule &data, const QString &baseDirectory)
+Activation::Result Activation::run(DataModule &data, const QString &baseDirectory, bool checkFiles)
 {
     Result result;
     const auto failed = [&result](const QString &message) {
@@ -95,6 +96,8 @@ Activation::Result Activation::run(DataModule &data, const QString &baseDirector
     data.imprim1()->close();
     data.sqlaccord()->close();
     db.setDirectory(dir);
+    if (checkFiles && !Activation::checkFiles(db, result))
+        return result;
 
     struct Step
     {
@@ -129,6 +132,27 @@ Activation::Result Activation::run(DataModule &data, const QString &baseDirector
     if (!reopen(*data.sqlaccord(), data.sqlaccord()->fileName(), true))
         return failed(data.sqlaccord()->lastError());
     return result;
+}
+
+bool Activation::checkFiles(const Database &db, Result &result)
+{
+    // The agreement table keeps its own guard: a file that cannot be opened is kept and rebuilt.
+    for (const char *name : { "contact.DB", "Expatries.DB", "Employeur.DB" }) {
+        const QString file = db.findFile(QString::fromLatin1(name));
+        if (file.isEmpty())
+            continue;
+        const QString path = QDir(db.directory()).filePath(file);
+        const QString problem = BackupStore::quickCheck(path);
+        // Another copy of the program holding its lock is no damage.
+        if (problem.isEmpty() || problem.contains(QLatin1String("locked")))
+            continue;
+        result.ok = false;
+        result.damagedFile = path;
+        result.error = QStringLiteral("Le fichier « %1 » est endommagé (%2). Il n'a pas été modifié.")
+                           .arg(QDir::toNativeSeparators(path), problem);
+        return false;
+    }
+    return true;
 }
 
 bool Activation::recoverAgreements(DataModule &data, Result &result)

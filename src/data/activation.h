@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class Database;
 class DataModule;
 class Table;
 
@@ -16,6 +17,7 @@ public:
         bool ok = true;
         QString error; // French message when not ok
         QString backupPath; // the kept agreement file when the recovery ran
+        QString damagedFile; // the table file the engine's quick check refused
     };
 
     // `baseDirectory` stands for the executable's directory; the database directory is inside it.
@@ -25,11 +27,13 @@ public:
     // (the portable use), otherwise the user's data folder, where the database directory is
     // created on first start.
     static QString defaultBaseDirectory(const QString &programDirectory, const QString &userDataDirectory);
-    static Result run(DataModule &data, const QString &baseDirectory);
+    // With `checkFiles` (at start), each table file first passes the engine's quick check.
+    static Result run(DataModule &data, const QString &baseDirectory, bool checkFiles = false);
 
 private:
     static bool defineAndCreate(Table &table, const QString &fileName);
     static bool createIfMissing(Table &table, const QString &fileName);
     static bool reopen(Table &table, const QString &fileName, bool refresh);
     static bool recoverAgreements(DataModule &data, Result &result);
+    static bool checkFiles(const Database &db, Result &result);
 };

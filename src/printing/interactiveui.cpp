@@ -86,6 +86,12 @@ QString InteractiveUi::saveFileName(
     return chosen;
 }
 
+QString InteractiveUi::openFileName(
+    QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
+{
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
 void InteractiveUi::openUrl(const QString &url)
 {
     QDesktopServices::openUrl(QUrl(url));

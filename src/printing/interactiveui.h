@@ -14,6 +14,8 @@ public:
     void preview(QWidget *parent, ReportDocument &document) override;
     void previewInRun(QWidget *parent, ReportDocument &document, const PreviewRun &run) override;
     bool print(QWidget *parent, ReportDocument &document) override;
+    QString openFileName(
+        QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override;
     QString saveFileName(
         QWidget *parent, const QString &caption, const QString &suggested, const QString &filter) override;
     void openUrl(const QString &url) override;

@@ -36,6 +36,10 @@ public:
     virtual QString saveFileName(
         QWidget *parent, const QString &caption, const QString &suggested, const QString &filter)
         = 0;
+    // Asks for an existing file to open, starting in `folder`; empty when cancelled.
+    virtual QString openFileName(
+        QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
+        = 0;
     // Opens a web address in the default browser.
     virtual void openUrl(const QString &url) = 0;
 };

@@ -52,6 +52,11 @@ public:
         suggestions << suggested;
         return saveName;
     }
+    QString openFileName(QWidget *, const QString &, const QString &folder, const QString &) override
+    {
+        openFolders << folder;
+        return openName;
+    }
     void openUrl(const QString &url) override { urls << url; }
 
     QStringList messages;
@@ -71,4 +76,6 @@ public:
     int prints = 0;
     bool printResult = true;
     QString saveName;
+    QStringList openFolders; // folders openFileName started in
+    QString openName;
 };

@@ -1,0 +1,462 @@
+#include "data/backupstore.h"
+
+#include "data/schemas.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUuid>
+
+#include <cstdio>
+
+#include <zip.h>
+
+namespace {
+
+const char *ManifestName = "manifeste.json";
+const int KeptDays = 10;
+const int KeptMonths = 12;
+
+// A connection of its own, let go when it goes out of scope.
+class Connection
+{
+public:
+    explicit Connection(const QString &file = QStringLiteral(":memory:"))
+        : m_name(QStringLiteral("velmora-copy-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        db.setDatabaseName(file);
+        db.setConnectOptions(file == QLatin1String(":memory:")
+                ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000")
+                : QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000;QSQLITE_OPEN_READONLY"));
+        m_open = db.open();
+    }
+    ~Connection()
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_name, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    bool isOpen() const { return m_open; }
+    QSqlQuery query() const { return QSqlQuery(QSqlDatabase::database(m_name, false)); }
+    // Runs one statement with its values; the engine's message when it fails.
+    QString run(const QString &statement, const QVariantList &values = {}) const
+    {
+        QSqlQuery q = query();
+        q.prepare(statement);
+        for (const QVariant &value : values)
+            q.addBindValue(value);
+        if (q.exec())
+            return {};
+        const QSqlError error = q.lastError();
+        return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    }
+
+private:
+    QString m_name;
+    bool m_open = false;
+};
+
+QString alias(int index)
+{
+    return QStringLiteral("t%1").arg(index);
+}
+
+const TableSchema *schemaOf(const QString &file)
+{
+    const QString table = QFileInfo(file).completeBaseName();
+    for (const TableSchema *schema : Schemas::all()) {
+        if (schema->name.compare(table, Qt::CaseInsensitive) == 0)
+            return schema;
+    }
+    return nullptr;
+}
+
+// The daily copies are named for their day, "yyyy-MM-dd", a store set aside for its time as well.
+QDate copyDate(const QString &name)
+{
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{4}-\\d{2}-\\d{2})(-\\d{6})?$"));
+    const QRegularExpressionMatch match = pattern.match(name);
+    return match.hasMatch() ? QDate::fromString(match.captured(1), Qt::ISODate) : QDate();
+}
+
+// The engine's integrity check and the table's layout: every column the program knows.
+QString checkTable(const QString &path, bool thorough)
+{
+    if (!QFileInfo(path).isFile())
+        return QStringLiteral("fichier absent");
+    Connection db(path);
+    if (!db.isOpen())
+        return QStringLiteral("illisible");
+    QSqlQuery q = db.query();
+    if (!q.exec(thorough ? QStringLiteral("PRAGMA integrity_check") : QStringLiteral("PRAGMA quick_check")))
+        return q.lastError().databaseText();
+    QStringList problems;
+    while (q.next())
+        problems << q.value(0).toString();
+    if (problems != QStringList { QStringLiteral("ok") })
+        return problems.join(QLatin1String(" ; "));
+    const TableSchema *schema = schemaOf(path);
+    if (!thorough || !schema)
+        return {};
+    QSet<QString> columns;
+    if (!q.exec(QStringLiteral("PRAGMA table_info(\"%1\")").arg(schema->name)))
+        return q.lastError().databaseText();
+    while (q.next())
+        columns.insert(q.value(1).toString().toLower());
+    for (const FieldDef &field : schema->fields) {
+        if (!columns.contains(field.name.toLower()))
+            return QStringLiteral("la table %1 n'a pas de champ %2").arg(schema->name, field.name);
+    }
+    return {};
+}
+
+} // namespace
+
+BackupStore::BackupStore(const QString &databaseDirectory)
+    : m_directory(databaseDirectory)
+{ }
+
+BackupStore::~BackupStore() = default;
+
+QStringList BackupStore::tableFiles()
+{
+    return { QStringLiteral("Employeur.DB"), QStringLiteral("contact.DB"), QStringLiteral("Accord.DB"),
+        QStringLiteral("Expatries.DB") };
+}
+
+QString BackupStore::folder() const
+{
+    return QDir(m_directory).filePath(QStringLiteral("Sauvegardes"));
+}
+
+bool BackupStore::fail(const QString &message)
+{
+    m_lastError = message;
+    return false;
+}
+
+QString BackupStore::existingFile(const QString &name) const
+{
+    const QDir dir(m_directory);
+    if (QFileInfo::exists(dir.filePath(name)))
+        return dir.filePath(name);
+    const QStringList entries = dir.entryList(QDir::Files);
+    for (const QString &entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    }
+    return {};
+}
+
+QString BackupStore::quickCheck(const QString &path)
+{
+    return checkTable(path, false);
+}
+
+bool BackupStore::copyTo(const QString &target)
+{
+    if (QFileInfo::exists(target) || !QDir().mkpath(target))
+        return fail(
+            QStringLiteral("Impossible de créer le dossier « %1 ».").arg(QDir::toNativeSeparators(target)));
+    // The reader's transaction keeps a shared lock on the four files: no save commits until every
+    // file is copied, so the copy holds each save whole or not at all.
+    Connection lock;
+    Connection copier;
+    const QStringList files = tableFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString source = existingFile(files.at(i));
+        if (source.isEmpty())
+            continue;
+        for (const Connection *c : { &lock, &copier }) {
+            const QString error = c->run(QStringLiteral("ATTACH DATABASE ? AS %1").arg(alias(i)), { source });
+            if (!error.isEmpty())
+                return fail(QStringLiteral("%1 : %2").arg(files.at(i), error));
+        }
+    }
+    QString error = lock.run(QStringLiteral("BEGIN"));
+    for (int i = 0; error.isEmpty() && i < files.size(); ++i) {
+        if (!existingFile(files.at(i)).isEmpty())
+            error = lock.run(QStringLiteral("SELECT count(*) FROM %1.sqlite_schema").arg(alias(i)));
+    }
+    for (int i = 0; error.isEmpty() && i < files.size(); ++i) {
+        if (existingFile(files.at(i)).isEmpty())
+            continue;
+        error = copier.run(
+            QStringLiteral("VACUUM %1 INTO ?").arg(alias(i)), { QDir(target).filePath(files.at(i)) });
+        if (!error.isEmpty())
+            error = QStringLiteral("%1 : %2").arg(files.at(i), error);
+    }
+    lock.run(QStringLiteral("COMMIT"));
+    if (!error.isEmpty()) {
+        QDir(target).removeRecursively();
+        return fail(error);
+    }
+    return true;
+}
+
+bool BackupStore::dailyCopy(const QDate &today)
+{
+    const QString target = QDir(folder()).filePath(today.toString(Qt::ISODate));
+    if (QFileInfo::exists(target)) {
+        rotate(today);
+        return true;
+    }
+    // Written beside, then renamed: a daily copy is whole or absent.
+    const QString partial
+        = QDir(folder()).filePath(QStringLiteral(".en-cours-") + today.toString(Qt::ISODate));
+    QDir(partial).removeRecursively();
+    if (!copyTo(partial) || !QDir().rename(partial, target)) {
+        QDir(partial).removeRecursively();
+        return fail(QStringLiteral("La sauvegarde du jour n'a pas pu être faite : %1")
+                        .arg(m_lastError.isEmpty() ? QDir::toNativeSeparators(target) : m_lastError));
+    }
+    rotate(today);
+    return true;
+}
+
+QStringList BackupStore::dailyCopies() const
+{
+    QStringList copies;
+    const QDir dir(folder());
+    for (const QString &name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+        if (copyDate(name).isValid())
+            copies << dir.filePath(name);
+    }
+    return copies;
+}
+
+void BackupStore::rotate(const QDate &today)
+{
+    const QStringList copies = dailyCopies();
+    QSet<QString> kept;
+    QSet<QString> monthsSeen;
+    // Newest first: the last ten, and the newest copy of each month of the past year.
+    for (qsizetype i = copies.size() - 1; i >= 0; --i) {
+        const QString name = QFileInfo(copies.at(i)).fileName();
+        const QDate date = copyDate(name);
+        if (copies.size() - i <= KeptDays)
+            kept.insert(name);
+        const QString month = date.toString(QStringLiteral("yyyy-MM"));
+        if (date > today.addMonths(-KeptMonths) && !monthsSeen.contains(month)) {
+            monthsSeen.insert(month);
+            kept.insert(name);
+        }
+    }
+    for (const QString &copy : copies) {
+        if (!kept.contains(QFileInfo(copy).fileName()))
+            QDir(copy).removeRecursively();
+    }
+}
+
+QString BackupStore::latestGoodCopy() const
+{
+    const QStringList copies = dailyCopies();
+    for (qsizetype i = copies.size() - 1; i >= 0; --i) {
+        bool good = true;
+        for (const QString &file : tableFiles())
+            good = good && checkTable(QDir(copies.at(i)).filePath(file), true).isEmpty();
+        if (good)
+            return copies.at(i);
+    }
+    return {};
+}
+
+bool BackupStore::countRows(const QString &dir, Summary &summary)
+{
+    summary.counts.clear();
+    for (const QString &file : tableFiles()) {
+        const TableSchema *schema = schemaOf(file);
+        Connection db(QDir(dir).filePath(file));
+        QSqlQuery q = db.query();
+        if (!db.isOpen() || !q.exec(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(schema->name))
+            || !q.next())
+            return fail(QStringLiteral("%1 : %2").arg(file, q.lastError().databaseText()));
+        summary.counts.insert(schema->name, q.value(0).toLongLong());
+    }
+    return true;
+}
+
+bool BackupStore::writeArchive(const QString &zipPath, const QDateTime &now)
+{
+    QTemporaryDir work(QDir(m_directory).filePath(QStringLiteral(".velmora-archive-XXXXXX")));
+    const QString copy = QDir(work.path()).filePath(QStringLiteral("copie"));
+    Summary summary;
+    if (!work.isValid() || !copyTo(copy) || !countRows(copy, summary))
+        return fail(QStringLiteral("La sauvegarde n'a pas pu être faite : %1").arg(m_lastError));
+    QJsonObject counts;
+    for (auto it = summary.counts.cbegin(); it != summary.counts.cend(); ++it)
+        counts.insert(it.key(), it.value());
+    const QByteArray manifest = QJsonDocument(
+        QJsonObject { { QStringLiteral("programme"), QStringLiteral("VELMORA") },
+            { QStringLiteral("version"), QStringLiteral(VELMORA_VERSION) },
+            { QStringLiteral("date"), now.toString(Qt::ISODate) },
+            { QStringLiteral("lignes"),
+                counts } }).toJson();
+    int status = 0;
+    // libzip writes a temporary file beside the archive and renames it on closing: whole or nothing.
+    zip_t *archive = zip_open(QFile::encodeName(zipPath).constData(), ZIP_CREATE | ZIP_TRUNCATE, &status);
+    if (!archive)
+        return fail(QStringLiteral("Impossible d'écrire « %1 ».").arg(QDir::toNativeSeparators(zipPath)));
+    bool ok = true;
+    for (const QString &file : tableFiles()) {
+        zip_source_t *source
+            = zip_source_file(archive, QFile::encodeName(QDir(copy).filePath(file)).constData(), 0, -1);
+        ok = ok && source && zip_file_add(archive, file.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) >= 0;
+        if (!ok && source)
+            zip_source_free(source);
+    }
+    zip_source_t *source
+        = zip_source_buffer(archive, manifest.constData(), static_cast<zip_uint64_t>(manifest.size()), 0);
+    ok = ok && source && zip_file_add(archive, ManifestName, source, ZIP_FL_ENC_UTF_8) >= 0;
+    if (!ok) {
+        zip_discard(archive);
+        return fail(QStringLiteral("Impossible d'écrire « %1 ».").arg(QDir::toNativeSeparators(zipPath)));
+    }
+    if (zip_close(archive) < 0) {
+        const QString reason = QString::fromLocal8Bit(zip_strerror(archive));
+        zip_discard(archive);
+        return fail(
+            QStringLiteral("Impossible d'écrire « %1 » : %2").arg(QDir::toNativeSeparators(zipPath), reason));
+    }
+    return true;
+}
+
+bool BackupStore::extractArchive(const QString &zipPath, const QString &target)
+{
+    int status = 0;
+    zip_t *archive = zip_open(QFile::encodeName(zipPath).constData(), ZIP_RDONLY, &status);
+    if (!archive)
+        return fail(QStringLiteral("« %1 » n'est pas une archive zip lisible.")
+                        .arg(QDir::toNativeSeparators(zipPath)));
+    QStringList names = tableFiles();
+    names << QLatin1String(ManifestName);
+    bool ok = true;
+    for (const QString &name : names) {
+        zip_file_t *entry = zip_fopen(archive, name.toUtf8().constData(), ZIP_FL_NOCASE);
+        if (!entry) {
+            ok = name == QLatin1String(ManifestName)
+                ? ok
+                : fail(QStringLiteral("L'archive ne contient pas %1.").arg(name));
+            continue;
+        }
+        QFile out(QDir(target).filePath(name));
+        ok = ok && out.open(QIODevice::WriteOnly);
+        char buffer[65536];
+        zip_int64_t read = 0;
+        while (ok && (read = zip_fread(entry, buffer, sizeof buffer)) > 0)
+            ok = out.write(buffer, read) == read;
+        ok = ok && read == 0;
+        zip_fclose(entry);
+        if (!ok && m_lastError.isEmpty())
+            fail(QStringLiteral("L'archive est illisible (%1).").arg(name));
+    }
+    zip_discard(archive);
+    return ok;
+}
+
+bool BackupStore::stage(const QString &source)
+{
+    m_lastError.clear();
+    m_summary = Summary();
+    if (!QDir().mkpath(folder()))
+        return fail(
+            QStringLiteral("Impossible de créer le dossier « %1 ».").arg(QDir::toNativeSeparators(folder())));
+    m_staging
+        = std::make_unique<QTemporaryDir>(QDir(folder()).filePath(QStringLiteral(".restauration-XXXXXX")));
+    if (!m_staging->isValid())
+        return fail(QStringLiteral("Impossible de préparer la restauration dans « %1 ».")
+                        .arg(QDir::toNativeSeparators(folder())));
+    const QFileInfo info(source);
+    if (info.isFile() && info.suffix().compare(QLatin1String("zip"), Qt::CaseInsensitive) == 0) {
+        if (!extractArchive(source, m_staging->path()))
+            return false;
+    } else {
+        const QDir copy(info.isDir() ? info.absoluteFilePath() : info.absolutePath());
+        m_summary.taken = QDateTime(copyDate(copy.dirName()).startOfDay());
+        for (const QString &file : tableFiles()) {
+            if (!QFile::copy(copy.filePath(file), QDir(m_staging->path()).filePath(file)))
+                return fail(QStringLiteral("La copie « %1 » ne contient pas %2.")
+                                .arg(QDir::toNativeSeparators(copy.path()), file));
+        }
+    }
+    return checkStaged() && countRows(m_staging->path(), m_summary);
+}
+
+bool BackupStore::checkStaged()
+{
+    QFile manifest(QDir(m_staging->path()).filePath(QLatin1String(ManifestName)));
+    if (manifest.open(QIODevice::ReadOnly)) {
+        const QJsonObject object = QJsonDocument::fromJson(manifest.readAll()).object();
+        m_summary.taken = QDateTime::fromString(object.value(QStringLiteral("date")).toString(), Qt::ISODate);
+        m_summary.version = object.value(QStringLiteral("version")).toString();
+    }
+    for (const QString &file : tableFiles()) {
+        const QString problem = checkTable(QDir(m_staging->path()).filePath(file), true);
+        if (!problem.isEmpty())
+            return fail(QStringLiteral("La sauvegarde est endommagée (%1 : %2) : rien n'a été remplacé.")
+                            .arg(file, problem));
+    }
+    return true;
+}
+
+bool BackupStore::replaceStore(const QDateTime &now)
+{
+    if (!m_staging || !m_staging->isValid())
+        return fail(QStringLiteral("Aucune sauvegarde n'est prête à être restaurée."));
+    // The current store first, as a daily copy of its own; a file the engine cannot copy (a damaged
+    // one) is kept as it is, with its journal.
+    m_setAside = QDir(folder()).filePath(now.toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
+    if (!copyTo(m_setAside)) {
+        const QString reason = m_lastError;
+        QDir().mkpath(m_setAside);
+        for (const QString &file : tableFiles()) {
+            const QString current = existingFile(file);
+            for (const QString &suffix : { QString(), QStringLiteral("-journal") }) {
+                if (current.isEmpty() || !QFileInfo::exists(current + suffix))
+                    continue;
+                if (!QFile::copy(current + suffix, QDir(m_setAside).filePath(file + suffix)))
+                    return fail(QStringLiteral(
+                        "La base actuelle n'a pas pu être mise de côté (%1) : rien n'a été remplacé.")
+                                    .arg(reason));
+            }
+        }
+    }
+    for (const QString &file : tableFiles()) {
+        const QString current = existingFile(file);
+        const QString target = current.isEmpty() ? QDir(m_directory).filePath(file) : current;
+        // A journal left beside the old file would be played back into the restored one.
+        QFile::remove(target + QStringLiteral("-journal"));
+        // rename() puts the new file in place of the old in one step.
+        const QByteArray staged = QFile::encodeName(QDir(m_staging->path()).filePath(file));
+        if (std::rename(staged.constData(), QFile::encodeName(target).constData()) != 0)
+            return fail(QStringLiteral("%1 n'a pas pu être remis en place ; la base d'avant est dans « %2 ».")
+                            .arg(file, QDir::toNativeSeparators(m_setAside)));
+    }
+    return true;
+}
+
+QString BackupStore::describe(const Summary &summary)
+{
+    QString when = QStringLiteral("de date inconnue");
+    if (summary.taken.isValid())
+        when = summary.taken.time() == QTime(0, 0)
+            ? QStringLiteral("du %1").arg(summary.taken.toString(QStringLiteral("dd/MM/yyyy")))
+            : QStringLiteral("du %1").arg(summary.taken.toString(QStringLiteral("dd/MM/yyyy 'à' HH:mm")));
+    QStringList counts;
+    for (const TableSchema *schema : Schemas::all())
+        counts << QStringLiteral("%1 %2 lignes").arg(schema->name).arg(summary.counts.value(schema->name));
+    return QStringLiteral("Sauvegarde %1 : %2.").arg(when, counts.join(QLatin1String(", ")));
+}

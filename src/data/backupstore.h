@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// The copies of the database directory's four tables: the daily copies kept in "Sauvegardes"
+// with their rotation, the `.zip` archives taken to another place, and the way back from either.
+// Every copy is taken by the engine (VACUUM INTO) while a read lock on the four files holds
+// writers off, so that a save touching two files is in the copy whole or not at all.
+class BackupStore
+{
+public:
+    // What a copy holds: its date and the rows of each table.
+    struct Summary
+    {
+        QDateTime taken;
+        QString version; // the program's that wrote an archive; empty for a daily copy
+        QMap<QString, qint64> counts; // table name -> rows
+    };
+
+    explicit BackupStore(const QString &databaseDirectory);
+    ~BackupStore();
+
+    // The four table files, as the program names them.
+    static QStringList tableFiles();
+    // The folder of the daily copies inside the database directory.
+    QString folder() const;
+    QString lastError() const { return m_lastError; }
+
+    // Today's copy, unless there is one, then the rotation. False with a one-line message on failure.
+    bool dailyCopy(const QDate &today);
+    // Keeps the last 10 daily copies and the latest of each month of the past year.
+    void rotate(const QDate &today);
+    // The daily copies, oldest first (full paths).
+    QStringList dailyCopies() const;
+    // The newest daily copy whose four files pass the checks; empty when there is none.
+    QString latestGoodCopy() const;
+
+    // A consistent copy of the four tables into `target` (created; must not exist).
+    bool copyTo(const QString &target);
+    // One archive of the four tables and a manifest at `zipPath`.
+    bool writeArchive(const QString &zipPath, const QDateTime &now);
+
+    // Reads a daily copy (its folder or a file in it) or an archive into a staging folder and
+    // checks it; nothing of the store is touched. summary() then describes it.
+    bool stage(const QString &source);
+    Summary summary() const { return m_summary; }
+    // Sets the current store aside as a daily copy of its own, then puts the staged files in its
+    // place. The program's connection must have let go of the files.
+    bool replaceStore(const QDateTime &now);
+    QString setAsidePath() const { return m_setAside; }
+
+    // "Sauvegarde du 10/12/2026 à 12:00 : Employeur 3 lignes, …" for a confirmation.
+    static QString describe(const Summary &summary);
+    // Empty when the file passes the engine's quick check, else what is wrong.
+    static QString quickCheck(const QString &path);
+
+private:
+    QString existingFile(const QString &name) const;
+    bool extractArchive(const QString &zipPath, const QString &target);
+    bool checkStaged();
+    bool countRows(const QString &dir, Summary &summary);
+    bool fail(const QString &message);
+
+    QString m_directory;
+    QString m_lastError;
+    std::unique_ptr<QTemporaryDir> m_staging;
+    Summary m_summary;
+    QString m_setAside;
+};
