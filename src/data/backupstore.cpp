@@ -10,12 +10,14 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
 
 #include <cstdio>
 
+#include <sqlite3.h>
 #include <zip.h>
 
 namespace {
@@ -23,6 +25,7 @@ namespace {
 const char *ManifestName = "manifeste.json";
 const int KeptDays = 10;
 const int KeptMonths = 12;
+const int CopyAttempts = 4;
 
 // A connection of its own, let go when it goes out of scope.
 class Connection
@@ -34,7 +37,7 @@ public:
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         db.setDatabaseName(file);
         db.setConnectOptions(file == QLatin1String(":memory:")
-                ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000")
+                ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500")
                 : QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000;QSQLITE_OPEN_READONLY"));
         m_open = db.open();
     }
@@ -51,6 +54,12 @@ public:
 
     bool isOpen() const { return m_open; }
     QSqlQuery query() const { return QSqlQuery(QSqlDatabase::database(m_name, false)); }
+    sqlite3 *handle() const
+    {
+        const QVariant handle = QSqlDatabase::database(m_name, false).driver()->handle();
+        return qstrcmp(handle.typeName(), "sqlite3*") == 0 ? *static_cast<sqlite3 *const *>(handle.data())
+                                                           : nullptr;
+    }
     // Runs one statement with its values; the engine's message when it fails.
     QString run(const QString &statement, const QVariantList &values = {}) const
     {
@@ -68,6 +77,25 @@ private:
     QString m_name;
     bool m_open = false;
 };
+
+// The engine's online backup of one attached file into a new file.
+QString backup(sqlite3 *source, const QString &alias, const QString &path)
+{
+    if (!source)
+        return QStringLiteral("pilote SQLite indisponible");
+    sqlite3 *target = nullptr;
+    int rc = sqlite3_open_v2(
+        QFile::encodeName(path).constData(), &target, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    sqlite3_backup *copy
+        = rc == SQLITE_OK ? sqlite3_backup_init(target, "main", source, alias.toUtf8().constData()) : nullptr;
+    if (copy) {
+        rc = sqlite3_backup_step(copy, -1);
+        sqlite3_backup_finish(copy);
+    }
+    const QString error = rc == SQLITE_DONE ? QString() : QString::fromUtf8(sqlite3_errmsg(target));
+    sqlite3_close(target);
+    return error.isEmpty() && !copy ? QStringLiteral("copie impossible") : error;
+}
 
 QString alias(int index)
 {
@@ -102,7 +130,7 @@ QString checkTable(const QString &path, bool thorough)
         return QStringLiteral("illisible");
     QSqlQuery q = db.query();
     if (!q.exec(thorough ? QStringLiteral("PRAGMA integrity_check") : QStringLiteral("PRAGMA quick_check")))
-        return q.lastError().databaseText();
+        return q.lastError().text();
     QStringList problems;
     while (q.next())
         problems << q.value(0).toString();
@@ -171,40 +199,48 @@ bool BackupStore::copyTo(const QString &target)
     if (QFileInfo::exists(target) || !QDir().mkpath(target))
         return fail(
             QStringLiteral("Impossible de créer le dossier « %1 ».").arg(QDir::toNativeSeparators(target)));
-    // The reader's transaction keeps a shared lock on the four files: no save commits until every
-    // file is copied, so the copy holds each save whole or not at all.
-    Connection lock;
-    Connection copier;
+    // A save of another copy of the program may be waiting for the files while this one waits for
+    // it: whoever gives up first lets the other through, and the copy is tried again.
+    for (int attempt = 0; attempt < CopyAttempts; ++attempt) {
+        if (copyOnce(target))
+            return true;
+        for (const QString &file : QDir(target).entryList(QDir::Files))
+            QFile::remove(QDir(target).filePath(file));
+    }
+    QDir(target).removeRecursively();
+    return false;
+}
+
+bool BackupStore::copyOnce(const QString &target)
+{
+    // One read transaction over the four files: no save commits until every file is copied, so
+    // the copy holds each save whole or not at all. The engine's online backup reads the files
+    // through that transaction.
+    Connection reader;
     const QStringList files = tableFiles();
+    QList<int> present;
     for (int i = 0; i < files.size(); ++i) {
         const QString source = existingFile(files.at(i));
         if (source.isEmpty())
             continue;
-        for (const Connection *c : { &lock, &copier }) {
-            const QString error = c->run(QStringLiteral("ATTACH DATABASE ? AS %1").arg(alias(i)), { source });
-            if (!error.isEmpty())
-                return fail(QStringLiteral("%1 : %2").arg(files.at(i), error));
-        }
+        const QString error = reader.run(QStringLiteral("ATTACH DATABASE ? AS %1").arg(alias(i)), { source });
+        if (!error.isEmpty())
+            return fail(QStringLiteral("%1 : %2").arg(files.at(i), error));
+        present << i;
     }
-    QString error = lock.run(QStringLiteral("BEGIN"));
-    for (int i = 0; error.isEmpty() && i < files.size(); ++i) {
-        if (!existingFile(files.at(i)).isEmpty())
-            error = lock.run(QStringLiteral("SELECT count(*) FROM %1.sqlite_schema").arg(alias(i)));
+    QString error = reader.run(QStringLiteral("BEGIN"));
+    for (int i : present) {
+        if (error.isEmpty())
+            error = reader.run(QStringLiteral("SELECT count(*) FROM %1.sqlite_schema").arg(alias(i)));
     }
-    for (int i = 0; error.isEmpty() && i < files.size(); ++i) {
-        if (existingFile(files.at(i)).isEmpty())
-            continue;
-        error = copier.run(
-            QStringLiteral("VACUUM %1 INTO ?").arg(alias(i)), { QDir(target).filePath(files.at(i)) });
+    for (int i : present) {
+        if (error.isEmpty())
+            error = backup(reader.handle(), alias(i), QDir(target).filePath(files.at(i)));
         if (!error.isEmpty())
             error = QStringLiteral("%1 : %2").arg(files.at(i), error);
     }
-    lock.run(QStringLiteral("COMMIT"));
-    if (!error.isEmpty()) {
-        QDir(target).removeRecursively();
-        return fail(error);
-    }
-    return true;
+    reader.run(QStringLiteral("COMMIT"));
+    return error.isEmpty() || fail(error);
 }
 
 bool BackupStore::dailyCopy(const QDate &today)
@@ -371,6 +407,7 @@ bool BackupStore::stage(const QString &source)
 {
     m_lastError.clear();
     m_summary = Summary();
+    m_staged = false;
     if (!QDir().mkpath(folder()))
         return fail(
             QStringLiteral("Impossible de créer le dossier « %1 ».").arg(QDir::toNativeSeparators(folder())));
@@ -392,7 +429,8 @@ bool BackupStore::stage(const QString &source)
                                 .arg(QDir::toNativeSeparators(copy.path()), file));
         }
     }
-    return checkStaged() && countRows(m_staging->path(), m_summary);
+    m_staged = checkStaged() && countRows(m_staging->path(), m_summary);
+    return m_staged;
 }
 
 bool BackupStore::checkStaged()
@@ -414,7 +452,7 @@ bool BackupStore::checkStaged()
 
 bool BackupStore::replaceStore(const QDateTime &now)
 {
-    if (!m_staging || !m_staging->isValid())
+    if (!m_staged)
         return fail(QStringLiteral("Aucune sauvegarde n'est prête à être restaurée."));
     // The current store first, as a daily copy of its own; a file the engine cannot copy (a damaged
     // one) is kept as it is, with its journal.
@@ -445,6 +483,7 @@ bool BackupStore::replaceStore(const QDateTime &now)
             return fail(QStringLiteral("%1 n'a pas pu être remis en place ; la base d'avant est dans « %2 ».")
                             .arg(file, QDir::toNativeSeparators(m_setAside)));
     }
+    m_staged = false;
     return true;
 }
 

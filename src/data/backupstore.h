@@ -11,8 +11,8 @@
 
 // The copies of the database directory's four tables: the daily copies kept in "Sauvegardes"
 // with their rotation, the `.zip` archives taken to another place, and the way back from either.
-// Every copy is taken by the engine (VACUUM INTO) while a read lock on the four files holds
-// writers off, so that a save touching two files is in the copy whole or not at all.
+// Every copy is taken by the engine's online backup inside one read transaction over the four
+// files, so that a save touching two files is in the copy whole or not at all.
 class BackupStore
 {
 public:
@@ -63,6 +63,7 @@ public:
 
 private:
     QString existingFile(const QString &name) const;
+    bool copyOnce(const QString &target);
     bool extractArchive(const QString &zipPath, const QString &target);
     bool checkStaged();
     bool countRows(const QString &dir, Summary &summary);
@@ -71,6 +72,7 @@ private:
     QString m_directory;
     QString m_lastError;
     std::unique_ptr<QTemporaryDir> m_staging;
+    bool m_staged = false; // staged and checked: the only state replaceStore() accepts
     Summary m_summary;
     QString m_setAside;
 };
