@@ -6,6 +6,7 @@
 #include "app/headerstrip.h"
 #include "app/mainwindow.h"
 #include "app/qttranslations.h"
+#include "data/backupstore.h"
 #include "data/datamodule.h"
 #include "data/table.h"
 #include "printing/interactiveui.h"
@@ -70,6 +71,9 @@ private slots:
     void standardButtonsInFrench();
     void centredAndTitlesReadable();
     void firstNewWorkerOffersProjects();
+    void damagedTableAtStartOffersLatestCopy_data();
+    void damagedTableAtStartOffersLatestCopy();
+    void backupAndRestoreFromTheMenu();
 };
 
 void TestMainWindow::windowsCreatedInOrder()
@@ -369,6 +373,85 @@ void TestMainWindow::firstNewWorkerOffersProjects()
     QTest::keyClicks(projects, QStringLiteral("PE"));
     QCOMPARE(projects->currentText(), QStringLiteral("PE"));
     QVERIFY(ui.messages.isEmpty() && ui.errors.isEmpty());
+}
+
+void TestMainWindow::damagedTableAtStartOffersLatestCopy_data()
+{
+    QTest::addColumn<bool>("copyKept");
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("copy restored") << true << true;
+    QTest::newRow("restore declined") << true << false;
+    QTest::newRow("no copy to offer") << false << false;
+}
+
+void TestMainWindow::damagedTableAtStartOffersLatestCopy()
+{
+    QFETCH(bool, copyKept);
+    QFETCH(bool, answer);
+    QTemporaryDir base;
+    const QString dir = Activation::databaseDirectory(base.path());
+    {
+        DataModule seed;
+        QVERIFY(Activation::run(seed, base.path()).ok);
+        for (int n = 1; n <= 300; ++n)
+            QVERIFY(DataFixture::add(seed.expatries(), { { QStringLiteral("Num_Ordre"), n } }));
+    }
+    if (copyKept)
+        QVERIFY(BackupStore(dir).dailyCopy(QDate::currentDate().addDays(-1)));
+    const QString workers = QDir(dir).filePath(QStringLiteral("Expatries.DB"));
+    QVERIFY(DataFixture::damage(workers));
+    QFile file(workers);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray damaged = file.readAll();
+    file.close();
+
+    ScriptedUi ui;
+    ui.answers << answer;
+    MainWindow w(base.path(), ui);
+    QCOMPARE(w.activate(), copyKept && answer);
+    QCOMPARE(ui.confirmations.size(), copyKept ? 1 : 0);
+    if (copyKept) {
+        QVERIFY2(ui.confirmations.first().contains(QStringLiteral("Expatries.DB")),
+            qPrintable(ui.confirmations.first()));
+        QVERIFY(ui.confirmations.first().contains(QStringLiteral("Expatries 300 lignes")));
+    }
+    if (!answer) {
+        QCOMPARE(ui.errors.size(), 1);
+        QVERIFY(ui.errors.first().contains(QStringLiteral("Expatries.DB")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), damaged);
+        return;
+    }
+    QVERIFY(ui.errors.isEmpty());
+    QCOMPARE(w.data()->expatries()->rowCount(), 300);
+    QVERIFY(BackupStore::quickCheck(workers).isEmpty());
+}
+
+void TestMainWindow::backupAndRestoreFromTheMenu()
+{
+    QTemporaryDir base;
+    QTemporaryDir usb;
+    ScriptedUi ui;
+    MainWindow w(base.path(), ui);
+    QVERIFY(w.activate());
+    QVERIFY(
+        DataFixture::add(w.data()->employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("GARDÉ") } }));
+    ui.saveName = QDir(usb.path()).filePath(QStringLiteral("clé"));
+    trigger(w, "Sauvegarder1");
+    QVERIFY2(ui.errors.isEmpty(), qPrintable(ui.errors.join(QLatin1Char('\n'))));
+    QVERIFY(QFileInfo::exists(ui.saveName + QStringLiteral(".zip")));
+
+    // The wrong "Oui": the employer is gone; the archive brings it back once confirmed.
+    QVERIFY(w.data()->employeur()->first() && w.data()->employeur()->remove());
+    ui.openName = ui.saveName + QStringLiteral(".zip");
+    ui.answers << true;
+    trigger(w, "Restaurer1");
+    QCOMPARE(ui.confirmations.size(), 1);
+    QVERIFY2(ui.confirmations.first().contains(QStringLiteral("Employeur 1 lignes")),
+        qPrintable(ui.confirmations.first()));
+    QVERIFY(ui.errors.isEmpty());
+    QCOMPARE(w.data()->employeur()->rowCount(), 1);
+    QCOMPARE(w.data()->employeur()->value(QStringLiteral("Nom_orga")).toString(), QStringLiteral("GARDÉ"));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -23,6 +23,9 @@ public:
 
     // Appends and posts a row with the given values; fails the test when the post is refused.
     static bool add(Table *table, const QVariantMap &values);
+    // Garbage over the second page of a table file: it still opens, its tree no longer holds.
+    // False when the file is too small to have one.
+    static bool damage(const QString &path);
 
 private:
     QTemporaryDir m_dir;

@@ -35,15 +35,6 @@ private:
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    // Garbage over the second page: the file still opens, its tree does not hold.
-    static void damage(const QString &path)
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::ReadWrite));
-        QVERIFY(f.size() > 8192);
-        f.seek(4096);
-        f.write(QByteArray(4096, '\xa5'));
-    }
     // An archive of the files of `dir`, as another program could have written it.
     static void zipFolder(const QString &dir, const QString &zipPath)
     {
@@ -225,7 +216,7 @@ void TestBackupStore::restoreReplacesOnlyASoundCopy()
         const QString copy = QDir(usb.path()).filePath(QStringLiteral("copie"));
         QVERIFY(store.copyTo(copy));
         if (kind == QLatin1String("damaged"))
-            damage(QDir(copy).filePath(QStringLiteral("Expatries.DB")));
+            QVERIFY(DataFixture::damage(QDir(copy).filePath(QStringLiteral("Expatries.DB"))));
         else
             QVERIFY(QFile::remove(QDir(copy).filePath(QStringLiteral("Expatries.DB"))));
         zipFolder(copy, zip);
