@@ -1,6 +1,7 @@
 #include "datafixture.h"
 
 #include "data/activation.h"
+#include "data/backupstore.h"
 #include "data/datamodule.h"
 #include "printing/dossierdocuments.h"
 
@@ -26,9 +27,9 @@ private:
         QString errors;
     };
 
-    // Runs the program with `arguments`, where {base}, {empty} and {out} stand for the data
-    // directory, a directory without a database and the output directory; no display, no runtime
-    // directory.
+    // Runs the program with `arguments`, where {base}, {empty}, {out}, {archive} and {junk} stand
+    // for the data directory, a directory without a database, the output directory, an archive
+    // and a file that is none; no display, no runtime directory.
     static Run run(QStringList arguments, const QMap<QString, QString> &places)
     {
         for (QString &argument : arguments) {
@@ -205,6 +206,26 @@ void TestCommandLine::statusesAndMessages_data()
     QTest::newRow("chosen forms written, values after =")
         << QStringList { "--data-dir={base}", "--export-dossier=1", "--output={out}", "--forms=contrat1" }
         << 0 << none << none << QStringList { "contrat1" };
+
+    // A backup written, refused or failed; a restore of a sound archive, of a file that is none.
+    QTest::newRow("backup written") << QStringList { "--data-dir", "{base}", "--backup", "{archive}" } << 0
+                                    << none << none << QStringList();
+    QTest::newRow("backup into a missing folder")
+        << QStringList { "--data-dir", "{base}", "--backup", "{out}/base.zip" } << 1
+        << "velmora: Impossible d'écrire « {out}/base.zip »" << none << QStringList();
+    QTest::newRow("backup without a database")
+        << QStringList { "--data-dir", "{empty}", "--backup", "{archive}" } << 2
+        << "velmora: aucune base de données dans « {empty} »\n"
+        << none << QStringList();
+    QTest::newRow("backup and restore at once")
+        << QStringList { "--data-dir", "{base}", "--backup", "{archive}", "--restore", "{archive}" } << 2
+        << "velmora: une seule exportation à la fois : --restore après --backup" << usage << QStringList();
+    QTest::newRow("restore of an archive")
+        << QStringList { "--data-dir", "{base}", "--restore", "{archive}" } << 0 << "velmora: Sauvegarde du "
+        << "Employeur 1 lignes, contact 1 lignes" << QStringList();
+    QTest::newRow("restore of a file that is no archive")
+        << QStringList { "--data-dir", "{base}", "--restore", "{junk}" } << 2
+        << "velmora: « {junk} » n'est pas une archive zip lisible." << none << QStringList();
 }
 
 void TestCommandLine::statusesAndMessages()
@@ -218,7 +239,16 @@ void TestCommandLine::statusesAndMessages()
     seed(base.path());
     const QString pdf = QDir(out.path()).filePath(QStringLiteral("pdf"));
     const QMap<QString, QString> places { { QStringLiteral("{base}"), base.path() },
-        { QStringLiteral("{empty}"), empty.path() }, { QStringLiteral("{out}"), pdf } };
+        { QStringLiteral("{empty}"), empty.path() }, { QStringLiteral("{out}"), pdf },
+        { QStringLiteral("{archive}"), QDir(out.path()).filePath(QStringLiteral("base.zip")) },
+        { QStringLiteral("{junk}"), QDir(out.path()).filePath(QStringLiteral("faux.zip")) } };
+    // What a restore reads: an archive of the seeded base, and a file that only bears the name.
+    if (arguments.contains(QStringLiteral("--restore"))) {
+        QVERIFY(BackupStore(Activation::databaseDirectory(base.path()))
+                    .writeArchive(places.value(QStringLiteral("{archive}")), QDateTime::currentDateTime()));
+        QFile junk(places.value(QStringLiteral("{junk}")));
+        QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("PK") == 2);
+    }
     for (auto place = places.begin(); place != places.end(); ++place) {
         start.replace(place.key(), place.value());
         says.replace(place.key(), place.value());
@@ -229,6 +259,8 @@ void TestCommandLine::statusesAndMessages()
     const QString said = answer ? result.output : result.errors;
     QVERIFY2(said.startsWith(start) && said.contains(says), qPrintable(said));
     QCOMPARE(writtenForms(pdf), written);
+    if (status == 0 && arguments.contains(QStringLiteral("--backup")))
+        QVERIFY(QFileInfo::exists(places.value(QStringLiteral("{archive}"))));
     QVERIFY(QDir(empty.path()).isEmpty());
 
     // Standard error is for a terminal: the program's messages, each on a line of its own, and its
