@@ -22,8 +22,7 @@ const Option Options[] = {
     { "export-ap01", "PROJET", "écrit le formulaire AP n° 01 du projet PROJET (AP01.pdf), sans fenêtre" },
     { "output", "DOSSIER", "dossier où l'export écrit ses fichiers PDF (demandé par chaque export)" },
     { "backup", "FICHIER.zip", "écrit une sauvegarde de la base (les quatre tables) dans FICHIER.zip" },
-    { "restore", "FICHIER.zip",
-        "remplace la base par la sauvegarde FICHIER.zip une fois vérifiée ; l'ancienne est gardée" },
+    { "restore", "FICHIER.zip", "remplace la base par FICHIER.zip une fois vérifié ; l'ancienne est gardée" },
     { "help", nullptr, "affiche cette aide et quitte" },
     { "version", nullptr, "affiche la version et quitte" },
 };
