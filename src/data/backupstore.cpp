@@ -495,7 +495,12 @@ QString BackupStore::describe(const Summary &summary)
             ? QStringLiteral("du %1").arg(summary.taken.toString(QStringLiteral("dd/MM/yyyy")))
             : QStringLiteral("du %1").arg(summary.taken.toString(QStringLiteral("dd/MM/yyyy 'à' HH:mm")));
     QStringList counts;
-    for (const TableSchema *schema : Schemas::all())
-        counts << QStringLiteral("%1 %2 lignes").arg(schema->name).arg(summary.counts.value(schema->name));
+    for (const TableSchema *schema : Schemas::all()) {
+        const qint64 rows = summary.counts.value(schema->name);
+        counts << QStringLiteral("%1 %2 %3")
+                      .arg(schema->name)
+                      .arg(rows)
+                      .arg(QLatin1String(rows > 1 ? "lignes" : "ligne"));
+    }
     return QStringLiteral("Sauvegarde %1 : %2.").arg(when, counts.join(QLatin1String(", ")));
 }

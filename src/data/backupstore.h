@@ -56,7 +56,7 @@ public:
     bool replaceStore(const QDateTime &now);
     QString setAsidePath() const { return m_setAside; }
 
-    // "Sauvegarde du 10/12/2026 à 12:00 : Employeur 3 lignes, …" for a confirmation.
+    // "Sauvegarde du 10/12/2026 à 12:00 : Employeur 3 lignes, contact 1 ligne, …" for a confirmation.
     static QString describe(const Summary &summary);
     // Empty when the file passes the engine's quick check, else what is wrong.
     static QString quickCheck(const QString &path);

@@ -222,7 +222,7 @@ void TestCommandLine::statusesAndMessages_data()
         << "velmora: une seule exportation à la fois : --restore après --backup" << usage << QStringList();
     QTest::newRow("restore of an archive")
         << QStringList { "--data-dir", "{base}", "--restore", "{archive}" } << 0 << "velmora: Sauvegarde du "
-        << "Employeur 1 lignes, contact 1 lignes" << QStringList();
+        << "Employeur 1 ligne, contact 1 ligne" << QStringList();
     QTest::newRow("restore of a file that is no archive")
         << QStringList { "--data-dir", "{base}", "--restore", "{junk}" } << 2
         << "velmora: « {junk} » n'est pas une archive zip lisible." << none << QStringList();

@@ -447,7 +447,7 @@ void TestMainWindow::backupAndRestoreFromTheMenu()
     ui.answers << true;
     trigger(w, "Restaurer1");
     QCOMPARE(ui.confirmations.size(), 1);
-    QVERIFY2(ui.confirmations.first().contains(QStringLiteral("Employeur 1 lignes")),
+    QVERIFY2(ui.confirmations.first().contains(QStringLiteral("Employeur 1 ligne")),
         qPrintable(ui.confirmations.first()));
     QVERIFY(ui.errors.isEmpty());
     QCOMPARE(w.data()->employeur()->rowCount(), 1);
