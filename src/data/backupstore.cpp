@@ -417,11 +417,17 @@ bool BackupStore::stage(const QString &source)
         return fail(QStringLiteral("Impossible de préparer la restauration dans « %1 ».")
                         .arg(QDir::toNativeSeparators(folder())));
     const QFileInfo info(source);
+    if (!info.exists())
+        return fail(QStringLiteral("« %1 » n'existe pas.").arg(QDir::toNativeSeparators(source)));
     if (info.isFile() && info.suffix().compare(QLatin1String("zip"), Qt::CaseInsensitive) == 0) {
         if (!extractArchive(source, m_staging->path()))
             return false;
     } else {
         const QDir copy(info.isDir() ? info.absoluteFilePath() : info.absolutePath());
+        // The store's own files are in use: they are no copy to go back to.
+        if (copy.canonicalPath() == QDir(m_directory).canonicalPath())
+            return fail(QStringLiteral("« %1 » est la base elle-même : choisissez une sauvegarde.")
+                            .arg(QDir::toNativeSeparators(copy.path())));
         m_summary.taken = QDateTime(copyDate(copy.dirName()).startOfDay());
         for (const QString &file : tableFiles()) {
             if (!QFile::copy(copy.filePath(file), QDir(m_staging->path()).filePath(file)))

@@ -186,6 +186,7 @@ void TestBackupStore::restoreReplacesOnlyASoundCopy_data()
     QTest::newRow("archive with a damaged table") << "damaged" << false;
     QTest::newRow("archive without the workers") << "incomplete" << false;
     QTest::newRow("not an archive") << "junk" << false;
+    QTest::newRow("the store's own files") << "store" << false;
 }
 
 void TestBackupStore::restoreReplacesOnlyASoundCopy()
@@ -208,6 +209,8 @@ void TestBackupStore::restoreReplacesOnlyASoundCopy()
     } else if (kind == QLatin1String("daily")) {
         QVERIFY(store.dailyCopy(QDate(2026, 12, 9)));
         source = QDir(store.dailyCopies().last()).filePath(QStringLiteral("Employeur.DB"));
+    } else if (kind == QLatin1String("store")) {
+        source = QDir(fx.dbDir()).filePath(QStringLiteral("Employeur.DB"));
     } else if (kind == QLatin1String("junk")) {
         QFile f(zip);
         QVERIFY(f.open(QIODevice::WriteOnly));
