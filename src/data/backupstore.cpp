@@ -36,9 +36,10 @@ public:
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         db.setDatabaseName(file);
-        db.setConnectOptions(file == QLatin1String(":memory:")
-                ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500")
-                : QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000;QSQLITE_OPEN_READONLY"));
+        // Read-write even for a check: a journal left by a save cut short is rolled back, as the
+        // program's own connection would, rather than taken for damage.
+        db.setConnectOptions(file == QLatin1String(":memory:") ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500")
+                                                               : QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
         m_open = db.open();
     }
     ~Connection()
@@ -222,7 +223,7 @@ bool BackupStore::copyOnce(const QString &target)
     for (int i = 0; i < files.size(); ++i) {
         const QString source = existingFile(files.at(i));
         if (source.isEmpty())
-            continue;
+            return fail(QStringLiteral("%1 : fichier absent de la base").arg(files.at(i)));
         const QString error = reader.run(QStringLiteral("ATTACH DATABASE ? AS %1").arg(alias(i)), { source });
         if (!error.isEmpty())
             return fail(QStringLiteral("%1 : %2").arg(files.at(i), error));
@@ -319,7 +320,7 @@ bool BackupStore::countRows(const QString &dir, Summary &summary)
         QSqlQuery q = db.query();
         if (!db.isOpen() || !q.exec(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(schema->name))
             || !q.next())
-            return fail(QStringLiteral("%1 : %2").arg(file, q.lastError().databaseText()));
+            return fail(QStringLiteral("%1 : %2").arg(file, q.lastError().text()));
         summary.counts.insert(schema->name, q.value(0).toLongLong());
     }
     return true;

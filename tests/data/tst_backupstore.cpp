@@ -67,6 +67,7 @@ private slots:
     void rotationKeepsTenDaysAndOnePerMonth_data();
     void rotationKeepsTenDaysAndOnePerMonth();
     void copyWhileAnotherConnectionWritesHoldsWholeSaves();
+    void interruptedSaveIsNoDamage();
     void restoreReplacesOnlyASoundCopy_data();
     void restoreReplacesOnlyASoundCopy();
 };
@@ -175,6 +176,36 @@ void TestBackupStore::copyWhileAnotherConnectionWritesHoldsWholeSaves()
         QVERIFY(employers > previous);
         previous = employers;
     }
+}
+
+void TestBackupStore::interruptedSaveIsNoDamage()
+{
+    DataFixture fx;
+    QVERIFY(fx.activate().ok);
+    for (int n = 1; n <= 50; ++n)
+        QVERIFY(DataFixture::add(fx.data().expatries(), { { QStringLiteral("Num_Ordre"), n } }));
+    fx.data().database()->setDirectory(QString());
+    const QString path = QDir(fx.dbDir()).filePath(QStringLiteral("Expatries.DB"));
+    // The files as a power cut leaves them in the middle of a save: the table written in part,
+    // its journal beside it.
+    QTemporaryDir cut;
+    const QString copy = QDir(cut.path()).filePath(QStringLiteral("Expatries.DB"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("cut"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("PRAGMA cache_size=1")));
+        QVERIFY(q.exec(QStringLiteral("BEGIN")));
+        for (int n = 100; n < 2000; ++n)
+            QVERIFY(q.exec(QStringLiteral("INSERT INTO Expatries (Num_Ordre) VALUES (%1)").arg(n)));
+        QVERIFY(QFile::copy(path + QStringLiteral("-journal"), copy + QStringLiteral("-journal")));
+        QVERIFY(QFile::copy(path, copy));
+        q.exec(QStringLiteral("ROLLBACK"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("cut"));
+    QVERIFY2(BackupStore::quickCheck(copy).isEmpty(), qPrintable(BackupStore::quickCheck(copy)));
+    QCOMPARE(rows(copy, QStringLiteral("Expatries")), 50);
 }
 
 void TestBackupStore::restoreReplacesOnlyASoundCopy_data()
