@@ -4,12 +4,12 @@
 #include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/qttranslations.h"
-#include "app/terminalmessages.h"
 #include "data/activation.h"
 #include "data/appinfo.h"
 #include "data/backupstore.h"
 #include "data/datamodule.h"
 #include "printing/agreementexport.h"
+#include "printing/batchexport.h"
 #include "printing/dossierexport.h"
 #include "printing/interactiveui.h"
 #include "printing/sheetexport.h"
@@ -95,7 +95,9 @@ void exportMessages(QtMsgType type, const QMessageLogContext &, const QString &m
 {
     if (type != QtCriticalMsg && type != QtFatalMsg)
         return;
-    print(stderr, TerminalMessages::line(message) + QLatin1Char('\n'));
+    const QString line = BatchExport::terminalLine(message);
+    if (!line.isEmpty())
+        print(stderr, line + QLatin1Char('\n'));
 }
 
 int runExport(const CommandLine &line, const QString &base)
@@ -104,8 +106,8 @@ int runExport(const CommandLine &line, const QString &base)
         print(stderr, QStringLiteral("velmora: aucune base de données dans « %1 »\n").arg(base));
         return 2;
     }
-    TerminalMessages terminal;
-    QTextStream errors(&terminal);
+    // Every message of the exports goes out through BatchExport::say, one terminal line each.
+    QTextStream errors(stderr);
     DataModule data;
     const QString out = QDir(line.output()).absolutePath();
     switch (line.action()) {

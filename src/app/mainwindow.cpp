@@ -265,7 +265,7 @@ bool MainWindow::restoreFrom(const QString &source, const QString &preamble)
                 + QStringLiteral("\nLa base actuelle sera d'abord mise de côté dans « Sauvegardes ». "
                                  "Restaurer cette sauvegarde ?")))
         return false;
-    releaseStore();
+    m_data->release();
     if (!store.replaceStore(QDateTime::currentDateTime())) {
         m_ui.error(this, store.lastError());
         return false;
@@ -274,16 +274,6 @@ bool MainWindow::restoreFrom(const QString &source, const QString &preamble)
         QStringLiteral("La sauvegarde est restaurée ; la base d'avant est gardée dans « %1 ».")
             .arg(QDir::toNativeSeparators(store.setAsidePath())));
     return true;
-}
-
-void MainWindow::releaseStore()
-{
-    for (Table *table : { m_data->contact(), m_data->expatries(), m_data->employeur(), m_data->accord(),
-             m_data->sqlaccord() })
-        table->close();
-    m_data->imprim()->close();
-    m_data->imprim1()->close();
-    m_data->database()->setDirectory(QString());
 }
 
 void MainWindow::tick()

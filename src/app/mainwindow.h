@@ -77,8 +77,6 @@ private:
     bool restoreFrom(const QString &source, const QString &preamble);
     // A damaged table at start: the latest good daily copy is offered. True once it is restored.
     bool offerRestore(const QString &damage);
-    // Closes the tables and lets go of the files, before they are replaced.
-    void releaseStore();
     void takeDailyCopy();
     QString databaseDirectory() const;
     void connectMenus();

@@ -39,3 +39,12 @@ void DataModule::resetPrintQueries()
     m_imprim1->addLine(QStringLiteral("select *"));
     m_imprim1->addLine(QStringLiteral("from employeur, contact, expatries"));
 }
+
+void DataModule::release()
+{
+    for (Table *table : { m_contact, m_expatries, m_employeur, m_accord, m_sqlaccord })
+        table->close();
+    m_imprim->close();
+    m_imprim1->close();
+    m_db->setDirectory(QString());
+}

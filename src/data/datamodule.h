@@ -27,6 +27,9 @@ public:
 
     // The SQL both print queries hold until printing replaces it.
     void resetPrintQueries();
+    // Closes every table and print query and lets go of the database directory's files, so that
+    // they can be replaced; the next activation opens them again.
+    void release();
 
 private:
     Database *m_db;

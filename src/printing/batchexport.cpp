@@ -71,14 +71,23 @@ bool open(DataModule &data, const QString &baseDirectory, QTextStream &errors)
     return opened.ok;
 }
 
-void say(QTextStream &errors, const QString &text)
+QString terminalLine(const QString &text)
 {
-    // The line breaks and the runs of blanks that lay a message box out become one blank.
+    // The line breaks and the runs of blanks that lay a message box out become one blank; a single
+    // or double blank, as in a file's name, is kept.
     static const QRegularExpression layout(QStringLiteral("\\s*[\\r\\n]+\\s*|\\s{3,}"));
     const QString prefix = QStringLiteral("velmora: ");
     const QString line = QString(text).replace(layout, QStringLiteral(" ")).trimmed();
+    if (line.isEmpty() || line.startsWith(prefix))
+        return line;
+    return prefix + line;
+}
+
+void say(QTextStream &errors, const QString &text)
+{
+    const QString line = terminalLine(text);
     if (!line.isEmpty())
-        errors << (line.startsWith(prefix) ? line : prefix + line) << Qt::endl;
+        errors << line << Qt::endl;
 }
 
 QString missingForm(const QString &form)

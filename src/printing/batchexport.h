@@ -20,8 +20,10 @@ struct OutputFile
 
 // Runs the activation on the data directory; false (said on `errors`) when it fails.
 bool open(DataModule &data, const QString &baseDirectory, QTextStream &errors);
-// Says a message as the terminal shows them: one line after "velmora: ", its line breaks and the
-// runs of blanks that lay it out in a window made single blanks.
+// A message as the terminal shows it: one line after "velmora: ", its line breaks and the runs of
+// blanks that lay it out in a window made single blanks; empty when nothing is left of it.
+QString terminalLine(const QString &text);
+// Says a message on `errors` as terminalLine() writes it.
 void say(QTextStream &errors, const QString &text);
 // The message for a form whose layout is not there.
 QString missingForm(const QString &form);
