@@ -119,6 +119,7 @@ int runExport(const CommandLine &line, const QString &base)
         break;
     }
     DossierExport exporter(data, out, errors);
+    exporter.setCheckOnly(line.action() == CommandLine::Action::CheckDossier);
     exporter.setSinglePdf(line.singlePdf());
     if (!line.forms().isEmpty() && !exporter.chooseForms(line.forms()))
         return 2;

@@ -18,6 +18,8 @@ const Option Options[] = {
     { "forms", "LISTE", "avec --export-dossier : ces formulaires seulement (anx_04_bis,contrat1,…)" },
     { "single-pdf", nullptr,
         "avec --export-dossier : tout le dossier dans un seul PDF nommé pour l'expatrié" },
+    { "check-dossier", "N",
+        "dit les points à vérifier du dossier de l'expatrié n° N, sans rien écrire (3 s'il y en a)" },
     { "export-fiche", "NOM", "écrit la fiche de l'employeur NOM (Fiche.pdf), sans fenêtre" },
     { "export-ap01", "PROJET", "écrit le formulaire AP n° 01 du projet PROJET (AP01.pdf), sans fenêtre" },
     { "output", "DOSSIER", "dossier où l'export écrit ses fichiers PDF (demandé par chaque export)" },
@@ -53,7 +55,7 @@ CommandLine::CommandLine(const QStringList &arguments)
 bool CommandLine::isExport() const
 {
     return m_action == Action::ExportDossier || m_action == Action::ExportSheet
-        || m_action == Action::ExportAgreement;
+        || m_action == Action::ExportAgreement || m_action == Action::CheckDossier;
 }
 
 bool CommandLine::fail(const QString &error)
@@ -135,6 +137,8 @@ bool CommandLine::take(const QString &name, const QString &value)
         m_formsGiven = true;
     } else if (name == QLatin1String("export-dossier")) {
         return takeExport(Action::ExportDossier, name, value);
+    } else if (name == QLatin1String("check-dossier")) {
+        return takeExport(Action::CheckDossier, name, value);
     } else if (name == QLatin1String("export-fiche")) {
         return takeExport(Action::ExportSheet, name, value);
     } else if (name == QLatin1String("backup")) {
@@ -158,13 +162,12 @@ bool CommandLine::takeExport(Action action, const QString &name, const QString &
     if (!m_exportOption.isEmpty())
         return fail(
             QStringLiteral("une seule exportation à la fois : --%1 après --%2").arg(name, m_exportOption));
-    if (action == Action::ExportDossier) {
+    if (action == Action::ExportDossier || action == Action::CheckDossier) {
         static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
         bool ok = digits.match(value).hasMatch();
         m_workerNumber = ok ? value.toInt(&ok) : 0;
         if (!ok)
-            return fail(
-                QStringLiteral("numéro d'expatrié invalide pour --export-dossier : %1").arg(quoted(value)));
+            return fail(QStringLiteral("numéro d'expatrié invalide pour --%1 : %2").arg(name, quoted(value)));
     } else {
         m_subject = value;
     }
@@ -179,7 +182,9 @@ void CommandLine::checkCombination()
         fail(QStringLiteral("--forms ne s'emploie qu'avec --export-dossier N"));
     else if (m_singlePdf && m_action != Action::ExportDossier)
         fail(QStringLiteral("--single-pdf ne s'emploie qu'avec --export-dossier N"));
-    else if (isExport() && !m_outputGiven)
+    else if (m_action == Action::CheckDossier && m_outputGiven)
+        fail(QStringLiteral("--check-dossier n'écrit rien : --output ne s'emploie pas avec lui"));
+    else if (isExport() && m_action != Action::CheckDossier && !m_outputGiven)
         fail(QStringLiteral("--%1 demande --output DOSSIER").arg(m_exportOption));
     else if (!isExport() && m_outputGiven)
         fail(QStringLiteral(
@@ -213,7 +218,8 @@ QString CommandLine::helpText(const QString &databaseDirectory)
                            "  0  terminé\n"
                            "  1  échec : lecture ou écriture impossible, formulaire non produit\n"
                            "  2  erreur d'utilisation, export ou restauration refusés, base, "
-                           "employeur, projet, expatrié ou sauvegarde introuvable\n")
+                           "employeur, projet, expatrié ou sauvegarde introuvable\n"
+                           "  3  --check-dossier : des points sont à vérifier\n")
                 .arg(databaseDirectory);
     return text;
 }

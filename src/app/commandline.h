@@ -9,7 +9,17 @@
 class CommandLine
 {
 public:
-    enum class Action { Window, Help, Version, ExportDossier, ExportSheet, ExportAgreement, Backup, Restore };
+    enum class Action {
+        Window,
+        Help,
+        Version,
+        ExportDossier,
+        ExportSheet,
+        ExportAgreement,
+        Backup,
+        Restore,
+        CheckDossier
+    };
 
     // `arguments` are those after the program's name.
     explicit CommandLine(const QStringList &arguments);

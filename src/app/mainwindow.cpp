@@ -17,6 +17,7 @@
 #include "printing/dossierprinting.h"
 #include "printing/employersheet.h"
 #include "printing/uiservice.h"
+#include "review/reviewpage.h"
 #include "ui_mainwindow.h"
 #include "widgets/fieldedit.h"
 #include "widgets/notice.h"
@@ -64,7 +65,8 @@ MainWindow::MainWindow(const QString &baseDirectory, UiService &ui, QWidget *par
     m_pages->addTab(m_employerPage, QStringLiteral("Organisme"));
     m_pages->addTab(m_agreementPage, QStringLiteral("Accord de principe"));
     m_pages->addTab(m_workerPage, QStringLiteral("Expatries"));
-    m_pages->addTab(buildBilanPage(), QStringLiteral("Bilan"));
+    m_reviewPage = new ReviewPage(m_data, m_ui);
+    m_pages->addTab(m_reviewPage, QStringLiteral("Bilan"));
     m_pages->setCurrentIndex(0);
 
     connectMenus();
@@ -78,9 +80,13 @@ MainWindow::MainWindow(const QString &baseDirectory, UiService &ui, QWidget *par
         m_employerPage, &EmployerPage::entryOpenedForChange, m_workerPage, &WorkerPage::enableProjectList);
     connect(m_workerPage, &WorkerPage::employerPageRequested, this, &MainWindow::showEmployerPage);
     connect(m_agreementPage, &AgreementPage::employerPageRequested, this, &MainWindow::showEmployerPage);
+    connect(m_reviewPage, &ReviewPage::workerRequested, this, &MainWindow::showWorker);
+    connect(m_reviewPage, &ReviewPage::employerRequested, this, &MainWindow::showEmployer);
     connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
         if (m_pages->widget(index) == m_workerPage)
             m_workerPage->pageShown();
+        if (m_pages->widget(index) == m_reviewPage)
+            m_reviewPage->pageShown();
     });
 
     // Fixed size; the caption bar keeps only the close and context-help buttons.
@@ -96,16 +102,6 @@ MainWindow::MainWindow(const QString &baseDirectory, UiService &ui, QWidget *par
 }
 
 MainWindow::~MainWindow() = default;
-
-QWidget *MainWindow::buildBilanPage()
-{
-    auto *page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSheet4"));
-    auto *label = new QLabel(QStringLiteral("Développement en cours"), page);
-    label->setObjectName(QStringLiteral("Label5"));
-    label->move(424, 168);
-    return page;
-}
 
 void MainWindow::connectMenus()
 {
@@ -147,8 +143,11 @@ void MainWindow::buildPopupMenus()
     m_workerListMenu->addSeparator();
     QMenu *report = m_workerListMenu->addMenu(QStringLiteral("Bilan"));
     report->setObjectName(QStringLiteral("Bilan1"));
-    report->menuAction()->setEnabled(false);
-    report->addAction(QStringLiteral("Modèle 03"));
+    QAction *workerReview = report->addAction(QStringLiteral("Échéances et effectifs de l'organisme"));
+    workerReview->setObjectName(QStringLiteral("Bilanorganisme1"));
+    connect(workerReview, &QAction::triggered, this, &MainWindow::showWorkerEmployerReview);
+    // "Modèle 03" carries no command.
+    report->addAction(QStringLiteral("Modèle 03"))->setEnabled(false);
 }
 
 void MainWindow::attachWindows(AppWindows *windows)
@@ -303,6 +302,39 @@ void MainWindow::showWorkerPage()
 void MainWindow::showReportPage()
 {
     m_pages->setCurrentIndex(3);
+}
+
+void MainWindow::showWorker(int number)
+{
+    showWorkerPage();
+    if (!m_workerPage->showWorker(number))
+        m_ui.message(this,
+            QStringLiteral("L'expatrié n° %1 ne peut pas être affiché : %2")
+                .arg(number)
+                .arg(m_workerPage->isEntryOpen()
+                        ? QStringLiteral("une saisie est en cours sur la page « Expatries ».")
+                        : QStringLiteral("il n'est plus dans la base.")));
+}
+
+void MainWindow::showEmployer(const QString &name)
+{
+    showEmployerPage();
+    if (!m_employerPage->showEmployer(name))
+        m_ui.message(this,
+            QStringLiteral("L'organisme « %1 » ne peut pas être affiché : %2")
+                .arg(name,
+                    m_employerPage->isEntryOpen()
+                        ? QStringLiteral("une saisie est en cours sur la page « Organisme ».")
+                        : QStringLiteral("il n'est plus dans la base.")));
+}
+
+void MainWindow::showWorkerEmployerReview()
+{
+    m_reviewPage->narrowTo(m_data->expatries()->text(QStringLiteral("Nom_orga")));
+    if (m_pages->currentWidget() == m_reviewPage)
+        m_reviewPage->pageShown();
+    else
+        showReportPage();
 }
 
 void MainWindow::showAboutBox()

@@ -16,6 +16,7 @@ class QLabel;
 class QMenu;
 class QTabWidget;
 class QTimer;
+class ReviewPage;
 class WorkerPage;
 
 namespace Ui {
@@ -40,6 +41,7 @@ public:
     EmployerPage *employerPage() const { return m_employerPage; }
     AgreementPage *agreementPage() const { return m_agreementPage; }
     WorkerPage *workerPage() const { return m_workerPage; }
+    ReviewPage *reviewPage() const { return m_reviewPage; }
     HeaderStrip *header() const { return m_header; }
     QMenu *employerListMenu() const { return m_employerListMenu; }
     QMenu *workerListMenu() const { return m_workerListMenu; }
@@ -64,6 +66,11 @@ private:
     void showAgreementPage();
     void showWorkerPage();
     void showReportPage();
+    // A line of the "Bilan" page opened: that worker, or that employer, on its page.
+    void showWorker(int number);
+    void showEmployer(const QString &name);
+    // The worker list's "Bilan" item: the page narrowed to the current worker's employer.
+    void showWorkerEmployerReview();
     void showAboutBox();
     // Drops what is being typed on any page with the tables, then asks the program to end.
     void quit();
@@ -81,7 +88,6 @@ private:
     QString databaseDirectory() const;
     void connectMenus();
     void buildPopupMenus();
-    QWidget *buildBilanPage();
     void centreOnScreen();
 
     std::unique_ptr<Ui::MainWindow> m_layout;
@@ -93,6 +99,7 @@ private:
     EmployerPage *m_employerPage;
     AgreementPage *m_agreementPage;
     WorkerPage *m_workerPage;
+    ReviewPage *m_reviewPage;
     QTimer *m_timer;
     QMenu *m_employerListMenu = nullptr;
     QMenu *m_workerListMenu = nullptr;

@@ -232,6 +232,22 @@ void EmployerPage::listClicked(int row)
     showClickedEntry();
 }
 
+bool EmployerPage::showEmployer(const QString &name)
+{
+    if (m_entryOpen)
+        return false;
+    Table *employers = m_data->employeur();
+    if (!employers->locate(name)) {
+        if (!employers->isFiltered())
+            return false;
+        employers->setFiltered(false);
+        if (!employers->locate(name))
+            return false;
+    }
+    pairContactWith(name);
+    return true;
+}
+
 void EmployerPage::showClickedEntry()
 {
     if (!m_data->employeur()->hasRows()) {

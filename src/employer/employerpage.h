@@ -28,6 +28,9 @@ public:
     void setListMenu(QMenu *menu);
     // MODIFIER, IMPRIMER and SUPRIMER follow whether the employer view holds rows.
     void enableByRows();
+    // Makes the employer named the current one, as a click on its line does. False, moving
+    // nothing, while an entry is open or when there is no such employer.
+    bool showEmployer(const QString &name);
 
 signals:
     // MODIFIER opened an entry: the worker page's project list is enabled too.

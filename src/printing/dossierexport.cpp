@@ -29,6 +29,14 @@ void DossierExport::openDialog(const QStringList &enabledBoxes)
     // "Automatique (recommander)": every enabled document, in production order.
     // A form whose layout is missing is named and skipped; a file that cannot be written fails the run.
     const QStringList forms = m_forms.isEmpty() ? DossierDocuments::formsOf(enabledBoxes) : m_forms;
+    // Nothing is held back for these points: they are said, and the dossier is written all the same.
+    const QStringList points
+        = m_dossier.reviewPoints(forms, m_today.isValid() ? m_today : QDate::currentDate());
+    for (const QString &point : points)
+        BatchExport::say(m_errors, QStringLiteral("à vérifier: ") + point);
+    m_points += points.size();
+    if (m_checkOnly)
+        return;
     QList<ReportDocument> documents;
     QStringList names;
     for (const QString &form : forms) {
@@ -76,6 +84,8 @@ int DossierExport::run(const QString &baseDirectory, int workerNumber)
     }
     switch (m_dossier.PrintWorkerDossier(85, *this)) {
     case WorkerDossier::Outcome::Dialog:
+        if (m_checkOnly)
+            return m_points > 0 ? 3 : 0;
         return m_writeFailed ? 1 : 0;
     case WorkerDossier::Outcome::Refused:
     case WorkerDossier::Outcome::NoWorker:

@@ -4,6 +4,7 @@
 #include "printing/dossierdocuments.h"
 #include "printing/uiservice.h"
 
+#include <QDate>
 #include <QWidget>
 
 DossierPrinting::DossierPrinting(DataModule *data, DossierDialog *dialog, UiService &ui, QWidget *parent)
@@ -24,6 +25,11 @@ void DossierPrinting::message(const QString &text)
 
 void DossierPrinting::openDialog(const QStringList &enabledBoxes)
 {
+    // What the automatic choice would print is looked over first; "Retour" goes back to the worker.
+    const QStringList points
+        = m_dossier.reviewPoints(DossierDocuments::formsOf(enabledBoxes), QDate::currentDate());
+    if (!points.isEmpty() && !m_ui.reviewPoints(m_parent, points))
+        return;
     m_dialog->setEnabledBoxes(enabledBoxes);
     m_ui.execDialog(m_dialog);
 }

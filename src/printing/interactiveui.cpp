@@ -4,6 +4,7 @@
 #include "printing/documentprinter.h"
 #include "printing/pdfsaving.h"
 #include "printing/previewwindow.h"
+#include "printing/reviewpointsdialog.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>
@@ -95,4 +96,10 @@ QString InteractiveUi::openFileName(
 void InteractiveUi::openUrl(const QString &url)
 {
     QDesktopServices::openUrl(QUrl(url));
+}
+
+bool InteractiveUi::reviewPoints(QWidget *parent, const QStringList &points)
+{
+    ReviewPointsDialog dialog(points, parent);
+    return dialog.exec() == QDialog::Accepted;
 }

@@ -19,6 +19,7 @@ public:
     QString saveFileName(
         QWidget *parent, const QString &caption, const QString &suggested, const QString &filter) override;
     void openUrl(const QString &url) override;
+    bool reviewPoints(QWidget *parent, const QStringList &points) override;
 
 private:
     QString m_lastFolder; // where the user last saved a file, this session

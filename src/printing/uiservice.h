@@ -40,6 +40,9 @@ public:
     virtual QString openFileName(
         QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
         = 0;
+    // "Points à vérifier" with the points found before a dossier goes out; true for "Continuer",
+    // false for "Retour".
+    virtual bool reviewPoints(QWidget *parent, const QStringList &points) = 0;
     // Opens a web address in the default browser.
     virtual void openUrl(const QString &url) = 0;
 };

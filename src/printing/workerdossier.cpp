@@ -8,6 +8,7 @@
 #include "printing/dossierchecks.h"
 #include "printing/dossierdocuments.h"
 #include "printing/dossierhost.h"
+#include "printing/dossierreview.h"
 #include "printing/pdfoutput.h"
 #include "printing/querydatasource.h"
 
@@ -137,6 +138,11 @@ ReportDocument WorkerDossier::wholeDossier(const QStringList &forms) const
     whole.setPdfInfo(
         PdfOutput::info(QStringLiteral("Dossier %1").arg(m_type.simplified()), workerName(), m_employer));
     return whole;
+}
+
+QStringList WorkerDossier::reviewPoints(const QStringList &forms, const QDate &today) const
+{
+    return DossierReview::points(m_data, forms, today);
 }
 
 QString WorkerDossier::dossierFileName() const

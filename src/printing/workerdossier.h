@@ -3,6 +3,7 @@
 #include "forms/formcatalogue.h"
 #include "forms/reportdocument.h"
 
+#include <QDate>
 #include <QHash>
 #include <QString>
 
@@ -35,6 +36,9 @@ public:
     ReportDocument document(const QString &form) const;
     // These forms one after the other in one document (forms without a layout left out).
     ReportDocument wholeDossier(const QStringList &forms) const;
+    // What is worth a second look before these forms go out, from the last run's worker, as of
+    // `today`; empty when all is well.
+    QStringList reviewPoints(const QStringList &forms, const QDate &today) const;
     // "<Nom> <Prénom> — <type de demande> — <yyyy-MM-dd>.pdf" for the last run's worker, today.
     QString dossierFileName() const;
 

@@ -263,6 +263,22 @@ void WorkerPage::pageShown()
     displayRefresh();
 }
 
+bool WorkerPage::showWorker(int number)
+{
+    if (m_entryOpen)
+        return false;
+    Table *workers = m_data->expatries();
+    if (!workers->locate(number)) {
+        if (!workers->isFiltered())
+            return false;
+        workers->setFiltered(false);
+        if (!workers->locate(number))
+            return false;
+    }
+    displayRefresh();
+    return true;
+}
+
 void WorkerPage::displayRefresh()
 {
     if (!m_data->expatries()->hasRows())

@@ -30,6 +30,9 @@ public:
     void pageShown();
     // The employer page opened an entry for change: the project list follows.
     void enableProjectList();
+    // Makes worker `number` the current one, the whole list shown if need be. False, moving
+    // nothing, while an entry is open or when there is no such worker.
+    bool showWorker(int number);
 
 signals:
     // NOUVEAU without any employer: the employer page is brought to the front.

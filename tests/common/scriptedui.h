@@ -58,6 +58,11 @@ public:
         return openName;
     }
     void openUrl(const QString &url) override { urls << url; }
+    bool reviewPoints(QWidget *, const QStringList &points) override
+    {
+        reviewed << points;
+        return goOn;
+    }
 
     QStringList messages;
     QStringList errors;
@@ -78,4 +83,6 @@ public:
     QString saveName;
     QStringList openFolders; // folders openFileName started in
     QString openName;
+    QList<QStringList> reviewed; // the points of each "Points à vérifier" window
+    bool goOn = true; // "Continuer" in that window, else "Retour"
 };

@@ -1,0 +1,115 @@
+#include "printing/reviewlists.h"
+
+#include "data/csvtext.h"
+#include "data/fieldvalue.h"
+#include "forms/layoutreader.h"
+#include "forms/memorydatasource.h"
+#include "forms/reportrenderer.h"
+#include "printing/pdfoutput.h"
+
+namespace ReviewLists {
+
+namespace {
+
+QString daysText(qint64 days)
+{
+    return QString::number(days);
+}
+
+// Each line as a record of columns c1, c2, … or, for a line that stands out, r1, r2, … (the
+// layouts print those in red).
+QList<QVariantMap> records(const ReviewList &list)
+{
+    QList<QVariantMap> result;
+    result.reserve(list.rows.size());
+    for (qsizetype i = 0; i < list.rows.size(); ++i) {
+        const QChar prefix = list.marked.value(i) ? QLatin1Char('r') : QLatin1Char('c');
+        QVariantMap record;
+        const QStringList &row = list.rows.at(i);
+        for (qsizetype c = 0; c < row.size(); ++c)
+            record.insert(prefix + QString::number(c + 1), row.at(c));
+        result << record;
+    }
+    return result;
+}
+
+ReportDocument render(const QString &form, const ReviewList &list, const QString &subtitle)
+{
+    LayoutReader reader;
+    const std::optional<ReportLayout> layout = reader.form(form);
+    for (const QString &problem : reader.problems())
+        qWarning("form %s: %s", qPrintable(form), qPrintable(problem));
+    if (!layout)
+        return {};
+    MemoryDataSource source(records(list));
+    return ReportRenderer::render(*layout, &source, { { QStringLiteral("Sous_titre"), subtitle } });
+}
+
+} // namespace
+
+ReviewList dueDates(const QList<DueDate> &dates)
+{
+    ReviewList list { { QStringLiteral("Échéance"), QStringLiteral("Expatrié ou projet"),
+                          QStringLiteral("Organisme"), QStringLiteral("Projet"), QStringLiteral("Date"),
+                          QStringLiteral("Jours restants") },
+        {}, {} };
+    for (const DueDate &d : dates) {
+        list.rows << QStringList { DueDates::what(d.kind), d.name, d.employer, d.project,
+            FieldValue::formatDate(d.date), daysText(d.daysLeft) };
+        list.marked << d.isPast();
+    }
+    return list;
+}
+
+ReviewList postCounts(const QList<PostCount> &posts)
+{
+    ReviewList list { { QStringLiteral("Organisme"), QStringLiteral("Projet"), QStringLiteral("Poste"),
+                          QStringLiteral("Algériens prévus"), QStringLiteral("Étrangers prévus"),
+                          QStringLiteral("Étrangers inscrits"), QStringLiteral("Reste") },
+        {}, {} };
+    for (const PostCount &p : posts) {
+        list.rows << QStringList { p.employer, p.project, p.post, QString::number(p.algerians),
+            QString::number(p.foreigners), QString::number(p.registered), QString::number(p.left()) };
+        list.marked << p.isOver();
+    }
+    return list;
+}
+
+ReviewList unplaced(const QList<UnplacedWorker> &workers)
+{
+    ReviewList list { { QStringLiteral("N°"), QStringLiteral("Expatrié"), QStringLiteral("Organisme"),
+                          QStringLiteral("Projet"), QStringLiteral("Poste occupé") },
+        {}, {} };
+    for (const UnplacedWorker &w : workers) {
+        list.rows << QStringList { QString::number(w.number), w.name, w.employer, w.project, w.post };
+        list.marked << false;
+    }
+    return list;
+}
+
+ReportDocument dueDatesDocument(const ReviewList &dates, const QString &subtitle)
+{
+    ReportDocument document = render(QStringLiteral("Echeances"), dates, subtitle);
+    document.setTitle(QStringLiteral("Échéances"));
+    document.setPdfInfo(
+        PdfOutput::info(QStringLiteral("Échéances — %1").arg(subtitle), QString(), QString()));
+    return document;
+}
+
+ReportDocument headCountDocument(const ReviewList &posts, const ReviewList &unplaced, const QString &subtitle)
+{
+    ReportDocument document = render(QStringLiteral("Effectifs"), posts, subtitle);
+    if (!unplaced.rows.isEmpty())
+        document.append(render(QStringLiteral("Hors_accord"), unplaced, subtitle));
+    document.setTitle(QStringLiteral("Effectifs"));
+    document.setPdfInfo(
+        PdfOutput::info(QStringLiteral("Effectifs — %1").arg(subtitle), QString(), QString()));
+    return document;
+}
+
+QByteArray csv(const ReviewList &list)
+{
+    return CsvText::table(list.header, list.rows);
+}
+
+} // namespace ReviewLists

@@ -1,0 +1,316 @@
+#include "review/reviewpage.h"
+
+#include "data/csvtext.h"
+#include "data/datamodule.h"
+#include "data/fieldvalue.h"
+#include "data/query.h"
+#include "printing/pdfsaving.h"
+#include "printing/reviewlists.h"
+#include "printing/uiservice.h"
+#include "review/reviewmodel.h"
+#include "ui_reviewpage.h"
+
+#include <QDir>
+#include <QHeaderView>
+
+#include <algorithm>
+#include <utility>
+
+namespace {
+
+const QString AllEmployers = QStringLiteral("Tous les organismes");
+const QString AllProjects = QStringLiteral("Tous les projets");
+
+QString counted(qsizetype n, const QString &one, const QString &many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(n > 1 ? many : one);
+}
+
+void prepare(QTableView *view, ReviewModel *model)
+{
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setAlternatingRowColors(true);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setDefaultSectionSize(20);
+    view->horizontalHeader()->setStretchLastSection(true);
+}
+
+} // namespace
+
+ReviewPage::ReviewPage(DataModule *data, UiService &ui, QWidget *parent)
+    : QWidget(parent)
+    , m_layout(std::make_unique<Ui::ReviewPage>())
+    , m_data(data)
+    , m_ui(ui)
+    , m_dateModel(new ReviewModel(this))
+    , m_postModel(new ReviewModel(this))
+    , m_unplacedModel(new ReviewModel(this))
+{
+    m_layout->setupUi(this);
+    setObjectName(QStringLiteral("TabSheet4"));
+    prepare(m_layout->dueDatesView, m_dateModel);
+    prepare(m_layout->postsView, m_postModel);
+    prepare(m_layout->unplacedView, m_unplacedModel);
+    for (int days : DueDates::horizons())
+        m_layout->horizonChoice->addItem(QStringLiteral("%1 jours").arg(days), days);
+    m_layout->horizonChoice->setCurrentIndex(int(DueDates::horizons().indexOf(DueDates::defaultHorizon)));
+
+    connect(m_layout->horizonChoice, &QComboBox::currentIndexChanged, this, [this] {
+        readDueDates();
+        applyFilters();
+    });
+    connect(m_layout->employerFilter, &QComboBox::currentIndexChanged, this, [this] {
+        fillProjects();
+        applyFilters();
+    });
+    connect(m_layout->projectFilter, &QComboBox::currentIndexChanged, this, &ReviewPage::applyFilters);
+    connect(m_layout->dueDatesView, &QAbstractItemView::activated, this, &ReviewPage::openDueDate);
+    connect(m_layout->postsView, &QAbstractItemView::activated, this, &ReviewPage::openPost);
+    connect(m_layout->unplacedView, &QAbstractItemView::activated, this, &ReviewPage::openUnplaced);
+    connect(m_layout->previewList, &QPushButton::clicked, this, &ReviewPage::previewList);
+    connect(m_layout->savePdf, &QPushButton::clicked, this, &ReviewPage::savePdf);
+    connect(m_layout->saveCsv, &QPushButton::clicked, this, &ReviewPage::saveCsv);
+}
+
+ReviewPage::~ReviewPage() = default;
+
+QComboBox *ReviewPage::employerFilter() const
+{
+    return m_layout->employerFilter;
+}
+
+QComboBox *ReviewPage::projectFilter() const
+{
+    return m_layout->projectFilter;
+}
+
+QComboBox *ReviewPage::horizonChoice() const
+{
+    return m_layout->horizonChoice;
+}
+
+QTableView *ReviewPage::dueDatesView() const
+{
+    return m_layout->dueDatesView;
+}
+
+QTableView *ReviewPage::postsView() const
+{
+    return m_layout->postsView;
+}
+
+QTableView *ReviewPage::unplacedView() const
+{
+    return m_layout->unplacedView;
+}
+
+void ReviewPage::pageShown()
+{
+    const QSignalBlocker employers(m_layout->employerFilter);
+    const QSignalBlocker projects(m_layout->projectFilter);
+    fillEmployers();
+    fillProjects();
+    readDueDates();
+    readHeadCounts();
+    applyFilters();
+}
+
+// The employers of the employer table; the one chosen before stays chosen while it exists.
+void ReviewPage::fillEmployers()
+{
+    QComboBox *box = m_layout->employerFilter;
+    QString chosen = box->currentIndex() > 0 ? box->currentText() : QString();
+    if (!m_wantedEmployer.isNull())
+        chosen = std::exchange(m_wantedEmployer, QString());
+    box->clear();
+    box->addItem(AllEmployers);
+    Query q(m_data->database());
+    q.addLine(QStringLiteral("select Nom_orga from employeur order by Nom_orga"));
+    if (q.open()) {
+        for (; !q.atEnd(); q.next())
+            box->addItem(q.text(QStringLiteral("Nom_orga")));
+    }
+    box->setCurrentIndex(std::max(0, box->findText(chosen)));
+}
+
+// The projects of the chosen employer, or of every employer.
+void ReviewPage::fillProjects()
+{
+    QComboBox *box = m_layout->projectFilter;
+    const QSignalBlocker blocker(box);
+    const QString chosen = box->currentIndex() > 0 ? box->currentText() : QString();
+    box->clear();
+    box->addItem(AllProjects);
+    Query q(m_data->database());
+    q.addLine(QStringLiteral("select distinct Projet from contact"));
+    if (m_layout->employerFilter->currentIndex() > 0) {
+        q.addLine(QStringLiteral("where nom_orga = :employer"));
+        q.bindValue(QStringLiteral(":employer"), m_layout->employerFilter->currentText());
+    }
+    q.addLine(QStringLiteral("order by Projet"));
+    if (q.open()) {
+        for (; !q.atEnd(); q.next()) {
+            const QString project = q.text(QStringLiteral("Projet"));
+            if (!project.isEmpty())
+                box->addItem(project);
+        }
+    }
+    box->setCurrentIndex(std::max(0, box->findText(chosen)));
+}
+
+void ReviewPage::readDueDates()
+{
+    QString error;
+    const int horizon = m_layout->horizonChoice->currentData().toInt();
+    if (!DueDates::read(*m_data->database(), today(), horizon, &m_allDates, &error)) {
+        m_allDates.clear();
+        m_ui.error(this, QStringLiteral("Les échéances ne peuvent pas être lues : %1").arg(error));
+    }
+}
+
+void ReviewPage::readHeadCounts()
+{
+    QString error;
+    if (!HeadCounts::read(*m_data->database(), &m_sheet, &error)) {
+        m_sheet = {};
+        m_ui.error(this, QStringLiteral("Les effectifs ne peuvent pas être lus : %1").arg(error));
+    }
+}
+
+bool ReviewPage::passes(const QString &employer, const QString &project) const
+{
+    const QComboBox *employers = m_layout->employerFilter;
+    const QComboBox *projects = m_layout->projectFilter;
+    return (employers->currentIndex() <= 0 || employer == employers->currentText())
+        && (projects->currentIndex() <= 0 || project == projects->currentText());
+}
+
+void ReviewPage::applyFilters()
+{
+    m_dates.clear();
+    for (const DueDate &d : std::as_const(m_allDates)) {
+        if (passes(d.employer, d.project))
+            m_dates << d;
+    }
+    m_posts.clear();
+    for (const PostCount &p : std::as_const(m_sheet.posts)) {
+        if (passes(p.employer, p.project))
+            m_posts << p;
+    }
+    m_unplaced.clear();
+    for (const UnplacedWorker &w : std::as_const(m_sheet.unplaced)) {
+        if (passes(w.employer, w.project))
+            m_unplaced << w;
+    }
+    m_dateModel->setList(ReviewLists::dueDates(m_dates));
+    m_postModel->setList(ReviewLists::postCounts(m_posts));
+    m_unplacedModel->setList(ReviewLists::unplaced(m_unplaced));
+    updateSummary();
+}
+
+void ReviewPage::updateSummary()
+{
+    const auto past
+        = std::count_if(m_dates.cbegin(), m_dates.cend(), [](const DueDate &d) { return d.isPast(); });
+    const auto over
+        = std::count_if(m_posts.cbegin(), m_posts.cend(), [](const PostCount &p) { return p.isOver(); });
+    m_layout->summary->setText(
+        QStringLiteral("%1, dont %2 ; %3, dont %4 ; %5.")
+            .arg(counted(m_dates.size(), QStringLiteral("échéance"), QStringLiteral("échéances")),
+                counted(past, QStringLiteral("dépassée"), QStringLiteral("dépassées")),
+                counted(m_posts.size(), QStringLiteral("poste"), QStringLiteral("postes")),
+                counted(over, QStringLiteral("au-delà de sa prévision"),
+                    QStringLiteral("au-delà de leur prévision")),
+                counted(m_unplaced.size(), QStringLiteral("expatrié hors accord"),
+                    QStringLiteral("expatriés hors accord"))));
+}
+
+QString ReviewPage::subtitle() const
+{
+    QString text = QStringLiteral("Au %1").arg(FieldValue::formatDate(today()));
+    if (showingDueDates())
+        text += QStringLiteral(" — horizon de %1 jours").arg(m_layout->horizonChoice->currentData().toInt());
+    if (m_layout->employerFilter->currentIndex() > 0)
+        text += QStringLiteral(" — organisme : %1").arg(m_layout->employerFilter->currentText());
+    if (m_layout->projectFilter->currentIndex() > 0)
+        text += QStringLiteral(" — projet : %1").arg(m_layout->projectFilter->currentText());
+    return text;
+}
+
+void ReviewPage::openDueDate(const QModelIndex &index)
+{
+    const DueDate &d = m_dates.at(index.row());
+    if (d.worker > 0)
+        emit workerRequested(d.worker);
+    else
+        emit employerRequested(d.employer);
+}
+
+void ReviewPage::openPost(const QModelIndex &index)
+{
+    emit employerRequested(m_posts.at(index.row()).employer);
+}
+
+void ReviewPage::openUnplaced(const QModelIndex &index)
+{
+    emit workerRequested(m_unplaced.at(index.row()).number);
+}
+
+bool ReviewPage::showingDueDates() const
+{
+    return m_layout->lists->currentWidget() == m_layout->dueDatesTab;
+}
+
+void ReviewPage::previewList()
+{
+    ReportDocument document = showingDueDates()
+        ? ReviewLists::dueDatesDocument(m_dateModel->list(), subtitle())
+        : ReviewLists::headCountDocument(m_postModel->list(), m_unplacedModel->list(), subtitle());
+    if (document.pageCount() == 0) {
+        m_ui.error(this,
+            QStringLiteral("La mise en page de la liste « %1 » n'est pas disponible.").arg(document.title()));
+        return;
+    }
+    m_ui.preview(this, document);
+}
+
+void ReviewPage::savePdf()
+{
+    const ReportDocument document = showingDueDates()
+        ? ReviewLists::dueDatesDocument(m_dateModel->list(), subtitle())
+        : ReviewLists::headCountDocument(m_postModel->list(), m_unplacedModel->list(), subtitle());
+    if (document.pageCount() == 0) {
+        m_ui.error(this,
+            QStringLiteral("La mise en page de la liste « %1 » n'est pas disponible.").arg(document.title()));
+        return;
+    }
+    PdfSaving::saveWithDialog(m_ui, this, document);
+}
+
+void ReviewPage::saveCsv()
+{
+    const bool dates = showingDueDates();
+    const QString name = dates ? QStringLiteral("Échéances") : QStringLiteral("Effectifs");
+    QString path = m_ui.saveFileName(this, QStringLiteral("Enregistrer en CSV"),
+        QStringLiteral("%1 %2.csv").arg(name, today().toString(Qt::ISODate)),
+        QStringLiteral("Fichiers CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        path += QLatin1String(".csv");
+    QByteArray bytes = ReviewLists::csv(dates ? m_dateModel->list() : m_postModel->list());
+    // The workers outside every agreement follow the posts after an empty line, their own titles first.
+    if (!dates && !m_unplacedModel->list().rows.isEmpty())
+        bytes += "\r\n" + ReviewLists::csv(m_unplacedModel->list()).mid(3);
+    QString error;
+    if (!CsvText::save(path, bytes, &error)) {
+        m_ui.error(this, error);
+        return;
+    }
+    m_ui.message(this,
+        QStringLiteral("La liste « %1 » est enregistrée dans « %2 ».")
+            .arg(name, QDir::toNativeSeparators(path)));
+}

@@ -1,0 +1,122 @@
+#include "data/csvtext.h"
+#include "data/duedates.h"
+#include "data/headcounts.h"
+#include "datafixture.h"
+#include "reviewstore.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+// The register's due dates over a horizon, the head counts per post, and the CSV bytes.
+class TestReview : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void dueDatesOverHorizon_data();
+    void dueDatesOverHorizon();
+    void headCountsPerPost();
+    void headCountsOfOneProject();
+    void csvBytes();
+    void csvRefusesUnwritableFile();
+};
+
+void TestReview::dueDatesOverHorizon_data()
+{
+    QTest::addColumn<int>("horizon");
+    QTest::addColumn<QStringList>("expected");
+    // The passport ending before a running contract stands first whatever the horizon.
+    const QString pastPassport = QStringLiteral("Passeport finissant avant le contrat DUPONT Jean -10");
+    const QString works = QStringLiteral("Fin des travaux du projet PROJET A 20");
+    const QString passport = QStringLiteral("Fin de passeport MARTIN Jean 45");
+    const QString contract = QStringLiteral("Fin de contrat GARCIA Jean 100");
+    QTest::newRow("30 days") << 30 << QStringList { pastPassport, works };
+    QTest::newRow("60 days") << 60 << QStringList { pastPassport, works, passport };
+    QTest::newRow("90 days") << 90 << QStringList { pastPassport, works, passport };
+    QTest::newRow("180 days") << 180 << QStringList { pastPassport, works, passport, contract };
+}
+
+void TestReview::dueDatesOverHorizon()
+{
+    QFETCH(int, horizon);
+    QFETCH(QStringList, expected);
+    DataFixture fx;
+    QVERIFY(ReviewStore::fill(fx.data()));
+    QList<DueDate> dates;
+    QString error;
+    QVERIFY2(DueDates::read(*fx.data().database(), ReviewStore::today, horizon, &dates, &error),
+        qPrintable(error));
+    QStringList lines;
+    for (const DueDate &d : std::as_const(dates))
+        lines << QStringLiteral("%1 %2 %3").arg(DueDates::what(d.kind), d.name).arg(d.daysLeft);
+    QCOMPARE(lines, expected);
+    QVERIFY(dates.first().isPast());
+    QCOMPARE(dates.first().worker, 1);
+    QCOMPARE(dates.first().employer, ReviewStore::alpha);
+    QCOMPARE(dates.at(1).worker, 0);
+    QCOMPARE(dates.at(1).employer, ReviewStore::alpha);
+}
+
+void TestReview::headCountsPerPost()
+{
+    DataFixture fx;
+    QVERIFY(ReviewStore::fill(fx.data()));
+    HeadCountSheet sheet;
+    QString error;
+    QVERIFY2(HeadCounts::read(*fx.data().database(), &sheet, &error), qPrintable(error));
+    QCOMPARE(sheet.posts.size(), 2);
+    // " soudeur " and "SOUDEUR" are both on the post SOUDEUR, one more than its forecast.
+    const PostCount &welder = sheet.posts.at(0);
+    QCOMPARE(welder.post, QStringLiteral("SOUDEUR"));
+    QCOMPARE(welder.algerians, 3);
+    QCOMPARE(welder.foreigners, 1);
+    QCOMPARE(welder.registered, 2);
+    QCOMPARE(welder.left(), -1);
+    QVERIFY(welder.isOver());
+    const PostCount &engineer = sheet.posts.at(1);
+    QCOMPARE(engineer.registered, 1);
+    QCOMPARE(engineer.left(), 1);
+    QVERIFY(!engineer.isOver());
+    QCOMPARE(sheet.unplaced.size(), 2);
+    QCOMPARE(sheet.unplaced.at(0).name, QStringLiteral("LOPEZ Jean"));
+    QCOMPARE(sheet.unplaced.at(0).post, QStringLiteral("Cuisinier"));
+    QCOMPARE(sheet.unplaced.at(1).number, 5);
+    QCOMPARE(sheet.unplaced.at(1).employer, ReviewStore::beta);
+}
+
+void TestReview::headCountsOfOneProject()
+{
+    DataFixture fx;
+    QVERIFY(ReviewStore::fill(fx.data()));
+    HeadCountSheet sheet;
+    QString error;
+    QVERIFY(HeadCounts::read(
+        *fx.data().database(), &sheet, &error, ReviewStore::beta, QStringLiteral("PROJET B")));
+    QVERIFY(sheet.posts.isEmpty());
+    QCOMPARE(sheet.unplaced.size(), 1);
+    QCOMPARE(sheet.unplaced.at(0).name, QStringLiteral("PEREZ Jean"));
+}
+
+void TestReview::csvBytes()
+{
+    const QByteArray bytes = CsvText::table({ QStringLiteral("Nom"), QStringLiteral("Poste") },
+        { { QStringLiteral("L'HÔTE"), QStringLiteral("Soudeur; chef") },
+            { QStringLiteral("Dit \"le grand\""), QString() } });
+    QCOMPARE(bytes,
+        QByteArray("\xEF\xBB\xBFNom;Poste\r\n"
+                   "L'H\xC3\x94TE;\"Soudeur; chef\"\r\n"
+                   "\"Dit \"\"le grand\"\"\";\r\n"));
+}
+
+void TestReview::csvRefusesUnwritableFile()
+{
+    QTemporaryDir dir;
+    QString error;
+    const QString path = dir.filePath(QStringLiteral("absent/bilan.csv"));
+    QVERIFY(!CsvText::save(path, "x", &error));
+    QVERIFY(error.contains(QStringLiteral("bilan.csv")));
+    QVERIFY(CsvText::save(dir.filePath(QStringLiteral("bilan.csv")), "x", &error));
+}
+
+QTEST_GUILESS_MAIN(TestReview)
+#include "tst_review.moc"
