@@ -58,6 +58,13 @@ QString quoted(const QString &text)
     return QStringLiteral("« %1 »").arg(text);
 }
 
+// A value as a point quotes it: on one line, cut after 40 characters.
+QString shortened(const QString &value)
+{
+    const QString line = value.simplified();
+    return line.size() > 40 ? line.left(39) + QStringLiteral("…") : line;
+}
+
 QString titles(const QStringList &forms)
 {
     QStringList shown;
@@ -122,7 +129,7 @@ void misfits(DataModule &data, const QStringList &forms, const QHash<QString, Re
         const QString key = field.toLower();
         points->append(
             QStringLiteral("%1 (« %2 ») est trop long pour sa place sur %3.")
-                .arg(quoted(caption(field)), values.value(key).simplified(), titles(where.value(key))));
+                .arg(quoted(caption(field)), shortened(values.value(key)), titles(where.value(key))));
     }
 }
 

@@ -8,6 +8,8 @@ ReviewPointsDialog::ReviewPointsDialog(const QStringList &points, QWidget *paren
 {
     m_layout->setupUi(this);
     m_layout->points->addItems(points);
+    for (QPushButton *button : { m_layout->continueButton, m_layout->backButton })
+        button->setAccessibleName(button->text());
 }
 
 ReviewPointsDialog::~ReviewPointsDialog() = default;

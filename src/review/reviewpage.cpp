@@ -57,6 +57,12 @@ ReviewPage::ReviewPage(DataModule *data, UiService &ui, QWidget *parent)
     for (int days : DueDates::horizons())
         m_layout->horizonChoice->addItem(QStringLiteral("%1 jours").arg(days), days);
     m_layout->horizonChoice->setCurrentIndex(int(DueDates::horizons().indexOf(DueDates::defaultHorizon)));
+    // What a screen reader says: each button its text, each list its caption.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAccessibleName(button->text());
+    m_layout->employerFilter->setAccessibleName(QStringLiteral("Organisme"));
+    m_layout->projectFilter->setAccessibleName(QStringLiteral("Projet"));
+    m_layout->horizonChoice->setAccessibleName(QStringLiteral("Horizon"));
 
     connect(m_layout->horizonChoice, &QComboBox::currentIndexChanged, this, [this] {
         readDueDates();

@@ -1,4 +1,5 @@
 #include "datafixture.h"
+#include "reviewstore.h"
 #include "scriptedui.h"
 
 #include "app/appwindows.h"
@@ -9,13 +10,17 @@
 #include "data/backupstore.h"
 #include "data/datamodule.h"
 #include "data/table.h"
+#include "employer/employerpage.h"
 #include "printing/interactiveui.h"
+#include "review/reviewpage.h"
 #include "widgets/notice.h"
 #include "widgets/projectlist.h"
 #include "widgets/tablegrid.h"
+#include "workers/workerpage.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,6 +31,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -60,6 +66,7 @@ private:
 
 private slots:
     void windowsCreatedInOrder();
+    void reviewPageOpensWorkersAndEmployers();
     void shellGeometryTabsAndMenus();
     void clockAndNotices();
     void buttonsFollowRowCounts_data();
@@ -114,7 +121,10 @@ void TestMainWindow::shellGeometryTabsAndMenus()
         tabs << w.pages()->tabText(i);
     QCOMPARE(tabs, (QStringList { "Organisme", "Accord de principe", "Expatries", "Bilan" }));
     QCOMPARE(w.pages()->currentIndex(), 0);
-    QVERIFY(w.pages()->widget(3)->findChild<QLabel *>()->text() == QStringLiteral("Développement en cours"));
+    QCOMPARE(w.pages()->widget(3), w.reviewPage());
+    auto *lists = w.reviewPage()->findChild<QTabWidget *>(QStringLiteral("lists"));
+    QCOMPARE(lists->tabText(0), QStringLiteral("Échéances"));
+    QCOMPARE(lists->tabText(1), QStringLiteral("Effectifs"));
 
     QStringList bar;
     for (QAction *a : w.menuBar()->actions())
@@ -145,7 +155,50 @@ void TestMainWindow::shellGeometryTabsAndMenus()
     QCOMPARE(documents->title(), QStringLiteral("Documents"));
     QCOMPARE(documents->actions().first()->text(), QStringLiteral("Â delivré"));
     QVERIFY(!documents->actions().at(2)->isEnabled());
+    // "Bilan" opens the page for the worker's employer; its "Modèle 03" still carries no command.
+    QMenu *report = w.workerListMenu()->actions().at(2)->menu();
+    QCOMPARE(report->title(), QStringLiteral("Bilan"));
+    QVERIFY(report->menuAction()->isEnabled());
+    QStringList reportItems;
+    for (QAction *a : report->actions())
+        reportItems << a->text() + (a->isEnabled() ? QString() : QStringLiteral(" (inactif)"));
+    QCOMPARE(reportItems, (QStringList { "Échéances et effectifs de l'organisme", "Modèle 03 (inactif)" }));
     QCOMPARE(w.employerListMenu()->actions().first()->text(), QStringLiteral("Fiche d'identification"));
+}
+
+// A line of the "Bilan" page opened shows its worker or employer; the worker list's "Bilan" item
+// narrows the page to the worker's employer.
+void TestMainWindow::reviewPageOpensWorkersAndEmployers()
+{
+    QTemporaryDir base;
+    ScriptedUi ui;
+    MainWindow w(base.path(), ui);
+    QVERIFY(w.activate());
+    QVERIFY(ReviewStore::fill(*w.data()));
+    w.reviewPage()->setToday(ReviewStore::today);
+    trigger(w, "Bilans1");
+    QTableView *dates = w.reviewPage()->dueDatesView();
+    QCOMPARE(dates->model()->rowCount(), 3);
+    const auto open = [](QTableView *view, int row) {
+        view->setFocus();
+        view->setCurrentIndex(view->model()->index(row, 0));
+        QTest::keyClick(view, Qt::Key_Return);
+    };
+    open(dates, 2);
+    QCOMPARE(w.pages()->currentIndex(), 2);
+    QCOMPARE(w.data()->expatries()->value(QStringLiteral("Num_Ordre")).toInt(), 2);
+    trigger(w, "Bilans1");
+    open(dates, 1);
+    QCOMPARE(w.pages()->currentIndex(), 0);
+    QCOMPARE(w.data()->employeur()->text(QStringLiteral("Nom_orga")), ReviewStore::alpha);
+    QCOMPARE(w.data()->contact()->text(QStringLiteral("Projet")), QStringLiteral("PROJET A"));
+
+    QVERIFY(w.data()->expatries()->locate(5));
+    trigger(w, "Bilanorganisme1");
+    QCOMPARE(w.pages()->currentIndex(), 3);
+    QCOMPARE(w.reviewPage()->employerFilter()->currentText(), ReviewStore::beta);
+    QCOMPARE(w.reviewPage()->unplacedView()->model()->rowCount(), 1);
+    QVERIFY(ui.messages.isEmpty());
 }
 
 void TestMainWindow::clockAndNotices()

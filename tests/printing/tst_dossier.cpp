@@ -503,9 +503,12 @@ void TestDossier::exportWithoutWindow()
         QVERIFY2(line.startsWith(QLatin1String("velmora: ")) && !line.at(9).isSpace() && !line.contains('\r'),
             qPrintable(line));
     }
-    // A dossier written says nothing: the window's notice that the print begins is not repeated.
-    if (status == 0)
-        QCOMPARE(errors, QString());
+    // A dossier written says only the points worth a second look (this worker's values are mostly
+    // blank): the window's notice that the print begins is not repeated.
+    if (status == 0) {
+        for (const QString &line : errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            QVERIFY2(line.startsWith(QStringLiteral("velmora: à vérifier: ")), qPrintable(line));
+    }
     if (number == 9)
         QCOMPARE(errors, QStringLiteral("velmora: aucun expatrié n° 9\n"));
 }
