@@ -191,6 +191,24 @@ void TestCommandLine::statusesAndMessages_data()
         "{out}" } << 0 << none << none
                                      << QStringList { "anx_01", "anx_01_02", "anx_02_Individuelle",
                                             "demande_apt", "demande_visa", "rapatriement1", "recrutement" };
+    // This worker's values are mostly blank: the points are said, the dossier written all the same;
+    // checked only, nothing is written and the status says there are points.
+    QTest::newRow("dossier written says its points")
+        << QStringList { "--data-dir", "{base}", dossier, "1", "--output", "{out}", "--forms", "contrat1" }
+        << 0 << "velmora: à vérifier: « "
+        << "» est vide : il s'imprimerait en blanc sur « Modèle 02 Contrat" << QStringList { "contrat1" };
+    QTest::newRow("dossier checked") << QStringList { "--data-dir", "{base}", "--check-dossier", "1" } << 3
+                                     << "velmora: à vérifier: « "
+                                     << "\nvelmora: à vérifier: " << QStringList();
+    QTest::newRow("dossier checked, no such worker")
+        << QStringList { "--data-dir", "{base}", "--check-dossier", "99" } << 2
+        << "velmora: aucun expatrié n° 99" << none << QStringList();
+    QTest::newRow("dossier checked, number invalid")
+        << QStringList { "--data-dir", "{base}", "--check-dossier", "1a" } << 2
+        << "velmora: numéro d'expatrié invalide pour --check-dossier : « 1a »" << usage << QStringList();
+    QTest::newRow("dossier checked writes nothing")
+        << QStringList { "--data-dir", "{base}", "--check-dossier", "1", "--output", "{out}" } << 2
+        << "velmora: --check-dossier n'écrit rien" << usage << QStringList();
     QTest::newRow("single PDF without a dossier")
         << QStringList { "--data-dir", "{base}", "--export-fiche", "SARL ALPHA", "--output", "{out}",
                "--single-pdf" }
