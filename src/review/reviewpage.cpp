@@ -36,6 +36,9 @@ void prepare(QTableView *view, ReviewModel *model)
     view->verticalHeader()->hide();
     view->verticalHeader()->setDefaultSectionSize(20);
     view->horizontalHeader()->setStretchLastSection(true);
+    // Columns fitted to the first lines only: a long list is not measured line by line.
+    view->horizontalHeader()->setResizeContentsPrecision(100);
+    QObject::connect(model, &QAbstractItemModel::modelReset, view, &QTableView::resizeColumnsToContents);
 }
 
 } // namespace
