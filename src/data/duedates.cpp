@@ -1,6 +1,10 @@
 #include "data/duedates.h"
 
+#include "data/database.h"
+#include "data/fieldvalue.h"
 #include "data/query.h"
+
+#include <QSqlQuery>
 
 #include <algorithm>
 
@@ -8,43 +12,56 @@ namespace DueDates {
 
 namespace {
 
-QString workerName(const Query &q)
+// A date as the store keeps it (ISO text, or a date where the engine has a date type).
+QDate dateOf(const QVariant &stored)
 {
-    return (q.text(QStringLiteral("Nom")) + QLatin1Char(' ') + q.text(QStringLiteral("Prenom"))).simplified();
+    return FieldValue::fromStorage(FieldType::Date, stored).toDate();
 }
 
-DueDate workerDate(const Query &q, DueDate::Kind kind, const QDate &date, const QDate &today)
-{
-    return { kind, q.value(QStringLiteral("Num_Ordre")).toInt(), workerName(q),
-        q.text(QStringLiteral("Nom_orga")), q.text(QStringLiteral("Projet")), date, today.daysTo(date) };
-}
-
+// The rows are stepped forward only, their columns read by position: the worker table may hold a
+// hundred thousand rows, and each is read once.
 bool readWorkers(
     Database &database, const QDate &today, const QDate &limit, QList<DueDate> *dates, QString *error)
 {
-    // Dates are bound as values; rows whose dates are all later than the horizon and in order
-    // are left to the engine.
-    Query q(&database);
-    q.addLine(QStringLiteral("select Num_Ordre, Nom, Prenom, Nom_orga, Projet, Passeport_date_fin, "
-                             "Date_fin_contrat"));
-    q.addLine(QStringLiteral("from expatries"));
-    q.addLine(QStringLiteral("where Passeport_date_fin <= :limit or Date_fin_contrat <= :limit"));
-    q.addLine(QStringLiteral("or Passeport_date_fin < Date_fin_contrat"));
-    q.bindValue(QStringLiteral(":limit"), limit.toString(Qt::ISODate));
-    if (!q.open()) {
-        *error = q.lastError();
+    if (!database.open()) {
+        *error = database.lastError();
         return false;
     }
-    for (; !q.atEnd(); q.next()) {
-        const QDate passport = q.value(QStringLiteral("Passeport_date_fin")).toDate();
-        const QDate contract = q.value(QStringLiteral("Date_fin_contrat")).toDate();
+    QSqlQuery q = database.newQuery();
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral("select Num_Ordre, Nom, Prenom, Nom_orga, Projet, Passeport_date_fin, "
+                             "Date_fin_contrat from expatries "
+                             "where Passeport_date_fin <= :limit or Date_fin_contrat <= :limit "
+                             "or Passeport_date_fin < Date_fin_contrat"));
+    q.bindValue(QStringLiteral(":limit"), limit.toString(Qt::ISODate));
+    if (!database.exec(q)) {
+        *error = database.lastError();
+        return false;
+    }
+    while (q.next()) {
+        const QDate passport = dateOf(q.value(5));
+        const QDate contract = dateOf(q.value(6));
         const bool beforeContract = passport.isValid() && contract.isValid() && passport < contract;
-        if (beforeContract && (passport <= limit || contract >= today))
-            dates->append(workerDate(q, DueDate::Kind::PassportBeforeContract, passport, today));
-        else if (passport.isValid() && passport <= limit)
-            dates->append(workerDate(q, DueDate::Kind::Passport, passport, today));
-        if (contract.isValid() && contract <= limit)
-            dates->append(workerDate(q, DueDate::Kind::Contract, contract, today));
+        const bool passportDue
+            = passport.isValid() && (passport <= limit || (beforeContract && contract >= today));
+        const bool contractDue = contract.isValid() && contract <= limit;
+        if (!passportDue && !contractDue)
+            continue;
+        DueDate line { DueDate::Kind::Passport, q.value(0).toInt(),
+            (q.value(1).toString() + QLatin1Char(' ') + q.value(2).toString()).simplified(),
+            q.value(3).toString(), q.value(4).toString(), {}, 0 };
+        if (passportDue) {
+            line.kind = beforeContract ? DueDate::Kind::PassportBeforeContract : DueDate::Kind::Passport;
+            line.date = passport;
+            line.daysLeft = today.daysTo(passport);
+            dates->append(line);
+        }
+        if (contractDue) {
+            line.kind = DueDate::Kind::Contract;
+            line.date = contract;
+            line.daysLeft = today.daysTo(contract);
+            dates->append(line);
+        }
     }
     return true;
 }

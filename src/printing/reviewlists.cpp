@@ -11,11 +11,6 @@ namespace ReviewLists {
 
 namespace {
 
-QString daysText(qint64 days)
-{
-    return QString::number(days);
-}
-
 // Each line as a record of columns c1, c2, … or, for a line that stands out, r1, r2, … (the
 // layouts print those in red).
 QList<QVariantMap> records(const ReviewList &list)
@@ -47,15 +42,47 @@ ReportDocument render(const QString &form, const ReviewList &list, const QString
 
 } // namespace
 
+QStringList dueDateHeader()
+{
+    return { QStringLiteral("Échéance"), QStringLiteral("Expatrié ou projet"), QStringLiteral("Organisme"),
+        QStringLiteral("Projet"), QStringLiteral("Date"), QStringLiteral("Jours restants") };
+}
+
+QStringList dueDateLine(const DueDate &d)
+{
+    return { DueDates::what(d.kind), d.name, d.employer, d.project, FieldValue::formatDate(d.date),
+        QString::number(d.daysLeft) };
+}
+
+QStringList postCountHeader()
+{
+    return { QStringLiteral("Organisme"), QStringLiteral("Projet"), QStringLiteral("Poste"),
+        QStringLiteral("Algériens prévus"), QStringLiteral("Étrangers prévus"),
+        QStringLiteral("Étrangers inscrits"), QStringLiteral("Reste") };
+}
+
+QStringList postCountLine(const PostCount &p)
+{
+    return { p.employer, p.project, p.post, QString::number(p.algerians), QString::number(p.foreigners),
+        QString::number(p.registered), QString::number(p.left()) };
+}
+
+QStringList unplacedHeader()
+{
+    return { QStringLiteral("N°"), QStringLiteral("Expatrié"), QStringLiteral("Organisme"),
+        QStringLiteral("Projet"), QStringLiteral("Poste occupé") };
+}
+
+QStringList unplacedLine(const UnplacedWorker &w)
+{
+    return { QString::number(w.number), w.name, w.employer, w.project, w.post };
+}
+
 ReviewList dueDates(const QList<DueDate> &dates)
 {
-    ReviewList list { { QStringLiteral("Échéance"), QStringLiteral("Expatrié ou projet"),
-                          QStringLiteral("Organisme"), QStringLiteral("Projet"), QStringLiteral("Date"),
-                          QStringLiteral("Jours restants") },
-        {}, {} };
+    ReviewList list { dueDateHeader(), {}, {} };
     for (const DueDate &d : dates) {
-        list.rows << QStringList { DueDates::what(d.kind), d.name, d.employer, d.project,
-            FieldValue::formatDate(d.date), daysText(d.daysLeft) };
+        list.rows << dueDateLine(d);
         list.marked << d.isPast();
     }
     return list;
@@ -63,13 +90,9 @@ ReviewList dueDates(const QList<DueDate> &dates)
 
 ReviewList postCounts(const QList<PostCount> &posts)
 {
-    ReviewList list { { QStringLiteral("Organisme"), QStringLiteral("Projet"), QStringLiteral("Poste"),
-                          QStringLiteral("Algériens prévus"), QStringLiteral("Étrangers prévus"),
-                          QStringLiteral("Étrangers inscrits"), QStringLiteral("Reste") },
-        {}, {} };
+    ReviewList list { postCountHeader(), {}, {} };
     for (const PostCount &p : posts) {
-        list.rows << QStringList { p.employer, p.project, p.post, QString::number(p.algerians),
-            QString::number(p.foreigners), QString::number(p.registered), QString::number(p.left()) };
+        list.rows << postCountLine(p);
         list.marked << p.isOver();
     }
     return list;
@@ -77,11 +100,9 @@ ReviewList postCounts(const QList<PostCount> &posts)
 
 ReviewList unplaced(const QList<UnplacedWorker> &workers)
 {
-    ReviewList list { { QStringLiteral("N°"), QStringLiteral("Expatrié"), QStringLiteral("Organisme"),
-                          QStringLiteral("Projet"), QStringLiteral("Poste occupé") },
-        {}, {} };
+    ReviewList list { unplacedHeader(), {}, {} };
     for (const UnplacedWorker &w : workers) {
-        list.rows << QStringList { QString::number(w.number), w.name, w.employer, w.project, w.post };
+        list.rows << unplacedLine(w);
         list.marked << false;
     }
     return list;

@@ -22,6 +22,14 @@ struct ReviewList
 // The lists of the "Bilan" page from what the data layer reads, and their printed and CSV forms.
 namespace ReviewLists {
 
+// The column titles and one line of each list.
+QStringList dueDateHeader();
+QStringList dueDateLine(const DueDate &date);
+QStringList postCountHeader();
+QStringList postCountLine(const PostCount &post);
+QStringList unplacedHeader();
+QStringList unplacedLine(const UnplacedWorker &worker);
+
 ReviewList dueDates(const QList<DueDate> &dates);
 ReviewList postCounts(const QList<PostCount> &posts);
 ReviewList unplaced(const QList<UnplacedWorker> &workers);

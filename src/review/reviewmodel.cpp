@@ -3,35 +3,42 @@
 #include <QBrush>
 #include <QFont>
 
-void ReviewModel::setList(ReviewList list)
+void ReviewModel::setLines(const QStringList &header, int count, Line line, Marked marked)
 {
     beginResetModel();
-    m_list = std::move(list);
+    m_header = header;
+    m_count = count;
+    m_line = std::move(line);
+    m_marked = std::move(marked);
+    m_cachedRow = -1;
     endResetModel();
 }
 
 int ReviewModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_list.rows.size());
+    return parent.isValid() ? 0 : m_count;
 }
 
 int ReviewModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_list.header.size());
+    return parent.isValid() ? 0 : int(m_header.size());
 }
 
 QVariant ReviewModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_list.rows.size())
+    if (!index.isValid() || index.row() >= m_count)
         return {};
-    const bool marked = m_list.marked.value(index.row());
     switch (role) {
     case Qt::DisplayRole:
-        return m_list.rows.at(index.row()).value(index.column());
+        if (m_cachedRow != index.row()) {
+            m_cached = m_line(index.row());
+            m_cachedRow = index.row();
+        }
+        return m_cached.value(index.column());
     case Qt::ForegroundRole:
-        return marked ? QVariant(QBrush(Qt::red)) : QVariant();
+        return m_marked(index.row()) ? QVariant(QBrush(Qt::red)) : QVariant();
     case Qt::FontRole: {
-        if (!marked)
+        if (!m_marked(index.row()))
             return {};
         QFont bold;
         bold.setBold(true);
@@ -45,6 +52,6 @@ QVariant ReviewModel::data(const QModelIndex &index, int role) const
 QVariant ReviewModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return m_list.header.value(section);
+        return m_header.value(section);
     return QAbstractTableModel::headerData(section, orientation, role);
 }

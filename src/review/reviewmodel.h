@@ -1,20 +1,23 @@
 #pragma once
 
-#include "printing/reviewlists.h"
-
 #include <QAbstractTableModel>
+#include <QStringList>
 
-// One list of the "Bilan" page for a table view: its lines as text, the lines that stand out in
-// red and bold.
+#include <functional>
+
+// One list of the "Bilan" page for a table view: its lines made as text only when the view shows
+// them, those that stand out in red and bold.
 class ReviewModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
+    using Line = std::function<QStringList(int row)>;
+    using Marked = std::function<bool(int row)>;
+
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setList(ReviewList list);
-    const ReviewList &list() const { return m_list; }
+    void setLines(const QStringList &header, int count, Line line, Marked marked);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -22,5 +25,11 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
 private:
-    ReviewList m_list;
+    QStringList m_header;
+    int m_count = 0;
+    Line m_line;
+    Marked m_marked;
+    // The last line made: a view asks for each of its cells in turn.
+    mutable int m_cachedRow = -1;
+    mutable QStringList m_cached;
 };

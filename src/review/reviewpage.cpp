@@ -1,6 +1,7 @@
 #include "review/reviewpage.h"
 
 #include "data/csvtext.h"
+#include "data/database.h"
 #include "data/datamodule.h"
 #include "data/fieldvalue.h"
 #include "data/query.h"
@@ -68,7 +69,8 @@ ReviewPage::ReviewPage(DataModule *data, UiService &ui, QWidget *parent)
     m_layout->horizonChoice->setAccessibleName(QStringLiteral("Horizon"));
 
     connect(m_layout->horizonChoice, &QComboBox::currentIndexChanged, this, [this] {
-        readDueDates();
+        if (!readDueDates())
+            m_stamp.clear();
         applyFilters();
     });
     connect(m_layout->employerFilter, &QComboBox::currentIndexChanged, this, [this] {
@@ -118,13 +120,33 @@ QTableView *ReviewPage::unplacedView() const
 
 void ReviewPage::pageShown()
 {
+    // Shown again with the tables as they were read, the lists still hold.
+    const QList<qint64> stamp = storeStamp();
+    if (!stamp.isEmpty() && stamp == m_stamp && m_wantedEmployer.isNull())
+        return;
     const QSignalBlocker employers(m_layout->employerFilter);
     const QSignalBlocker projects(m_layout->projectFilter);
     fillEmployers();
     fillProjects();
-    readDueDates();
-    readHeadCounts();
+    const bool read = readDueDates() && readHeadCounts();
     applyFilters();
+    m_stamp = read ? stamp : QList<qint64>();
+}
+
+// What tells whether the tables changed since they were read: the writes made through this
+// connection, the engine's version of each file (it moves when another program writes one), and
+// the day the dates count from. Empty when the engine cannot tell.
+QList<qint64> ReviewPage::storeStamp() const
+{
+    Database *db = m_data->database();
+    QList<qint64> stamp { qint64(db->writes()), today().toJulianDay() };
+    for (const char *alias : { "Employeur", "contact", "Accord", "Expatries" }) {
+        const qint64 version = db->dataVersion(QString::fromLatin1(alias));
+        if (version < 0)
+            return {};
+        stamp << version;
+    }
+    return stamp;
 }
 
 // The employers of the employer table; the one chosen before stays chosen while it exists.
@@ -170,23 +192,25 @@ void ReviewPage::fillProjects()
     box->setCurrentIndex(std::max(0, box->findText(chosen)));
 }
 
-void ReviewPage::readDueDates()
+bool ReviewPage::readDueDates()
 {
     QString error;
     const int horizon = m_layout->horizonChoice->currentData().toInt();
-    if (!DueDates::read(*m_data->database(), today(), horizon, &m_allDates, &error)) {
-        m_allDates.clear();
-        m_ui.error(this, QStringLiteral("Les échéances ne peuvent pas être lues : %1").arg(error));
-    }
+    if (DueDates::read(*m_data->database(), today(), horizon, &m_allDates, &error))
+        return true;
+    m_allDates.clear();
+    m_ui.error(this, QStringLiteral("Les échéances ne peuvent pas être lues : %1").arg(error));
+    return false;
 }
 
-void ReviewPage::readHeadCounts()
+bool ReviewPage::readHeadCounts()
 {
     QString error;
-    if (!HeadCounts::read(*m_data->database(), &m_sheet, &error)) {
-        m_sheet = {};
-        m_ui.error(this, QStringLiteral("Les effectifs ne peuvent pas être lus : %1").arg(error));
-    }
+    if (HeadCounts::read(*m_data->database(), &m_sheet, &error))
+        return true;
+    m_sheet = {};
+    m_ui.error(this, QStringLiteral("Les effectifs ne peuvent pas être lus : %1").arg(error));
+    return false;
 }
 
 bool ReviewPage::passes(const QString &employer, const QString &project) const
@@ -214,9 +238,17 @@ void ReviewPage::applyFilters()
         if (passes(w.employer, w.project))
             m_unplaced << w;
     }
-    m_dateModel->setList(ReviewLists::dueDates(m_dates));
-    m_postModel->setList(ReviewLists::postCounts(m_posts));
-    m_unplacedModel->setList(ReviewLists::unplaced(m_unplaced));
+    m_dateModel->setLines(
+        ReviewLists::dueDateHeader(), int(m_dates.size()),
+        [this](int row) { return ReviewLists::dueDateLine(m_dates.at(row)); },
+        [this](int row) { return m_dates.at(row).isPast(); });
+    m_postModel->setLines(
+        ReviewLists::postCountHeader(), int(m_posts.size()),
+        [this](int row) { return ReviewLists::postCountLine(m_posts.at(row)); },
+        [this](int row) { return m_posts.at(row).isOver(); });
+    m_unplacedModel->setLines(
+        ReviewLists::unplacedHeader(), int(m_unplaced.size()),
+        [this](int row) { return ReviewLists::unplacedLine(m_unplaced.at(row)); }, [](int) { return false; });
     updateSummary();
 }
 
@@ -276,8 +308,9 @@ bool ReviewPage::showingDueDates() const
 void ReviewPage::previewList()
 {
     ReportDocument document = showingDueDates()
-        ? ReviewLists::dueDatesDocument(m_dateModel->list(), subtitle())
-        : ReviewLists::headCountDocument(m_postModel->list(), m_unplacedModel->list(), subtitle());
+        ? ReviewLists::dueDatesDocument(ReviewLists::dueDates(m_dates), subtitle())
+        : ReviewLists::headCountDocument(
+            ReviewLists::postCounts(m_posts), ReviewLists::unplaced(m_unplaced), subtitle());
     if (document.pageCount() == 0) {
         m_ui.error(this,
             QStringLiteral("La mise en page de la liste « %1 » n'est pas disponible.").arg(document.title()));
@@ -289,8 +322,9 @@ void ReviewPage::previewList()
 void ReviewPage::savePdf()
 {
     const ReportDocument document = showingDueDates()
-        ? ReviewLists::dueDatesDocument(m_dateModel->list(), subtitle())
-        : ReviewLists::headCountDocument(m_postModel->list(), m_unplacedModel->list(), subtitle());
+        ? ReviewLists::dueDatesDocument(ReviewLists::dueDates(m_dates), subtitle())
+        : ReviewLists::headCountDocument(
+            ReviewLists::postCounts(m_posts), ReviewLists::unplaced(m_unplaced), subtitle());
     if (document.pageCount() == 0) {
         m_ui.error(this,
             QStringLiteral("La mise en page de la liste « %1 » n'est pas disponible.").arg(document.title()));
@@ -310,10 +344,11 @@ void ReviewPage::saveCsv()
         return;
     if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
         path += QLatin1String(".csv");
-    QByteArray bytes = ReviewLists::csv(dates ? m_dateModel->list() : m_postModel->list());
+    QByteArray bytes
+        = ReviewLists::csv(dates ? ReviewLists::dueDates(m_dates) : ReviewLists::postCounts(m_posts));
     // The workers outside every agreement follow the posts after an empty line, their own titles first.
-    if (!dates && !m_unplacedModel->list().rows.isEmpty())
-        bytes += "\r\n" + ReviewLists::csv(m_unplacedModel->list()).mid(3);
+    if (!dates && !m_unplaced.isEmpty())
+        bytes += "\r\n" + ReviewLists::csv(ReviewLists::unplaced(m_unplaced)).mid(3);
     QString error;
     if (!CsvText::save(path, bytes, &error)) {
         m_ui.error(this, error);

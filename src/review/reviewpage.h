@@ -54,8 +54,9 @@ signals:
 private:
     void fillEmployers();
     void fillProjects();
-    void readDueDates();
-    void readHeadCounts();
+    bool readDueDates();
+    bool readHeadCounts();
+    QList<qint64> storeStamp() const;
     // Shows the lines that pass the employer and project filters.
     void applyFilters();
     bool passes(const QString &employer, const QString &project) const;
@@ -74,6 +75,7 @@ private:
     UiService &m_ui;
     QDate m_today;
     QString m_wantedEmployer;
+    QList<qint64> m_stamp; // the tables as last read
     QList<DueDate> m_allDates;
     HeadCountSheet m_sheet;
     // What the views show, line for line.

@@ -17,6 +17,7 @@ private slots:
     void dueDatesOverHorizon();
     void headCountsPerPost();
     void headCountsOfOneProject();
+    void manyPostsOutsideAgreements();
     void csvBytes();
     void csvRefusesUnwritableFile();
 };
@@ -95,6 +96,28 @@ void TestReview::headCountsOfOneProject()
     QVERIFY(sheet.posts.isEmpty());
     QCOMPARE(sheet.unplaced.size(), 1);
     QCOMPARE(sheet.unplaced.at(0).name, QStringLiteral("PEREZ Jean"));
+}
+
+// Past a few spellings outside every agreement, their workers are picked out of one pass: the
+// same list, in the same order.
+void TestReview::manyPostsOutsideAgreements()
+{
+    DataFixture fx;
+    QVERIFY(ReviewStore::fill(fx.data()));
+    for (int i = 0; i < 25; ++i) {
+        QVERIFY(ReviewStore::addWorker(fx.data(), 100 + i, QStringLiteral("AUTRE"), ReviewStore::beta,
+            i % 2 ? QStringLiteral("PROJET B") : QString(), QStringLiteral("POSTE %1").arg(i)));
+    }
+    HeadCountSheet sheet;
+    QString error;
+    QVERIFY2(HeadCounts::read(*fx.data().database(), &sheet, &error), qPrintable(error));
+    QCOMPARE(sheet.unplaced.size(), 27);
+    QCOMPARE(sheet.unplaced.at(0).name, QStringLiteral("LOPEZ Jean"));
+    QCOMPARE(sheet.posts.at(0).registered, 2);
+    // BETA's workers without a project come first, then those of PROJET B, by number.
+    QCOMPARE(sheet.unplaced.at(1).number, 100);
+    QCOMPARE(sheet.unplaced.at(1).project, QString());
+    QCOMPARE(sheet.unplaced.last().number, 123);
 }
 
 void TestReview::csvBytes()
