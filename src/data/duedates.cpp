@@ -2,89 +2,66 @@
 
 #include "data/database.h"
 #include "data/fieldvalue.h"
-#include "data/query.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
-
-#include <algorithm>
 
 namespace DueDates {
 
 namespace {
 
-// A date as the store keeps it (ISO text, or a date where the engine has a date type).
-QDate dateOf(const QVariant &stored)
+// Every date that falls due, one row each, in plain SQL both engines read. Blank dates are left
+// out by the lower bound; the kinds are numbered as DueDate::Kind.
+const char *const DatesSql
+    = "select kind, Num_Ordre, Nom, Prenom, Nom_orga, Projet, due from ("
+      " select case when Passeport_date_fin < Date_fin_contrat then 1 else 0 end as kind,"
+      "  Num_Ordre, Nom, Prenom, Nom_orga, Projet, Passeport_date_fin as due"
+      "  from expatries where Passeport_date_fin >= :oldest and (Passeport_date_fin <= :limit"
+      "  or (Passeport_date_fin < Date_fin_contrat and Date_fin_contrat >= :today))"
+      " union all"
+      " select 2, Num_Ordre, Nom, Prenom, Nom_orga, Projet, Date_fin_contrat"
+      "  from expatries where Date_fin_contrat >= :oldest and Date_fin_contrat <= :limit"
+      " union all"
+      " select 3, 0, contact.Projet, '', employeur.Nom_orga, contact.Projet,"
+      "  employeur.Date_marche_fin from employeur"
+      "  left join contact on contact.nom_orga = employeur.Nom_orga"
+      "  where employeur.Date_marche_fin >= :oldest and employeur.Date_marche_fin <= :limit"
+      ") as due_dates";
+
+QString narrowed(const DueDateFilter &filter)
 {
-    return FieldValue::fromStorage(FieldType::Date, stored).toDate();
+    QStringList conditions;
+    if (!filter.employer.isNull())
+        conditions << QStringLiteral("Nom_orga = :employer");
+    if (!filter.project.isNull())
+        conditions << QStringLiteral("Projet = :project");
+    return conditions.isEmpty() ? QString()
+                                : QStringLiteral(" where ") + conditions.join(QStringLiteral(" and "));
 }
 
-// The rows are stepped forward only, their columns read by position: the worker table may hold a
-// hundred thousand rows, and each is read once.
-bool readWorkers(
-    Database &database, const QDate &today, const QDate &limit, QList<DueDate> *dates, QString *error)
+bool run(Database &database, QSqlQuery &q, const QString &sql, const DueDateFilter &filter, QString *error)
 {
     if (!database.open()) {
         *error = database.lastError();
         return false;
     }
-    QSqlQuery q = database.newQuery();
     q.setForwardOnly(true);
-    q.prepare(QStringLiteral("select Num_Ordre, Nom, Prenom, Nom_orga, Projet, Passeport_date_fin, "
-                             "Date_fin_contrat from expatries "
-                             "where Passeport_date_fin <= :limit or Date_fin_contrat <= :limit "
-                             "or Passeport_date_fin < Date_fin_contrat"));
-    q.bindValue(QStringLiteral(":limit"), limit.toString(Qt::ISODate));
+    if (!q.prepare(sql)) {
+        *error = Database::describe(q.lastError(), QString());
+        return false;
+    }
+    const auto bind = [&](const char *name, const QVariant &value) {
+        if (sql.contains(QLatin1String(name)))
+            q.bindValue(QLatin1String(name), value);
+    };
+    bind(":oldest", QStringLiteral("1800-01-01"));
+    bind(":limit", filter.today.addDays(filter.horizon).toString(Qt::ISODate));
+    bind(":today", filter.today.toString(Qt::ISODate));
+    bind(":employer", filter.employer);
+    bind(":project", filter.project);
     if (!database.exec(q)) {
         *error = database.lastError();
         return false;
-    }
-    while (q.next()) {
-        const QDate passport = dateOf(q.value(5));
-        const QDate contract = dateOf(q.value(6));
-        const bool beforeContract = passport.isValid() && contract.isValid() && passport < contract;
-        const bool passportDue
-            = passport.isValid() && (passport <= limit || (beforeContract && contract >= today));
-        const bool contractDue = contract.isValid() && contract <= limit;
-        if (!passportDue && !contractDue)
-            continue;
-        DueDate line { DueDate::Kind::Passport, q.value(0).toInt(),
-            (q.value(1).toString() + QLatin1Char(' ') + q.value(2).toString()).simplified(),
-            q.value(3).toString(), q.value(4).toString(), {}, 0 };
-        if (passportDue) {
-            line.kind = beforeContract ? DueDate::Kind::PassportBeforeContract : DueDate::Kind::Passport;
-            line.date = passport;
-            line.daysLeft = today.daysTo(passport);
-            dates->append(line);
-        }
-        if (contractDue) {
-            line.kind = DueDate::Kind::Contract;
-            line.date = contract;
-            line.daysLeft = today.daysTo(contract);
-            dates->append(line);
-        }
-    }
-    return true;
-}
-
-bool readWorks(
-    Database &database, const QDate &today, const QDate &limit, QList<DueDate> *dates, QString *error)
-{
-    Query q(&database);
-    q.addLine(QStringLiteral("select employeur.Nom_orga, employeur.Date_marche_fin, contact.Projet"));
-    q.addLine(QStringLiteral("from employeur left join contact on contact.nom_orga = employeur.Nom_orga"));
-    q.addLine(QStringLiteral("where employeur.Date_marche_fin <= :limit"));
-    q.bindValue(QStringLiteral(":limit"), limit.toString(Qt::ISODate));
-    if (!q.open()) {
-        *error = q.lastError();
-        return false;
-    }
-    for (; !q.atEnd(); q.next()) {
-        const QDate end = q.value(QStringLiteral("Date_marche_fin")).toDate();
-        if (!end.isValid())
-            continue;
-        const QString project = q.text(QStringLiteral("Projet"));
-        dates->append({ DueDate::Kind::Works, 0, project, q.text(QStringLiteral("Nom_orga")), project, end,
-            today.daysTo(end) });
     }
     return true;
 }
@@ -112,21 +89,47 @@ QString what(DueDate::Kind kind)
     return {};
 }
 
-bool read(Database &database, const QDate &today, int horizon, QList<DueDate> *dates, QString *error)
+bool count(Database &database, const DueDateFilter &filter, int *total, int *past, QString *error)
+{
+    QSqlQuery q = database.newQuery();
+    const QString sql
+        = QStringLiteral("select count(*), sum(case when due < :today then 1 else 0 end) from (%1%2) "
+                         "as counted")
+              .arg(QString::fromLatin1(DatesSql), narrowed(filter));
+    if (!run(database, q, sql, filter, error))
+        return false;
+    const bool any = q.next();
+    *total = any ? q.value(0).toInt() : 0;
+    *past = any ? q.value(1).toInt() : 0;
+    return true;
+}
+
+bool read(Database &database, const DueDateFilter &filter, int offset, int limit, QList<DueDate> *dates,
+    QString *error)
 {
     dates->clear();
-    const QDate limit = today.addDays(horizon);
-    if (!readWorkers(database, today, limit, dates, error)
-        || !readWorks(database, today, limit, dates, error))
+    QString sql = QString::fromLatin1(DatesSql) + narrowed(filter)
+        + QStringLiteral(" order by due, kind, Nom, Num_Ordre");
+    if (limit >= 0)
+        sql += QStringLiteral(" limit %1 offset %2").arg(limit).arg(offset);
+    QSqlQuery q = database.newQuery();
+    if (!run(database, q, sql, filter, error))
         return false;
-    std::stable_sort(dates->begin(), dates->end(), [](const DueDate &a, const DueDate &b) {
-        if (a.date != b.date)
-            return a.date < b.date;
-        if (a.kind != b.kind)
-            return a.kind < b.kind;
-        return a.name < b.name;
-    });
+    while (q.next()) {
+        const QDate date = FieldValue::fromStorage(FieldType::Date, q.value(6)).toDate();
+        const auto kind = DueDate::Kind(q.value(0).toInt());
+        const QString name = kind == DueDate::Kind::Works
+            ? q.value(2).toString()
+            : (q.value(2).toString() + QLatin1Char(' ') + q.value(3).toString()).simplified();
+        dates->append({ kind, q.value(1).toInt(), name, q.value(4).toString(), q.value(5).toString(), date,
+            filter.today.daysTo(date) });
+    }
     return true;
+}
+
+bool read(Database &database, const QDate &today, int horizon, QList<DueDate> *dates, QString *error)
+{
+    return read(database, { today, horizon, QString(), QString() }, 0, -1, dates, error);
 }
 
 } // namespace DueDates

@@ -23,20 +23,35 @@ struct DueDate
     bool isPast() const { return daysLeft < 0; }
 };
 
-// Reads what falls due from the worker and employer tables, as of a day the caller gives.
+// Which dates: every date up to `today` + `horizon` days, the past ones included, of one employer
+// and one project when they are given (not null). A passport that ends before the contract is
+// listed whatever the horizon while the contract runs: it must be renewed before the worker can stay.
+struct DueDateFilter
+{
+    QDate today;
+    int horizon = 90;
+    QString employer;
+    QString project;
+};
+
+// Reads what falls due from the worker and employer tables, soonest first. The engine selects,
+// orders and counts the dates, so that a page of them is read without reading them all.
 namespace DueDates {
 
 inline constexpr int defaultHorizon = 90;
 // The horizons the user chooses from, in days.
 const QList<int> &horizons();
 
-// "Fin de passeport", "Passeport expiré avant la fin du contrat", …
+// "Fin de passeport", "Passeport finissant avant le contrat", …
 QString what(DueDate::Kind kind);
 
-// Every date up to `today` + `horizon` days, the past ones included, soonest first. A passport
-// that ends before the contract is listed whatever the horizon while the contract runs: it must be
-// renewed before the worker can stay. False with a French message in *error when a table cannot
-// be read.
+// How many dates the filter gives, and how many of them are past. False with a French message in
+// *error when a table cannot be read.
+bool count(Database &database, const DueDateFilter &filter, int *total, int *past, QString *error);
+// `limit` dates from `offset` (every one when `limit` is negative).
+bool read(Database &database, const DueDateFilter &filter, int offset, int limit, QList<DueDate> *dates,
+    QString *error);
+// Every date of the whole register.
 bool read(Database &database, const QDate &today, int horizon, QList<DueDate> *dates, QString *error);
 
 } // namespace DueDates

@@ -3,15 +3,36 @@
 #include <QBrush>
 #include <QFont>
 
-void ReviewModel::setLines(const QStringList &header, int count, Line line, Marked marked)
+void ReviewModel::setLines(const QStringList &header, int count, Line line, Marked marked, Fetch fetch)
 {
     beginResetModel();
     m_header = header;
     m_count = count;
     m_line = std::move(line);
     m_marked = std::move(marked);
+    m_fetch = std::move(fetch);
+    m_more = bool(m_fetch);
     m_cachedRow = -1;
     endResetModel();
+}
+
+bool ReviewModel::canFetchMore(const QModelIndex &parent) const
+{
+    return !parent.isValid() && m_more;
+}
+
+void ReviewModel::fetchMore(const QModelIndex &parent)
+{
+    if (!canFetchMore(parent))
+        return;
+    const int added = m_fetch();
+    if (added <= 0) {
+        m_more = false;
+        return;
+    }
+    beginInsertRows({}, m_count, m_count + added - 1);
+    m_count += added;
+    endInsertRows();
 }
 
 int ReviewModel::rowCount(const QModelIndex &parent) const

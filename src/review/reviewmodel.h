@@ -14,10 +14,15 @@ class ReviewModel : public QAbstractTableModel
 public:
     using Line = std::function<QStringList(int row)>;
     using Marked = std::function<bool(int row)>;
+    // Reads the next lines of a long list; how many it added.
+    using Fetch = std::function<int()>;
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setLines(const QStringList &header, int count, Line line, Marked marked);
+    // `count` lines ready; with `fetch`, more as the view scrolls, until it adds none.
+    void setLines(const QStringList &header, int count, Line line, Marked marked, Fetch fetch = {});
+    bool canFetchMore(const QModelIndex &parent) const override;
+    void fetchMore(const QModelIndex &parent) override;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -27,6 +32,8 @@ public:
 private:
     QStringList m_header;
     int m_count = 0;
+    Fetch m_fetch;
+    bool m_more = false;
     Line m_line;
     Marked m_marked;
     // The last line made: a view asks for each of its cells in turn.

@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QHeaderView>
+#include <QTimer>
 
 #include <algorithm>
 #include <utility>
@@ -20,6 +21,8 @@
 namespace {
 
 const QString AllEmployers = QStringLiteral("Tous les organismes");
+// Dates read at a time, as the list scrolls.
+constexpr int DatePage = 200;
 const QString AllProjects = QStringLiteral("Tous les projets");
 
 QString counted(qsizetype n, const QString &one, const QString &many)
@@ -68,16 +71,13 @@ ReviewPage::ReviewPage(DataModule *data, UiService &ui, QWidget *parent)
     m_layout->projectFilter->setAccessibleName(QStringLiteral("Projet"));
     m_layout->horizonChoice->setAccessibleName(QStringLiteral("Horizon"));
 
-    connect(m_layout->horizonChoice, &QComboBox::currentIndexChanged, this, [this] {
-        if (!readDueDates())
-            m_stamp.clear();
-        applyFilters();
-    });
+    connect(m_layout->horizonChoice, &QComboBox::currentIndexChanged, this, &ReviewPage::showDates);
     connect(m_layout->employerFilter, &QComboBox::currentIndexChanged, this, [this] {
         fillProjects();
         applyFilters();
     });
     connect(m_layout->projectFilter, &QComboBox::currentIndexChanged, this, &ReviewPage::applyFilters);
+    connect(m_layout->lists, &QTabWidget::currentChanged, this, &ReviewPage::listChanged);
     connect(m_layout->dueDatesView, &QAbstractItemView::activated, this, &ReviewPage::openDueDate);
     connect(m_layout->postsView, &QAbstractItemView::activated, this, &ReviewPage::openPost);
     connect(m_layout->unplacedView, &QAbstractItemView::activated, this, &ReviewPage::openUnplaced);
@@ -124,13 +124,16 @@ void ReviewPage::pageShown()
     const QList<qint64> stamp = storeStamp();
     if (!stamp.isEmpty() && stamp == m_stamp && m_wantedEmployer.isNull())
         return;
-    const QSignalBlocker employers(m_layout->employerFilter);
-    const QSignalBlocker projects(m_layout->projectFilter);
-    fillEmployers();
-    fillProjects();
-    const bool read = readDueDates() && readHeadCounts();
+    if (stamp != m_stamp)
+        m_countsRead = false;
+    {
+        const QSignalBlocker employers(m_layout->employerFilter);
+        const QSignalBlocker projects(m_layout->projectFilter);
+        fillEmployers();
+        fillProjects();
+    }
+    m_stamp = stamp;
     applyFilters();
-    m_stamp = read ? stamp : QList<qint64>();
 }
 
 // What tells whether the tables changed since they were read: the writes made through this
@@ -192,25 +195,69 @@ void ReviewPage::fillProjects()
     box->setCurrentIndex(std::max(0, box->findText(chosen)));
 }
 
+DueDateFilter ReviewPage::dateFilter() const
+{
+    DueDateFilter filter { today(), m_layout->horizonChoice->currentData().toInt(), QString(), QString() };
+    if (m_layout->employerFilter->currentIndex() > 0)
+        filter.employer = m_layout->employerFilter->currentText();
+    if (m_layout->projectFilter->currentIndex() > 0)
+        filter.project = m_layout->projectFilter->currentText();
+    return filter;
+}
+
 bool ReviewPage::readDueDates()
 {
     QString error;
-    const int horizon = m_layout->horizonChoice->currentData().toInt();
-    if (DueDates::read(*m_data->database(), today(), horizon, &m_allDates, &error))
+    m_dateTotal = m_datePast = -1;
+    if (DueDates::read(*m_data->database(), dateFilter(), 0, DatePage, &m_dates, &error)) {
+        // The count follows once the first lines show.
+        QTimer::singleShot(0, this, &ReviewPage::countDueDates);
         return true;
-    m_allDates.clear();
+    }
+    m_dates.clear();
+    m_stamp.clear();
     m_ui.error(this, QStringLiteral("Les échéances ne peuvent pas être lues : %1").arg(error));
     return false;
+}
+
+void ReviewPage::countDueDates()
+{
+    if (m_dateTotal >= 0)
+        return;
+    QString error;
+    if (!DueDates::count(*m_data->database(), dateFilter(), &m_dateTotal, &m_datePast, &error))
+        m_dateTotal = m_datePast = 0;
+    updateSummary();
+}
+
+int ReviewPage::readMoreDates()
+{
+    QList<DueDate> more;
+    QString error;
+    if (!DueDates::read(*m_data->database(), dateFilter(), int(m_dates.size()), DatePage, &more, &error)) {
+        m_ui.error(this, QStringLiteral("Les échéances ne peuvent pas être lues : %1").arg(error));
+        return 0;
+    }
+    m_dates += more;
+    return int(more.size());
 }
 
 bool ReviewPage::readHeadCounts()
 {
     QString error;
-    if (HeadCounts::read(*m_data->database(), &m_sheet, &error))
+    m_countsRead = HeadCounts::read(*m_data->database(), &m_sheet, &error);
+    if (m_countsRead)
         return true;
     m_sheet = {};
     m_ui.error(this, QStringLiteral("Les effectifs ne peuvent pas être lus : %1").arg(error));
     return false;
+}
+
+void ReviewPage::listChanged()
+{
+    if (!showingDueDates() && !m_countsRead)
+        showCounts();
+    updateSummary();
 }
 
 bool ReviewPage::passes(const QString &employer, const QString &project) const
@@ -223,11 +270,18 @@ bool ReviewPage::passes(const QString &employer, const QString &project) const
 
 void ReviewPage::applyFilters()
 {
-    m_dates.clear();
-    for (const DueDate &d : std::as_const(m_allDates)) {
-        if (passes(d.employer, d.project))
-            m_dates << d;
-    }
+    showDates();
+    showCounts();
+}
+
+// The head counts of the filters, read first when the tables changed since, and only once their
+// list is to be seen.
+void ReviewPage::showCounts()
+{
+    if (showingDueDates() && !m_countsRead)
+        return;
+    if (!m_countsRead)
+        readHeadCounts();
     m_posts.clear();
     for (const PostCount &p : std::as_const(m_sheet.posts)) {
         if (passes(p.employer, p.project))
@@ -238,10 +292,6 @@ void ReviewPage::applyFilters()
         if (passes(w.employer, w.project))
             m_unplaced << w;
     }
-    m_dateModel->setLines(
-        ReviewLists::dueDateHeader(), int(m_dates.size()),
-        [this](int row) { return ReviewLists::dueDateLine(m_dates.at(row)); },
-        [this](int row) { return m_dates.at(row).isPast(); });
     m_postModel->setLines(
         ReviewLists::postCountHeader(), int(m_posts.size()),
         [this](int row) { return ReviewLists::postCountLine(m_posts.at(row)); },
@@ -252,17 +302,35 @@ void ReviewPage::applyFilters()
     updateSummary();
 }
 
+// The first lines of the filters' dates from the engine; their count follows.
+void ReviewPage::showDates()
+{
+    readDueDates();
+    m_dateModel->setLines(
+        ReviewLists::dueDateHeader(), int(m_dates.size()),
+        [this](int row) { return ReviewLists::dueDateLine(m_dates.at(row)); },
+        [this](int row) { return m_dates.at(row).isPast(); }, [this] { return readMoreDates(); });
+    updateSummary();
+}
+
 void ReviewPage::updateSummary()
 {
-    const auto past
-        = std::count_if(m_dates.cbegin(), m_dates.cend(), [](const DueDate &d) { return d.isPast(); });
+    if (showingDueDates()) {
+        if (m_dateTotal < 0) {
+            m_layout->summary->setText(QStringLiteral("Comptage des échéances…"));
+            return;
+        }
+        m_layout->summary->setText(
+            QStringLiteral("%1, dont %2.")
+                .arg(counted(m_dateTotal, QStringLiteral("échéance"), QStringLiteral("échéances")),
+                    counted(m_datePast, QStringLiteral("dépassée"), QStringLiteral("dépassées"))));
+        return;
+    }
     const auto over
         = std::count_if(m_posts.cbegin(), m_posts.cend(), [](const PostCount &p) { return p.isOver(); });
     m_layout->summary->setText(
-        QStringLiteral("%1, dont %2 ; %3, dont %4 ; %5.")
-            .arg(counted(m_dates.size(), QStringLiteral("échéance"), QStringLiteral("échéances")),
-                counted(past, QStringLiteral("dépassée"), QStringLiteral("dépassées")),
-                counted(m_posts.size(), QStringLiteral("poste"), QStringLiteral("postes")),
+        QStringLiteral("%1, dont %2 ; %3.")
+            .arg(counted(m_posts.size(), QStringLiteral("poste"), QStringLiteral("postes")),
                 counted(over, QStringLiteral("au-delà de sa prévision"),
                     QStringLiteral("au-delà de leur prévision")),
                 counted(m_unplaced.size(), QStringLiteral("expatrié hors accord"),
@@ -300,6 +368,16 @@ void ReviewPage::openUnplaced(const QModelIndex &index)
     emit workerRequested(m_unplaced.at(index.row()).number);
 }
 
+QList<DueDate> ReviewPage::allDates()
+{
+    // The list may hold only its first lines: paper and files get every one.
+    QList<DueDate> all;
+    QString error;
+    if (!DueDates::read(*m_data->database(), dateFilter(), 0, -1, &all, &error))
+        m_ui.error(this, QStringLiteral("Les échéances ne peuvent pas être lues : %1").arg(error));
+    return all;
+}
+
 bool ReviewPage::showingDueDates() const
 {
     return m_layout->lists->currentWidget() == m_layout->dueDatesTab;
@@ -308,7 +386,7 @@ bool ReviewPage::showingDueDates() const
 void ReviewPage::previewList()
 {
     ReportDocument document = showingDueDates()
-        ? ReviewLists::dueDatesDocument(ReviewLists::dueDates(m_dates), subtitle())
+        ? ReviewLists::dueDatesDocument(ReviewLists::dueDates(allDates()), subtitle())
         : ReviewLists::headCountDocument(
             ReviewLists::postCounts(m_posts), ReviewLists::unplaced(m_unplaced), subtitle());
     if (document.pageCount() == 0) {
@@ -322,7 +400,7 @@ void ReviewPage::previewList()
 void ReviewPage::savePdf()
 {
     const ReportDocument document = showingDueDates()
-        ? ReviewLists::dueDatesDocument(ReviewLists::dueDates(m_dates), subtitle())
+        ? ReviewLists::dueDatesDocument(ReviewLists::dueDates(allDates()), subtitle())
         : ReviewLists::headCountDocument(
             ReviewLists::postCounts(m_posts), ReviewLists::unplaced(m_unplaced), subtitle());
     if (document.pageCount() == 0) {

@@ -54,11 +54,19 @@ signals:
 private:
     void fillEmployers();
     void fillProjects();
+    DueDateFilter dateFilter() const;
+    // The count of the dates and their first lines; the others are read as the list scrolls.
     bool readDueDates();
+    int readMoreDates();
+    void countDueDates();
+    // The head counts, read when their list is shown.
     bool readHeadCounts();
+    void listChanged();
     QList<qint64> storeStamp() const;
     // Shows the lines that pass the employer and project filters.
     void applyFilters();
+    void showDates();
+    void showCounts();
     bool passes(const QString &employer, const QString &project) const;
     QString subtitle() const;
     void updateSummary();
@@ -66,6 +74,7 @@ private:
     void openPost(const QModelIndex &index);
     void openUnplaced(const QModelIndex &index);
     bool showingDueDates() const;
+    QList<DueDate> allDates();
     void previewList();
     void savePdf();
     void saveCsv();
@@ -76,8 +85,10 @@ private:
     QDate m_today;
     QString m_wantedEmployer;
     QList<qint64> m_stamp; // the tables as last read
-    QList<DueDate> m_allDates;
+    bool m_countsRead = false; // the head counts match the tables as last read
     HeadCountSheet m_sheet;
+    int m_dateTotal = -1; // not yet counted
+    int m_datePast = -1;
     // What the views show, line for line.
     QList<DueDate> m_dates;
     QList<PostCount> m_posts;

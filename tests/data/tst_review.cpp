@@ -1,4 +1,5 @@
 #include "data/csvtext.h"
+#include "data/database.h"
 #include "data/duedates.h"
 #include "data/headcounts.h"
 #include "datafixture.h"
@@ -15,6 +16,7 @@ class TestReview : public QObject
 private slots:
     void dueDatesOverHorizon_data();
     void dueDatesOverHorizon();
+    void dueDatesCountedPagedAndNarrowed();
     void headCountsPerPost();
     void headCountsOfOneProject();
     void manyPostsOutsideAgreements();
@@ -56,6 +58,36 @@ void TestReview::dueDatesOverHorizon()
     QCOMPARE(dates.first().employer, ReviewStore::alpha);
     QCOMPARE(dates.at(1).worker, 0);
     QCOMPARE(dates.at(1).employer, ReviewStore::alpha);
+}
+
+// The engine counts the dates, gives them a page at a time, and narrows them to one employer
+// and one project.
+void TestReview::dueDatesCountedPagedAndNarrowed()
+{
+    DataFixture fx;
+    QVERIFY(ReviewStore::fill(fx.data()));
+    Database &db = *fx.data().database();
+    QString error;
+    int total = 0;
+    int past = 0;
+    DueDateFilter filter { ReviewStore::today, 180, QString(), QString() };
+    QVERIFY2(DueDates::count(db, filter, &total, &past, &error), qPrintable(error));
+    QCOMPARE(total, 4);
+    QCOMPARE(past, 1);
+    QList<DueDate> page;
+    QVERIFY(DueDates::read(db, filter, 1, 2, &page, &error));
+    QCOMPARE(page.size(), 2);
+    QCOMPARE(page.at(0).kind, DueDate::Kind::Works);
+    QCOMPARE(page.at(1).name, QStringLiteral("MARTIN Jean"));
+    filter.employer = ReviewStore::beta;
+    filter.project = QStringLiteral("PROJET B");
+    QVERIFY(DueDates::count(db, filter, &total, &past, &error));
+    QCOMPARE(total, 0);
+    filter.horizon = 400;
+    QVERIFY(DueDates::read(db, filter, 0, -1, &page, &error));
+    QCOMPARE(page.size(), 1);
+    QCOMPARE(page.at(0).name, QStringLiteral("PROJET B"));
+    QCOMPARE(page.at(0).daysLeft, 400);
 }
 
 void TestReview::headCountsPerPost()

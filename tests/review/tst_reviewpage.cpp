@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -76,6 +77,7 @@ private slots:
     void openingLines();
     void printAndSave();
     void csvThatCannotBeWritten();
+    void longListReadAsItScrolls();
 };
 
 void TestReviewPage::dueDatesAndFilters()
@@ -88,6 +90,8 @@ void TestReviewPage::dueDatesAndFilters()
     QCOMPARE(column(view, 4).first(), QStringLiteral("22/05/2026"));
     QVERIFY(red(view, 0));
     QVERIFY(!red(view, 1));
+    auto *summary = p.page->findChild<QLabel *>(QStringLiteral("summary"));
+    QTRY_COMPARE(summary->text(), QStringLiteral("3 échéances, dont 1 dépassée."));
 
     choose(p.page->horizonChoice(), QStringLiteral("180 jours"));
     QCOMPARE(column(view, 1).last(), QStringLiteral("GARCIA Jean"));
@@ -114,6 +118,9 @@ void TestReviewPage::headCounts()
 {
     Page p;
     QTableView *posts = p.page->postsView();
+    // Read once their list is shown.
+    QCOMPARE(posts->model()->rowCount(), 0);
+    p.showHeadCounts();
     QCOMPARE(column(posts, 2), (QStringList { "SOUDEUR", "INGENIEUR" }));
     QCOMPARE(column(posts, 5), (QStringList { "2", "1" }));
     QCOMPARE(column(posts, 6), (QStringList { "-1", "1" }));
@@ -123,6 +130,9 @@ void TestReviewPage::headCounts()
     choose(p.page->employerFilter(), ReviewStore::beta);
     QCOMPARE(posts->model()->rowCount(), 0);
     QCOMPARE(column(p.page->unplacedView(), 4), QStringList { "MACON" });
+    auto *summary = p.page->findChild<QLabel *>(QStringLiteral("summary"));
+    QCOMPARE(
+        summary->text(), QStringLiteral("0 poste, dont 0 au-delà de sa prévision ; 1 expatrié hors accord."));
 }
 
 void TestReviewPage::openingLines()
@@ -195,6 +205,39 @@ void TestReviewPage::csvThatCannotBeWritten()
     QCOMPARE(p.ui.errors.size(), 1);
     QVERIFY(p.ui.errors.first().contains(QStringLiteral("echeances.csv")));
     QVERIFY(p.ui.messages.isEmpty());
+}
+
+// A long list holds its first lines, the others read as the view scrolls down; paper gets them all.
+void TestReviewPage::longListReadAsItScrolls()
+{
+    Page p;
+    for (int i = 0; i < 450; ++i) {
+        QVERIFY(ReviewStore::addWorker(p.fx.data(), 1000 + i,
+            QStringLiteral("N%1").arg(i, 3, 10, QLatin1Char('0')), ReviewStore::alpha,
+            QStringLiteral("PROJET A"), QStringLiteral("SOUDEUR"),
+            { { QStringLiteral("Date_fin_contrat"), ReviewStore::today.addDays(50) } }));
+    }
+    p.page->pageShown();
+    QTableView *view = p.page->dueDatesView();
+    QCOMPARE(view->model()->rowCount(), 200);
+    auto *summary = p.page->findChild<QLabel *>(QStringLiteral("summary"));
+    QTRY_COMPARE(summary->text(), QStringLiteral("453 échéances, dont 1 dépassée."));
+    while (view->model()->canFetchMore({}))
+        view->model()->fetchMore({});
+    QCOMPARE(view->model()->rowCount(), 453);
+    const QStringList names = column(view, 1);
+    QCOMPARE(names.at(2), QStringLiteral("MARTIN Jean"));
+    QCOMPARE(names.at(3), QStringLiteral("N000 Jean"));
+    QCOMPARE(names.last(), QStringLiteral("N449 Jean"));
+    int lines = 0;
+    p.ui.onPreview = [&](ReportDocument &document) {
+        for (int page = 0; page < document.pageCount(); ++page) {
+            for (const PageItem &item : document.page(page))
+                lines += item.type == PageItem::Type::Text && item.text == QStringLiteral("Fin de contrat");
+        }
+    };
+    p.button("previewList")->click();
+    QCOMPARE(lines, 450);
 }
 
 QTEST_MAIN(TestReviewPage)
