@@ -40,6 +40,8 @@ public:
     virtual QString openFileName(
         QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
         = 0;
+    // Asks for an existing folder, starting in `folder`; empty when cancelled.
+    virtual QString directoryName(QWidget *parent, const QString &caption, const QString &folder) = 0;
     // Opens a web address in the default browser.
     virtual void openUrl(const QString &url) = 0;
 };

@@ -57,6 +57,11 @@ public:
         openFolders << folder;
         return openName;
     }
+    QString directoryName(QWidget *, const QString &, const QString &folder) override
+    {
+        openFolders << folder;
+        return directory;
+    }
     void openUrl(const QString &url) override { urls << url; }
 
     QStringList messages;
@@ -78,4 +83,5 @@ public:
     QString saveName;
     QStringList openFolders; // folders openFileName started in
     QString openName;
+    QString directory; // what directoryName answers
 };
