@@ -157,6 +157,13 @@ int runArchive(const CommandLine &line, const QString &base)
     return 0;
 }
 
+// Each line of a message on a line of its own after "velmora: ".
+void sayLines(const QString &text)
+{
+    for (const QString &said : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        print(stderr, QStringLiteral("velmora: %1\n").arg(said));
+}
+
 // --import-paradox: the old base's tables into an empty store (created when missing), or in place
 // when the folder is the database directory itself; the counts and the notes on standard error.
 int runImport(const CommandLine &line, const QString &base)
@@ -175,17 +182,16 @@ int runImport(const CommandLine &line, const QString &base)
     if (opened.oldFormat && QFileInfo(old).canonicalFilePath() == QFileInfo(dir).canonicalFilePath()) {
         outcome = import.importInPlace(base, now);
     } else if (!opened.ok) {
-        print(stderr, QStringLiteral("velmora: %1\n").arg(opened.error));
+        sayLines(opened.error);
         return opened.oldFormat || QFileInfo(dir).isDir() ? 2 : 1;
     } else {
         outcome = import.importFrom(old, now);
     }
     if (outcome != ParadoxImport::Outcome::Done) {
-        print(stderr, QStringLiteral("velmora: %1\n").arg(import.lastError()));
+        sayLines(import.lastError());
         return outcome == ParadoxImport::Outcome::Refused ? 2 : 1;
     }
-    for (const QString &said : import.reportText().split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        print(stderr, QStringLiteral("velmora: %1\n").arg(said));
+    sayLines(import.reportText());
     return 0;
 }
 
