@@ -25,9 +25,11 @@ QList<ParadoxWriter::Column> ParadoxWriter::columnsOf(const TableSchema &schema)
     return columns;
 }
 
-ParadoxWriter::ParadoxWriter(const QString &path, const QList<Column> &columns, int codePage)
-    : m_columns(columns)
-    , m_codec("CP" + QByteArray::number(codePage))
+ParadoxWriter::ParadoxWriter(
+    const QString &path, const QList<Column> &columns, int codePage, int expectedRows)
+    : m_path(path)
+    , m_columns(columns)
+    , m_encoder(iconv_open(("CP" + QByteArray::number(codePage)).constData(), "UTF-8"))
 {
     QFile::remove(path);
     m_doc = PX_new();
@@ -42,9 +44,20 @@ ParadoxWriter::ParadoxWriter(const QString &path, const QList<Column> &columns, 
         fields[i].px_fdc = 0;
         width += columns.at(i).length;
     }
-    if (PX_create_file(
-            m_doc, fields, int(columns.size()), QFile::encodeName(path).constData(), pxfFileTypIndexDB)
-        < 0) {
+    int created = -1;
+    if (expectedRows > 0) {
+        // pxlib's block size for this record width, and room for every block and the header.
+        const int blockBytes = (width < 30 ? 2 : width < 120 ? 3 : 16) * 0x400;
+        const qint64 perBlock = qMax(1, (blockBytes - 6) / qMax(1, width));
+        m_memory.fill('\0', 0x10000 + columns.size() * 300 + (expectedRows / perBlock + 2) * blockBytes);
+        m_stream = fmemopen(m_memory.data(), size_t(m_memory.size()), "w+");
+        created
+            = m_stream ? PX_create_fp(m_doc, fields, int(columns.size()), m_stream, pxfFileTypIndexDB) : -1;
+    } else {
+        created = PX_create_file(
+            m_doc, fields, int(columns.size()), QFile::encodeName(path).constData(), pxfFileTypIndexDB);
+    }
+    if (created < 0) {
         PX_delete(m_doc);
         m_doc = nullptr;
         return;
@@ -57,28 +70,41 @@ ParadoxWriter::ParadoxWriter(const QString &path, const QList<Column> &columns, 
 ParadoxWriter::~ParadoxWriter()
 {
     close();
+    iconv_close(static_cast<iconv_t>(m_encoder));
 }
 
 void ParadoxWriter::close()
 {
     if (!m_doc)
         return;
+    const pxhead_t *head = m_doc->px_head;
+    const qint64 size
+        = qint64(head->px_headersize) + qint64(head->px_fileblocks) * head->px_maxtablesize * 0x400;
     PX_close(m_doc);
     PX_delete(m_doc);
     m_doc = nullptr;
+    if (!m_stream)
+        return;
+    std::fflush(m_stream);
+    QFile file(m_path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(m_memory.constData(), qMin<qint64>(size, m_memory.size()));
+    std::fclose(m_stream);
+    m_stream = nullptr;
+    m_memory.clear();
 }
 
 QByteArray ParadoxWriter::encoded(const QString &text) const
 {
     const QByteArray utf8 = text.toUtf8();
-    iconv_t encoder = iconv_open(m_codec.constData(), "UTF-8");
+    auto encoder = static_cast<iconv_t>(m_encoder);
+    iconv(encoder, nullptr, nullptr, nullptr, nullptr);
     QByteArray out(utf8.size() + 1, '\0');
     char *in = const_cast<char *>(utf8.constData());
     size_t inLeft = size_t(utf8.size());
     char *outPtr = out.data();
     size_t outLeft = size_t(out.size());
     iconv(encoder, &in, &inLeft, &outPtr, &outLeft);
-    iconv_close(encoder);
     out.truncate(outPtr - out.constData());
     return out;
 }

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <cstdio>
+
 struct px_doc;
 
 // Writes a Paradox table with pxlib's writer, the way the older program's files are laid out, for the
@@ -30,7 +32,10 @@ public:
     // the rows written, by table name, in layout order.
     static QHash<QString, QList<QVariantList>> writeBase(const QString &directory, int codePage = 1252);
 
-    ParadoxWriter(const QString &path, const QList<Column> &columns, int codePage = 1252);
+    // With `expectedRows`, the table is built in memory and written out on close: pxlib's writer
+    // fills each new block one byte at a time through the file, which takes minutes for a large table.
+    ParadoxWriter(
+        const QString &path, const QList<Column> &columns, int codePage = 1252, int expectedRows = 0);
     ~ParadoxWriter();
     ParadoxWriter(const ParadoxWriter &) = delete;
     ParadoxWriter &operator=(const ParadoxWriter &) = delete;
@@ -45,7 +50,10 @@ private:
     QByteArray encoded(const QString &text) const;
 
     px_doc *m_doc = nullptr;
+    QString m_path;
+    QByteArray m_memory; // the table being built, with expectedRows
+    FILE *m_stream = nullptr;
     QList<Column> m_columns;
-    QByteArray m_codec;
+    void *m_encoder = nullptr; // iconv descriptor from UTF-8 to the code page
     QByteArray m_record;
 };
