@@ -326,14 +326,18 @@ bool ParadoxImport::setAside(const QString &directory, const QDateTime &now)
     return true;
 }
 
-void ParadoxImport::putBack(const QString &directory)
+bool ParadoxImport::putBack(const QString &directory)
 {
     const QDir dir(directory);
+    bool all = true;
     for (const QString &entry : std::as_const(m_moved))
-        QFile::rename(QDir(m_setAside).filePath(entry), dir.filePath(entry));
+        all = QFile::rename(QDir(m_setAside).filePath(entry), dir.filePath(entry)) && all;
     m_moved.clear();
+    if (!all)
+        return false;
     dir.rmdir(m_setAside);
     m_setAside.clear();
+    return true;
 }
 
 ParadoxImport::Outcome ParadoxImport::importInPlace(const QString &baseDirectory, const QDateTime &now)
@@ -352,20 +356,24 @@ ParadoxImport::Outcome ParadoxImport::importInPlace(const QString &baseDirectory
     m_data.release();
     if (!setAside(dir, now))
         return failed(m_lastError);
+    // What the directory holds once the old tables are aside: anything else is the attempt's.
+    const QStringList before = QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::System);
     // The engine's empty tables in place of the old ones, then filled from the set-aside copies.
     const Activation::Result opened = Activation::run(m_data, baseDirectory);
     if (!opened.ok || !readable(m_setAside, &found) || !fill(found)) {
         const QString why = opened.ok ? m_lastError : opened.error + QStringLiteral(" Rien n'a été importé.");
+        // Every file the attempt made (the tables, their journals, the connection's file) goes.
         m_data.release();
         const QDir store(dir);
-        for (const char *name : TableFiles) {
-            const QString file = findFile(store, QString::fromLatin1(name));
-            if (file.isEmpty())
-                continue;
-            QFile::remove(store.filePath(file + QStringLiteral("-journal")));
-            QFile::remove(store.filePath(file));
+        for (const QString &file : store.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+            if (!before.contains(file))
+                QFile::remove(store.filePath(file));
         }
-        putBack(dir);
+        const QString aside = m_setAside;
+        if (!putBack(dir))
+            return failed(why
+                + QStringLiteral(" Les fichiers de l'ancien format sont gardés dans « %1 ».")
+                      .arg(shown(aside)));
         return failed(why + QStringLiteral(" Les fichiers de l'ancien format sont restés en place."));
     }
     writeReport(m_setAside, now);

@@ -58,7 +58,8 @@ private:
     bool copy(const Source &source, ParadoxFile &file, qint64 *written);
     bool countsHold(const QList<Source> &found, const QList<qint64> &written);
     bool setAside(const QString &directory, const QDateTime &now);
-    void putBack(const QString &directory);
+    // False when a file could not go back; it stays in the set-aside folder.
+    bool putBack(const QString &directory);
     void writeReport(const QString &folder, const QDateTime &now);
 
     DataModule &m_data;

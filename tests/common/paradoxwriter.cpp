@@ -144,6 +144,11 @@ bool ParadoxWriter::append(const QVariantList &values)
         case pxfLogical:
             PX_put_data_byte(m_doc, field, blank ? 0 : 1, v.toBool() ? 1 : 0);
             break;
+        case pxfMemoBLOb:
+            // The memo's bytes as Paradox lays them in the record: its start, then where the rest is.
+            std::memcpy(field, v.toByteArray().constData(),
+                size_t(qMin<qsizetype>(v.toByteArray().size(), column.length)));
+            break;
         default:
             break;
         }

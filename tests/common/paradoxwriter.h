@@ -41,7 +41,8 @@ public:
     ParadoxWriter &operator=(const ParadoxWriter &) = delete;
 
     bool isOpen() const { return m_doc != nullptr; }
-    // One record, values in column order: QString, int, double, bool, QDate, or null for a blank.
+    // One record, values in column order: QString, int, double, bool, QDate, or null for a blank; a
+    // memo column takes the record's bytes as they stand (QByteArray).
     bool append(const QVariantList &values);
     // Writes the header and closes the file (done by the destructor as well).
     void close();

@@ -51,6 +51,7 @@ private slots:
     void damagedFileMovesNothing_data();
     void damagedFileMovesNothing();
     void nonEmptyStoreIsRefused();
+    void failurePartWayPutsEverythingBack();
 };
 
 void TestParadoxImport::roundTrip_data()
@@ -210,6 +211,46 @@ void TestParadoxImport::nonEmptyStoreIsRefused()
                        "s'importe que dans une base vide. Rien n'a été importé."));
     QVERIFY(store.data().employeur()->refresh());
     QCOMPARE(store.data().employeur()->rowCount(), 0);
+}
+
+void TestParadoxImport::failurePartWayPutsEverythingBack()
+{
+    QTemporaryDir base;
+    const QString dir = Activation::databaseDirectory(base.path());
+    QVERIFY(QDir().mkpath(dir));
+    ParadoxWriter::writeBase(dir);
+    {
+        // The workers, with a memo column: the first memo fits in its record, the second lives in a
+        // memo file that is missing, so the last table fails after the first three were written.
+        const TableSchema &x = Schemas::expatries();
+        QList<ParadoxWriter::Column> columns = ParadoxWriter::columnsOf(x);
+        columns.append({ QStringLiteral("Observation"), pxfMemoBLOb, 20 });
+        const auto memo = [](const QByteArray &start, quint32 place, quint32 size) {
+            QByteArray bytes = start.leftJustified(10, '\0');
+            for (quint32 word : { place, size })
+                for (int b = 0; b < 4; ++b)
+                    bytes += char((word >> (8 * b)) & 0xff);
+            return bytes + QByteArray(2, '\0');
+        };
+        ParadoxWriter writer(QDir(dir).filePath(QStringLiteral("Expatries.DB")), columns);
+        QVariantList first = ParadoxWriter::row(x, { { "Num_Ordre", 1 } });
+        first << memo("Tr\xe8s court", 0xff, 10);
+        QVariantList second = ParadoxWriter::row(x, { { "Num_Ordre", 2 } });
+        second << memo(QByteArray(), 0x1ff, 100);
+        QVERIFY(writer.append(first) && writer.append(second));
+    }
+    const QStringList before = entries(dir);
+
+    DataModule data;
+    ParadoxImport import(data);
+    QCOMPARE(import.importInPlace(base.path(), now()), ParadoxImport::Outcome::Failed);
+    QVERIFY2(import.lastError().startsWith(
+                 QStringLiteral("Un mémo du fichier « %1 » est illisible")
+                     .arg(QDir(dir).filePath(QStringLiteral("Ancien format 2026-12-10 09-05/Expatries.DB")))),
+        qPrintable(import.lastError()));
+    QVERIFY(import.lastError().endsWith(
+        QStringLiteral("Rien n'a été importé. Les fichiers de l'ancien format sont restés en place.")));
+    QCOMPARE(entries(dir), before);
 }
 
 QTEST_GUILESS_MAIN(TestParadoxImport)
