@@ -38,6 +38,17 @@ private:
     {
         return QDir(dir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
     }
+    // A memo column's bytes in a record of width 20: its first ten bytes, then where the whole memo
+    // is (an index and an offset in the memo file) and its size.
+    static QByteArray memo(const QByteArray &start, quint32 place, quint32 size)
+    {
+        QByteArray bytes = start.leftJustified(10, '\0');
+        for (quint32 word : { place, size }) {
+            for (int b = 0; b < 4; ++b)
+                bytes += char((word >> (8 * b)) & 0xff);
+        }
+        return bytes + QByteArray(2, '\0');
+    }
     static const QDateTime &now()
     {
         static const QDateTime at(QDate(2026, 12, 10), QTime(9, 5));
@@ -96,8 +107,8 @@ void TestParadoxImport::valuesNeedingAttention()
     DataFixture store;
     QVERIFY(store.activate().ok);
     const TableSchema &x = Schemas::expatries();
-    // The old worker table: a wider phone column, a number with decimals, a logical, one extra
-    // column, no "Pays".
+    // The old worker table: a wider phone column, a number with decimals, a logical, a memo short
+    // enough to sit in its record, one extra column, no "Pays".
     QList<ParadoxWriter::Column> columns = ParadoxWriter::columnsOf(x);
     columns.removeAt(x.indexOf(QStringLiteral("Pays")));
     for (ParadoxWriter::Column &c : columns) {
@@ -107,6 +118,8 @@ void TestParadoxImport::valuesNeedingAttention()
             c = { c.name, pxfNumber, 8 };
         else if (c.name == QLatin1String("Apatride"))
             c = { c.name, pxfLogical, 1 };
+        else if (c.name == QLatin1String("I_avantage"))
+            c = { c.name, pxfMemoBLOb, 20 };
     }
     columns.append({ QStringLiteral("Remarque"), pxfAlpha, 20 });
     const auto record
@@ -114,12 +127,13 @@ void TestParadoxImport::valuesNeedingAttention()
               QVariantList values(columns.size());
               for (qsizetype i = 0; i < columns.size(); ++i) {
                   const QString &n = columns.at(i).name;
-                  values[i] = n == QLatin1String("Num_Ordre") ? QVariant(number)
-                      : n == QLatin1String("Tel")             ? tel
-                      : n == QLatin1String("Duree")           ? duree
-                      : n == QLatin1String("Apatride")        ? apatride
-                      : n == QLatin1String("Nom")             ? QVariant(QStringLiteral("N%1").arg(number))
-                                                              : QVariant();
+                  values[i] = n == QLatin1String("Num_Ordre")           ? QVariant(number)
+                      : n == QLatin1String("Tel")                       ? tel
+                      : n == QLatin1String("Duree")                     ? duree
+                      : n == QLatin1String("Apatride")                  ? apatride
+                      : n == QLatin1String("I_avantage") && number == 1 ? QVariant(memo("Log\xe9", 0xff, 4))
+                      : n == QLatin1String("Nom") ? QVariant(QStringLiteral("N%1").arg(number))
+                                                  : QVariant();
               }
               return values;
           };
@@ -154,17 +168,17 @@ void TestParadoxImport::valuesNeedingAttention()
 
     Table *workers = store.data().expatries();
     QVERIFY(workers->refresh());
-    const QStringList fields { "Num_Ordre", "Tel", "Duree", "Apatride", "Nom" };
+    const QStringList fields { "Num_Ordre", "Tel", "Duree", "Apatride", "Nom", "I_avantage" };
     QCOMPARE(workers->fetchRows(0, 10, fields),
-        QList<QVariantList>(
-            { { 1, QStringLiteral("+213 21 00 00 00 00 00"), 12, QStringLiteral("OUI"), "N1" },
-                { 2, QVariant(), QVariant(), QStringLiteral("NON"), "N2" },
-                { 3, QVariant(), QVariant(), QVariant(), "N3" } }));
+        QList<QVariantList>({ { 1, QStringLiteral("+213 21 00 00 00 00 00"), 12, QStringLiteral("OUI"), "N1",
+                                  QStringLiteral("Logé") },
+            { 2, QVariant(), QVariant(), QStringLiteral("NON"), "N2", QVariant() },
+            { 3, QVariant(), QVariant(), QVariant(), "N3", QVariant() } }));
 }
 
 void TestParadoxImport::damagedFileMovesNothing_data()
 {
-    QTest::addColumn<int>("keep"); // bytes of Expatries.DB kept; 0: text instead of a table
+    QTest::addColumn<int>("keep"); // bytes of Expatries.DB kept
     QTest::newRow("cut short") << 4096;
     QTest::newRow("header only") << 2048;
 }
@@ -225,13 +239,6 @@ void TestParadoxImport::failurePartWayPutsEverythingBack()
         const TableSchema &x = Schemas::expatries();
         QList<ParadoxWriter::Column> columns = ParadoxWriter::columnsOf(x);
         columns.append({ QStringLiteral("Observation"), pxfMemoBLOb, 20 });
-        const auto memo = [](const QByteArray &start, quint32 place, quint32 size) {
-            QByteArray bytes = start.leftJustified(10, '\0');
-            for (quint32 word : { place, size })
-                for (int b = 0; b < 4; ++b)
-                    bytes += char((word >> (8 * b)) & 0xff);
-            return bytes + QByteArray(2, '\0');
-        };
         ParadoxWriter writer(QDir(dir).filePath(QStringLiteral("Expatries.DB")), columns);
         QVariantList first = ParadoxWriter::row(x, { { "Num_Ordre", 1 } });
         first << memo("Tr\xe8s court", 0xff, 10);
