@@ -171,6 +171,7 @@ void ParadoxFile::close()
     m_decoder = nullptr;
     m_columns.clear();
     m_types.clear();
+    m_decimals.clear();
     m_record.clear();
     m_recordCount = 0;
     m_codePage = 0;
@@ -231,6 +232,7 @@ bool ParadoxFile::openText()
         const int type = static_cast<unsigned char>(f.px_ftype);
         m_columns.append({ text(name, qsizetype(qstrlen(name))), kindOf(type), f.px_flen });
         m_types.append(type);
+        m_decimals.append(f.px_fdc);
         m_hasMemos = m_hasMemos || kindOf(type) == Kind::Memo;
     }
     return true;
@@ -301,7 +303,7 @@ bool ParadoxFile::read(int index, QVariantList *values)
     int offset = 0;
     for (qsizetype i = 0; i < m_columns.size(); ++i) {
         const Column &column = m_columns.at(i);
-        values->append(value(column, m_types.at(i), m_record.data() + offset));
+        values->append(value(i, m_record.data() + offset));
         if (!m_lastError.isEmpty())
             return false;
         offset += column.size;
@@ -309,9 +311,10 @@ bool ParadoxFile::read(int index, QVariantList *values)
     return true;
 }
 
-QVariant ParadoxFile::value(const Column &column, int type, char *field)
+QVariant ParadoxFile::value(qsizetype index, char *field)
 {
-    switch (type) {
+    const Column &column = m_columns.at(index);
+    switch (m_types.at(index)) {
     case pxfAlpha: {
         const QString s = text(field, column.size);
         return s.isEmpty() ? QVariant() : QVariant(s);
@@ -348,7 +351,9 @@ QVariant ParadoxFile::value(const Column &column, int type, char *field)
     }
     case pxfBCD: {
         char *digits = nullptr;
-        if (PX_get_data_bcd(m_doc, reinterpret_cast<unsigned char *>(field), column.size, &digits) <= 0)
+        // pxlib checks the digits after the point the column declares, not its width.
+        if (PX_get_data_bcd(m_doc, reinterpret_cast<unsigned char *>(field), m_decimals.at(index), &digits)
+            <= 0)
             return {};
         QString s = QString::fromLatin1(digits);
         m_doc->free(m_doc, digits);

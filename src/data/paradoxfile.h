@@ -51,7 +51,7 @@ private:
     bool openText();
     bool openMemos();
     QString text(const char *bytes, qsizetype length) const;
-    QVariant value(const Column &column, int type, char *field);
+    QVariant value(qsizetype index, char *field);
     QVariant memo(char *field, int length);
 
     px_doc *m_doc = nullptr;
@@ -59,6 +59,7 @@ private:
     QString m_path;
     QList<Column> m_columns;
     QList<int> m_types; // pxlib's type of each column
+    QList<int> m_decimals; // the digits after the point of each BCD column
     QByteArray m_record;
     int m_codePage = 0;
     int m_recordCount = 0;
