@@ -8,6 +8,7 @@
 #include "data/appinfo.h"
 #include "data/backupstore.h"
 #include "data/datamodule.h"
+#include "data/paradoximport.h"
 #include "printing/agreementexport.h"
 #include "printing/batchexport.h"
 #include "printing/dossierexport.h"
@@ -157,6 +158,44 @@ int runArchive(const CommandLine &line, const QString &base)
     return 0;
 }
 
+// Each line of a message on a line of its own after "velmora: ".
+void sayLines(const QString &text)
+{
+    for (const QString &said : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        print(stderr, QStringLiteral("velmora: %1\n").arg(said));
+}
+
+// --import-paradox: the old base's tables into an empty store (created when missing), or in place
+// when the folder is the database directory itself; the counts and the notes on standard error.
+int runImport(const CommandLine &line, const QString &base)
+{
+    const QString old = QFileInfo(line.subject()).absoluteFilePath();
+    if (!QFileInfo(old).isDir()) {
+        print(stderr, QStringLiteral("velmora: le dossier « %1 » n'existe pas\n").arg(old));
+        return 2;
+    }
+    DataModule data;
+    ParadoxImport import(data);
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString dir = Activation::databaseDirectory(base);
+    const Activation::Result opened = Activation::run(data, base);
+    ParadoxImport::Outcome outcome = ParadoxImport::Outcome::Refused;
+    if (opened.oldFormat && QFileInfo(old).canonicalFilePath() == QFileInfo(dir).canonicalFilePath()) {
+        outcome = import.importInPlace(base, now);
+    } else if (!opened.ok) {
+        sayLines(opened.error);
+        return opened.oldFormat || QFileInfo(dir).isDir() ? 2 : 1;
+    } else {
+        outcome = import.importFrom(old, now);
+    }
+    if (outcome != ParadoxImport::Outcome::Done) {
+        sayLines(import.lastError());
+        return outcome == ParadoxImport::Outcome::Refused ? 2 : 1;
+    }
+    sayLines(import.reportText());
+    return 0;
+}
+
 int runWindow(QApplication &app, const QString &base)
 {
     InteractiveUi ui;
@@ -190,6 +229,11 @@ int runVelmora(int argc, char **argv)
         return 0;
     }
 
+    if (line.isImport()) {
+        int coreArgc = 1;
+        QCoreApplication core(coreArgc, argv);
+        return runImport(line, base);
+    }
     if (line.isArchive()) {
         int coreArgc = 1;
         QCoreApplication core(coreArgc, argv);

@@ -25,6 +25,7 @@ const Option Options[] = {
     { "output", "DOSSIER", "dossier où l'export écrit ses fichiers PDF (demandé par chaque export)" },
     { "backup", "FICHIER.zip", "écrit une sauvegarde de la base (les quatre tables) dans FICHIER.zip" },
     { "restore", "FICHIER.zip", "remplace la base par FICHIER.zip une fois vérifié ; l'ancienne est gardée" },
+    { "import-paradox", "DOSSIER", "importe l'ancienne base (tables Paradox) de DOSSIER dans une base vide" },
     { "help", nullptr, "affiche cette aide et quitte" },
     { "version", nullptr, "affiche la version et quitte" },
 };
@@ -145,6 +146,8 @@ bool CommandLine::take(const QString &name, const QString &value)
         return takeExport(Action::Backup, name, value);
     } else if (name == QLatin1String("restore")) {
         return takeExport(Action::Restore, name, value);
+    } else if (name == QLatin1String("import-paradox")) {
+        return takeExport(Action::ImportParadox, name, value);
     } else {
         return takeExport(Action::ExportAgreement, name, value);
     }
@@ -217,7 +220,7 @@ QString CommandLine::helpText(const QString &databaseDirectory)
                            "État de sortie :\n"
                            "  0  terminé\n"
                            "  1  échec : lecture ou écriture impossible, formulaire non produit\n"
-                           "  2  erreur d'utilisation, export ou restauration refusés, base, "
+                           "  2  erreur d'utilisation, export, restauration ou importation refusés, base, "
                            "employeur, projet, expatrié ou sauvegarde introuvable\n"
                            "  3  --check-dossier : des points sont à vérifier\n")
                 .arg(databaseDirectory);

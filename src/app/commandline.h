@@ -18,7 +18,8 @@ public:
         ExportAgreement,
         Backup,
         Restore,
-        CheckDossier
+        CheckDossier,
+        ImportParadox
     };
 
     // `arguments` are those after the program's name.
@@ -30,6 +31,8 @@ public:
     bool isExport() const;
     // --backup or --restore: the archive is subject().
     bool isArchive() const { return m_action == Action::Backup || m_action == Action::Restore; }
+    // --import-paradox: the old base's folder is subject().
+    bool isImport() const { return m_action == Action::ImportParadox; }
     QString dataDirectory() const { return m_dataDirectory; } // empty: the default one
     QString output() const { return m_output; }
     QString subject() const { return m_subject; } // the employer's name, the project or the archive

@@ -9,6 +9,7 @@
 #include "data/database.h"
 #include "data/datamodule.h"
 #include "data/fieldvalue.h"
+#include "data/paradoximport.h"
 #include "data/query.h"
 #include "data/table.h"
 #include "employer/employerform.h"
@@ -34,6 +35,11 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+
+namespace {
+// The notes of an import a message box shows; the report file holds them all.
+constexpr int ImportNoteLines = 15;
+} // namespace
 
 MainWindow::MainWindow(const QString &baseDirectory, UiService &ui, QWidget *parent)
     : QMainWindow(parent)
@@ -112,6 +118,7 @@ void MainWindow::connectMenus()
         { m_layout->Bilans1, &MainWindow::showReportPage },
         { m_layout->Sauvegarder1, &MainWindow::saveBackup },
         { m_layout->Restaurer1, &MainWindow::restoreBackup },
+        { m_layout->Importer1, &MainWindow::importOldBase },
         { m_layout->propos1, &MainWindow::showAboutBox },
         { m_layout->Quitter1, &MainWindow::quit },
     };
@@ -193,6 +200,8 @@ bool MainWindow::activate()
     const bool atStart = ++m_activations == 1;
     const Activation::Result result = Activation::run(*m_data, m_baseDirectory, atStart);
     if (!result.ok) {
+        if (result.oldFormat)
+            return offerImport() && activate();
         if (!result.damagedFile.isEmpty() && offerRestore(result.error))
             return activate();
         m_ui.error(this, result.error);
@@ -242,6 +251,38 @@ void MainWindow::restoreBackup()
         BackupStore(databaseDirectory()).folder(), QStringLiteral("Sauvegardes (*.zip *.DB *.db)"));
     if (!source.isEmpty() && restoreFrom(source, QString()))
         activate();
+}
+
+bool MainWindow::offerImport()
+{
+    if (!m_ui.confirm(this, ParadoxImport::question())) {
+        m_ui.message(this, ParadoxImport::laterNotice(databaseDirectory()));
+        emit quitRequested();
+        return false;
+    }
+    ParadoxImport import(*m_data);
+    if (import.importInPlace(m_baseDirectory, QDateTime::currentDateTime()) != ParadoxImport::Outcome::Done) {
+        m_ui.error(this, import.lastError());
+        emit quitRequested();
+        return false;
+    }
+    m_ui.message(this, import.reportText(ImportNoteLines));
+    return true;
+}
+
+void MainWindow::importOldBase()
+{
+    const QString folder
+        = m_ui.directoryName(this, QStringLiteral("Importer une ancienne base"), QDir::homePath());
+    if (folder.isEmpty())
+        return;
+    ParadoxImport import(*m_data);
+    if (import.importFrom(folder, QDateTime::currentDateTime()) != ParadoxImport::Outcome::Done) {
+        m_ui.error(this, import.lastError());
+        return;
+    }
+    m_ui.message(this, import.reportText(ImportNoteLines));
+    activate();
 }
 
 bool MainWindow::offerRestore(const QString &damage)

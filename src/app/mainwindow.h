@@ -82,6 +82,10 @@ private:
     void restoreBackup();
     // Checks `source`, shows its date and counts after `preamble`, and puts it in place on Yes.
     bool restoreFrom(const QString &source, const QString &preamble);
+    // The older program's tables found at start: asked whether to import them; true once imported.
+    bool offerImport();
+    // The old tables of a folder the user chooses, into the empty store.
+    void importOldBase();
     // A damaged table at start: the latest good daily copy is offered. True once it is restored.
     bool offerRestore(const QString &damage);
     void takeDailyCopy();

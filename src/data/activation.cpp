@@ -4,6 +4,7 @@
 #include "data/backupstore.h"
 #include "data/database.h"
 #include "data/datamodule.h"
+#include "data/paradoximport.h"
 #include "data/query.h"
 #include "data/table.h"
 
@@ -91,6 +92,17 @@ Activation::Result Activation::run(DataModule &data, const QString &baseDirector
                                "écriture.\nLancez VELMORA avec l'option --data-dir DOSSIER pour placer "
                                "la base dans un dossier où vous pouvez écrire.")
                     .arg(QDir::toNativeSeparators(dir)));
+    }
+    // The older program's tables are left untouched until the user says whether to import them.
+    QString mix;
+    switch (ParadoxImport::inspect(dir, &mix)) {
+    case ParadoxImport::Store::Old:
+        result.oldFormat = true;
+        return failed(ParadoxImport::laterNotice(dir));
+    case ParadoxImport::Store::Mixed:
+        return failed(mix);
+    case ParadoxImport::Store::Current:
+        break;
     }
     data.imprim()->close();
     data.imprim1()->close();

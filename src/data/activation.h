@@ -18,6 +18,9 @@ public:
         QString error; // French message when not ok
         QString backupPath; // the kept agreement file when the recovery ran
         QString damagedFile; // the table file the engine's quick check refused
+        // The directory holds the older program's tables: nothing was touched; error says how to
+        // import them, the window asks ParadoxImport::question().
+        bool oldFormat = false;
     };
 
     // `baseDirectory` stands for the executable's directory; the database directory is inside it.

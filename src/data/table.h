@@ -115,6 +115,12 @@ public:
     // Rows of the view for a grid: `count` rows from `offset`, the given fields, as program values.
     QList<QVariantList> fetchRows(int offset, int count, const QStringList &fields) const;
 
+    // For writing rows in bulk (an import) with one prepared statement: the insert of every field in
+    // layout order, and the table's qualified name; the caller binds stored values and runs the
+    // transaction. Valid while the table is open.
+    QString insertStatement() const { return m_sql.insert(); }
+    QString sqlTable() const { return m_sql.table(); }
+
     QString lastError() const { return m_lastError; }
 
 signals:

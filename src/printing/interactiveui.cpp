@@ -93,6 +93,11 @@ QString InteractiveUi::openFileName(
     return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
+QString InteractiveUi::directoryName(QWidget *parent, const QString &caption, const QString &folder)
+{
+    return QFileDialog::getExistingDirectory(parent, caption, folder);
+}
+
 void InteractiveUi::openUrl(const QString &url)
 {
     QDesktopServices::openUrl(QUrl(url));

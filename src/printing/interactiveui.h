@@ -18,6 +18,7 @@ public:
         QWidget *parent, const QString &caption, const QString &folder, const QString &filter) override;
     QString saveFileName(
         QWidget *parent, const QString &caption, const QString &suggested, const QString &filter) override;
+    QString directoryName(QWidget *parent, const QString &caption, const QString &folder) override;
     void openUrl(const QString &url) override;
     bool reviewPoints(QWidget *parent, const QStringList &points) override;
 

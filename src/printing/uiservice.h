@@ -43,6 +43,8 @@ public:
     // "Points à vérifier" with the points found before a dossier goes out; true for "Continuer",
     // false for "Retour".
     virtual bool reviewPoints(QWidget *parent, const QStringList &points) = 0;
+    // Asks for an existing folder, starting in `folder`; empty when cancelled.
+    virtual QString directoryName(QWidget *parent, const QString &caption, const QString &folder) = 0;
     // Opens a web address in the default browser.
     virtual void openUrl(const QString &url) = 0;
 };

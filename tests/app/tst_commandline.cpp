@@ -1,4 +1,5 @@
 #include "datafixture.h"
+#include "paradoxwriter.h"
 
 #include "data/activation.h"
 #include "data/backupstore.h"
@@ -244,6 +245,30 @@ void TestCommandLine::statusesAndMessages_data()
     QTest::newRow("restore of a file that is no archive")
         << QStringList { "--data-dir", "{base}", "--restore", "{junk}" } << 2
         << "velmora: « {junk} » n'est pas une archive zip lisible." << none << QStringList();
+
+    // An old base imported into a new store, refused into one with rows, from a missing folder or
+    // from a damaged table; a store that cannot be made fails.
+    const QString import = QStringLiteral("--import-paradox");
+    QTest::newRow("import into a new store")
+        << QStringList { "--data-dir", "{fresh}", import, "{old}" } << 0
+        << "velmora: 2 employeurs, 2 projets, 2 postes, 2 expatriés importés." << none << QStringList();
+    QTest::newRow("import into a store with rows")
+        << QStringList { "--data-dir", "{base}", import, "{old}" } << 2
+        << "velmora: La base contient déjà des enregistrements (table Employeur)" << none << QStringList();
+    QTest::newRow("import from a missing folder")
+        << QStringList { "--data-dir", "{fresh}", import, "{out}/ancien" } << 2
+        << "velmora: le dossier « {out}/ancien » n'existe pas\n"
+        << none << QStringList();
+    QTest::newRow("import of a damaged table")
+        << QStringList { "--data-dir", "{fresh}", import, "{damaged}" } << 2
+        << "velmora: Le fichier « {damaged}/Accord.DB » est endommagé" << none << QStringList();
+    QTest::newRow("import where no store can be made")
+        << QStringList { "--data-dir", "{junk}", import, "{old}" } << 1
+        << "velmora: Impossible de créer le répertoire" << none << QStringList();
+    QTest::newRow("import and backup at once")
+        << QStringList { "--data-dir", "{base}", "--backup", "{archive}", import, "{old}" } << 2
+        << "velmora: une seule exportation à la fois : --import-paradox après --backup" << usage
+        << QStringList();
 }
 
 void TestCommandLine::statusesAndMessages()
@@ -259,11 +284,25 @@ void TestCommandLine::statusesAndMessages()
     const QMap<QString, QString> places { { QStringLiteral("{base}"), base.path() },
         { QStringLiteral("{empty}"), empty.path() }, { QStringLiteral("{out}"), pdf },
         { QStringLiteral("{archive}"), QDir(out.path()).filePath(QStringLiteral("base.zip")) },
-        { QStringLiteral("{junk}"), QDir(out.path()).filePath(QStringLiteral("faux.zip")) } };
+        { QStringLiteral("{junk}"), QDir(out.path()).filePath(QStringLiteral("faux.zip")) },
+        { QStringLiteral("{old}"), QDir(out.path()).filePath(QStringLiteral("old")) },
+        { QStringLiteral("{damaged}"), QDir(out.path()).filePath(QStringLiteral("damaged")) },
+        { QStringLiteral("{fresh}"), QDir(out.path()).filePath(QStringLiteral("fresh")) } };
     // What a restore reads: an archive of the seeded base, and a file that only bears the name.
     if (arguments.contains(QStringLiteral("--restore"))) {
         QVERIFY(BackupStore(Activation::databaseDirectory(base.path()))
                     .writeArchive(places.value(QStringLiteral("{archive}")), QDateTime::currentDateTime()));
+        QFile junk(places.value(QStringLiteral("{junk}")));
+        QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("PK") == 2);
+    }
+    // What an import reads: an old base, and one whose agreement table was cut short.
+    if (arguments.contains(QStringLiteral("--import-paradox"))) {
+        for (const char *folder : { "{old}", "{damaged}" }) {
+            QVERIFY(QDir().mkpath(places.value(QLatin1String(folder))));
+            ParadoxWriter::writeBase(places.value(QLatin1String(folder)));
+        }
+        QFile cut(QDir(places.value(QStringLiteral("{damaged}"))).filePath(QStringLiteral("Accord.DB")));
+        QVERIFY(cut.resize(cut.size() - 1));
         QFile junk(places.value(QStringLiteral("{junk}")));
         QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("PK") == 2);
     }

@@ -135,7 +135,7 @@ void TestMainWindow::shellGeometryTabsAndMenus()
         file << (a->isSeparator() ? QStringLiteral("—") : a->text());
     QCOMPARE(file,
         (QStringList { "Organisme", "—", "Accord de principe", "—", "Expatries", "—", "Bilans", "—",
-            "Sauvegarder la base…", "Restaurer une sauvegarde…" }));
+            "Sauvegarder la base…", "Restaurer une sauvegarde…", "Importer une ancienne base…" }));
     QCOMPARE(w.menuBar()->actions().at(2)->menu()->actions().first()->text(), QStringLiteral("Â propos"));
 
     // The "Fichier" items show their pages; using the visible page's item changes nothing.

@@ -57,6 +57,11 @@ public:
         openFolders << folder;
         return openName;
     }
+    QString directoryName(QWidget *, const QString &, const QString &folder) override
+    {
+        openFolders << folder;
+        return directory;
+    }
     void openUrl(const QString &url) override { urls << url; }
     bool reviewPoints(QWidget *, const QStringList &points) override
     {
@@ -85,4 +90,5 @@ public:
     QString openName;
     QList<QStringList> reviewed; // the points of each "Points à vérifier" window
     bool goOn = true; // "Continuer" in that window, else "Retour"
+    QString directory; // what directoryName answers
 };
