@@ -44,6 +44,7 @@ public:
     bool transaction();
     bool commit();
     void rollback();
+    bool inTransaction() const { return m_transactionDepth > 0; }
 
     // Asks every open query to let go of its statement, so that writes commit at once.
     void releaseStatements();

@@ -20,6 +20,9 @@ DataModule::DataModule(QObject *parent)
     m_imprim1->setObjectName(QStringLiteral("Imprim1"));
     m_sqlaccord->setObjectName(QStringLiteral("sqlaccord"));
     m_sqlaccord->setFileName(QStringLiteral("accord.DB"));
+    // NOUVEAU proposes the next number; two copies proposing the same one both save.
+    m_expatries->setRenumberOnInsert(true);
+    m_accord->setRenumberOnInsert(true);
     resetPrintQueries();
 }
 

@@ -4,6 +4,7 @@
 #include "data/fieldvalue.h"
 #include "data/tablesql.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 
 #include <algorithm>
@@ -82,6 +83,24 @@ bool TableCursor::load(const QString &statement, const QVariantList &binds, int 
         values << FieldValue::fromStorage(m_schema.fields.at(i).type, q.value(i));
     set(pos, values);
     return true;
+}
+
+TableCursor::Stored TableCursor::readStored(const QVariant &key, QVariantList *row, QString *error) const
+{
+    const FieldDef *keyDef = m_schema.field(m_schema.key);
+    QSqlQuery q = m_db->newQuery();
+    q.prepare(m_sql.storedRow());
+    q.addBindValue(FieldValue::toStorage(keyDef->type, key));
+    if (!q.exec()) {
+        *error = Database::describe(q.lastError(), QString());
+        return Stored::Unreadable;
+    }
+    if (!q.next())
+        return Stored::Missing;
+    row->clear();
+    for (int i = 0; i < m_schema.fields.size(); ++i)
+        row->append(FieldValue::fromStorage(m_schema.fields.at(i).type, q.value(i)));
+    return Stored::Found;
 }
 
 int TableCursor::positionOfKey(const QVariant &key) const

@@ -150,6 +150,11 @@ QString TableSql::keyTaken() const
     return QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?").arg(table(), quoted(m_schema.key));
 }
 
+QString TableSql::storedRow() const
+{
+    return QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?").arg(fieldNames(), table(), quoted(m_schema.key));
+}
+
 QString TableSql::insert() const
 {
     QStringList marks;

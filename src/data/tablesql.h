@@ -51,6 +51,8 @@ public:
     // Over the whole table.
     QString maximum(const QString &column) const;
     QString keyTaken() const;
+    // Every field of the row with a key, whatever the view.
+    QString storedRow() const;
     QString insert() const;
     QString update() const;
     QString removeKey() const;

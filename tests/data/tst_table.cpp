@@ -45,6 +45,8 @@ private slots:
     void whatOtherToolsWriteReadsBack();
     void busyStoreGivesClearMessage();
     void renameThroughEditKeepsOneRow();
+    void twoCopiesNeverLoseAChange_data();
+    void twoCopiesNeverLoseAChange();
     void gridModelReadsAnyLine();
     void gridModelFollowsTheView_data();
     void gridModelFollowsTheView();
@@ -109,6 +111,8 @@ void TestTable::refusedPost()
     QFETCH(QString, messagePart);
     DataFixture fx;
     Table *workers = fx.data().expatries();
+    // A key the program does not number is refused when taken.
+    workers->setRenumberOnInsert(false);
     QVERIFY(DataFixture::add(
         workers, { { QStringLiteral("Num_Ordre"), 1 }, { QStringLiteral("Nom"), QStringLiteral("A") } }));
     QVERIFY(workers->append());
@@ -326,6 +330,95 @@ void TestTable::renameThroughEditKeepsOneRow()
     QVERIFY(employers->post());
     QCOMPARE(employers->rowCount(), 1);
     QCOMPARE(employers->text(QStringLiteral("Nom_orga")), QStringLiteral("NOUVEAU NOM"));
+}
+
+void TestTable::twoCopiesNeverLoseAChange_data()
+{
+    // Copies A and B on one store, both standing on worker 1; B writes first, then A.
+    QTest::addColumn<QString>("byB");
+    QTest::addColumn<QString>("byA");
+    QTest::addColumn<int>("conflict");
+    QTest::addColumn<QString>("messagePart");
+    QTest::addColumn<int>("rowsLeft");
+    QTest::addColumn<QString>("telLeft");
+    const int changed = int(Table::Conflict::Changed);
+    const int deleted = int(Table::Conflict::Deleted);
+    QTest::newRow("edit/edit") << "edit"
+                               << "edit" << changed << "(champ : Tel)" << 1 << "0550";
+    QTest::newRow("edit/delete") << "edit"
+                                 << "delete" << changed << "Il n'a pas été supprimé" << 1 << "0550";
+    QTest::newRow("delete/edit") << "delete"
+                                 << "edit" << deleted << "a supprimé" << 0 << "";
+    QTest::newRow("delete/delete") << "delete"
+                                   << "delete" << deleted << "déjà supprimé" << 0 << "";
+    QTest::newRow("new/new, renumbered") << "new"
+                                         << "new" << 0 << "" << 3 << "0550";
+}
+
+void TestTable::twoCopiesNeverLoseAChange()
+{
+    QFETCH(QString, byB);
+    QFETCH(QString, byA);
+    QFETCH(int, conflict);
+    QFETCH(QString, messagePart);
+    QFETCH(int, rowsLeft);
+    QFETCH(QString, telLeft);
+    DataFixture fx;
+    Table *a = fx.data().expatries();
+    QVERIFY(DataFixture::add(a, { { QStringLiteral("Num_Ordre"), 1 } }));
+    DataModule copyB;
+    QVERIFY(Activation::run(copyB, fx.base()).ok);
+    Table *b = copyB.expatries();
+    QVERIFY(b->first());
+    const auto start = [](Table *t, const QString &what) {
+        if (what == QLatin1String("new")) {
+            t->append();
+            t->setValue(QStringLiteral("Num_Ordre"), 2);
+        } else if (what == QLatin1String("edit")) {
+            t->edit();
+        }
+    };
+    start(a, byA);
+    start(b, byB);
+    // B saves first.
+    b->setValue(QStringLiteral("Tel"), QStringLiteral("0550"));
+    QVERIFY(byB == QLatin1String("delete") ? b->remove() : b->post());
+    const bool deleting = byA == QLatin1String("delete");
+    if (!deleting)
+        a->setValue(QStringLiteral("Adrs_alg"), QStringLiteral("RUE DE A"));
+    if (byA == QLatin1String("new")) {
+        // NOUVEAU on both: A's row takes the next number, B's stays.
+        QVERIFY2(a->post(), qPrintable(a->lastError()));
+        QCOMPARE(a->renumberedTo().toInt(), 3);
+        QCOMPARE(a->value(QStringLiteral("Num_Ordre")).toInt(), 3);
+        QCOMPARE(a->rowCount(), 3);
+        QVERIFY(a->locate(2));
+        QCOMPARE(a->text(QStringLiteral("Tel")), QStringLiteral("0550"));
+        return;
+    }
+    // A's save or delete is refused, what A typed kept.
+    QVERIFY(deleting ? !a->remove() : !a->post());
+    QCOMPARE(int(a->conflict()), conflict);
+    QVERIFY2(a->lastError().contains(messagePart), qPrintable(a->lastError()));
+    if (!deleting)
+        QCOMPARE(a->text(QStringLiteral("Adrs_alg")), QStringLiteral("RUE DE A"));
+    // Nothing B wrote is lost.
+    QVERIFY(a->reload());
+    QCOMPARE(a->state(), Table::State::Browse);
+    QCOMPARE(a->rowCount(), rowsLeft);
+    QCOMPARE(b->rowCount(), rowsLeft);
+    if (rowsLeft > 0) {
+        QVERIFY(a->locate(1));
+        QCOMPARE(a->text(QStringLiteral("Tel")), telLeft);
+        // Once reloaded, A's change lands beside B's.
+        QVERIFY(a->edit());
+        a->setValue(QStringLiteral("Adrs_alg"), QStringLiteral("RUE DE A"));
+        QVERIFY2(a->post(), qPrintable(a->lastError()));
+        QVERIFY(b->refresh());
+        QVERIFY(b->locate(a->value(QStringLiteral("Num_Ordre"))));
+        QCOMPARE(b->text(QStringLiteral("Tel")), telLeft);
+        QCOMPARE(b->text(QStringLiteral("Adrs_alg")), QStringLiteral("RUE DE A"));
+    }
 }
 
 void TestTable::gridModelReadsAnyLine()
