@@ -29,11 +29,15 @@ public:
     static QString defaultBaseDirectory(const QString &programDirectory, const QString &userDataDirectory);
     // With `checkFiles` (at start), each table file first passes the engine's quick check.
     static Result run(DataModule &data, const QString &baseDirectory, bool checkFiles = false);
+    // The same on the server store at the address: the tables a first connection finds missing are
+    // created under a lock the server holds, so that two copies starting at once make them once.
+    static Result runOnServer(DataModule &data, const QString &uri);
 
 private:
     static bool defineAndCreate(Table &table, const QString &fileName);
     static bool createIfMissing(Table &table, const QString &fileName);
     static bool reopen(Table &table, const QString &fileName, bool refresh);
+    static bool openAll(DataModule &data, Result &result);
     static bool recoverAgreements(DataModule &data, Result &result);
     static bool checkFiles(const Database &db, Result &result);
 };

@@ -55,7 +55,10 @@ bool Query::execute(int offset)
     m_query = std::make_unique<QSqlQuery>(m_db->newQuery());
     QString text = sql();
     if (offset > 0)
-        text = QStringLiteral("SELECT * FROM (%1) LIMIT -1 OFFSET %2").arg(text).arg(offset);
+        text = QString::fromLatin1(m_db->isServer() ? "SELECT * FROM (%1) AS velmora_rows OFFSET %2"
+                                                    : "SELECT * FROM (%1) LIMIT -1 OFFSET %2")
+                   .arg(text)
+                   .arg(offset);
     if (!m_query->prepare(text)) {
         m_lastError = Database::describe(m_query->lastError(), QString());
         m_query.reset();
@@ -117,7 +120,7 @@ int Query::count() const
     if (m_count >= 0)
         return m_count;
     QSqlQuery q = m_db->newQuery();
-    q.prepare(QStringLiteral("SELECT count(*) FROM (%1)").arg(sql()));
+    q.prepare(QStringLiteral("SELECT count(*) FROM (%1) AS velmora_rows").arg(sql()));
     for (auto it = m_binds.constBegin(); it != m_binds.constEnd(); ++it) {
         if (sql().contains(it.key()))
             q.bindValue(it.key(), it.value());

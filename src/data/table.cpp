@@ -104,7 +104,7 @@ bool Table::open()
                                .arg(objectName(), path, missing)
                          : m_file.lastError());
     }
-    m_sql.setTarget(alias, sqlTable);
+    m_sql.setTarget(alias, sqlTable, m_db->isServer());
     m_file.addLookupIndexes(alias, sqlTable);
     m_cursor.invalidateCount();
     m_buffer.clear();
@@ -348,6 +348,12 @@ bool Table::post()
 bool Table::writePending(QVariantList *values)
 {
     QVariantList &checked = *values;
+    const QString lock = m_sql.lockForInsert();
+    if (m_state == State::Insert && !lock.isEmpty()) {
+        QSqlQuery q = m_db->newQuery();
+        if (!q.exec(lock))
+            return fail(Database::describe(q.lastError(), m_file.path()));
+    }
     if (m_state == State::Insert && m_renumberOnInsert)
         renumberIfTaken();
     if (!checkedValues(&checked))

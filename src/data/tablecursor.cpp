@@ -126,7 +126,7 @@ int TableCursor::positionOfKey(const QVariant &key) const
 
 bool TableCursor::countHolds() const
 {
-    return m_count >= 0 && m_countWrites == m_db->writes()
+    return m_db->countsCanBeKept() && m_count >= 0 && m_countWrites == m_db->writes()
         && m_countVersion == m_db->dataVersion(m_sql.alias());
 }
 

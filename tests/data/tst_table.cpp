@@ -14,8 +14,9 @@
 #include <QSqlQuery>
 #include <QTest>
 
-// The table engine: layouts on disk, the editing cycle and its refusals, views and filters,
-// durability and what other programs see.
+// The table engine on both stores (each test runs on the directory and on the test server):
+// layouts on disk, the editing cycle and its refusals, views and filters, two copies of the
+// program on one store, durability and what other programs see.
 class TestTable : public QObject
 {
     Q_OBJECT
@@ -30,7 +31,18 @@ private:
         return db;
     }
 
+    // The store of the current run: empty for the directory, else the server's address.
+    static QString store()
+    {
+        QFETCH_GLOBAL(QString, server);
+        return server;
+    }
+    // Files another tool reads or locks are the directory store's alone.
+    static bool onServer() { return !store().isEmpty(); }
+
 private slots:
+    void initTestCase_data();
+    void init();
     void layoutsOnDisk_data();
     void layoutsOnDisk();
     void refusedPost_data();
@@ -47,10 +59,27 @@ private slots:
     void renameThroughEditKeepsOneRow();
     void twoCopiesNeverLoseAChange_data();
     void twoCopiesNeverLoseAChange();
+    void serverGoneDuringSave();
     void gridModelReadsAnyLine();
     void gridModelFollowsTheView_data();
     void gridModelFollowsTheView();
 };
+
+void TestTable::initTestCase_data()
+{
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<bool>("serverRun");
+    QTest::newRow("directory") << QString() << false;
+    QTest::newRow("server") << DataFixture::testServer() << true;
+}
+
+void TestTable::init()
+{
+    QFETCH_GLOBAL(QString, server);
+    QFETCH_GLOBAL(bool, serverRun);
+    if (serverRun && server.isEmpty())
+        QSKIP("VELMORA_TEST_SERVER is not set: run the tests through scripts/with-postgres.");
+}
 
 void TestTable::layoutsOnDisk_data()
 {
@@ -62,9 +91,11 @@ void TestTable::layoutsOnDisk_data()
 
 void TestTable::layoutsOnDisk()
 {
+    if (onServer())
+        QSKIP("A file of the directory store");
     QFETCH(QString, file);
     QFETCH(QString, table);
-    DataFixture fx;
+    DataFixture fx(store());
     const QString path = QDir(fx.dbDir()).filePath(fx.data().database()->findFile(file));
     QVERIFY(QFile::exists(path));
     const TableSchema *schema = nullptr;
@@ -109,7 +140,7 @@ void TestTable::refusedPost()
     QFETCH(QString, field);
     QFETCH(QVariant, value);
     QFETCH(QString, messagePart);
-    DataFixture fx;
+    DataFixture fx(store());
     Table *workers = fx.data().expatries();
     // A key the program does not number is refused when taken.
     workers->setRenumberOnInsert(false);
@@ -129,7 +160,7 @@ void TestTable::refusedPost()
 
 void TestTable::rowsStayInKeyOrderAndRoundTripTypes()
 {
-    DataFixture fx;
+    DataFixture fx(store());
     Table *workers = fx.data().expatries();
     for (int n : { 5, 1, 3 })
         QVERIFY(DataFixture::add(workers,
@@ -151,7 +182,7 @@ void TestTable::rowsStayInKeyOrderAndRoundTripTypes()
 
 void TestTable::filterWithApostropheAndMixedCaseField()
 {
-    DataFixture fx;
+    DataFixture fx(store());
     Table *workers = fx.data().expatries();
     const QString tricky = QStringLiteral("L'ENTREPRISE' OR '1'='1");
     QVERIFY(DataFixture::add(
@@ -171,7 +202,7 @@ void TestTable::filterWithApostropheAndMixedCaseField()
 
 void TestTable::filterGuardWidensOnEveryPath()
 {
-    DataFixture fx;
+    DataFixture fx(store());
     Table *workers = fx.data().expatries();
     for (int n : { 1, 2, 3 })
         QVERIFY(DataFixture::add(workers,
@@ -204,7 +235,7 @@ void TestTable::filterGuardWidensOnEveryPath()
 
 void TestTable::filterOnIntegerFieldTakesQuotedNumber()
 {
-    DataFixture fx;
+    DataFixture fx(store());
     Table *posts = fx.data().accord();
     for (int n : { 1, 2, 3 })
         QVERIFY(DataFixture::add(posts, { { QStringLiteral("Num"), n } }));
@@ -216,7 +247,7 @@ void TestTable::filterOnIntegerFieldTakesQuotedNumber()
 
 void TestTable::filterSwitchCompletesPendingChange()
 {
-    DataFixture fx;
+    DataFixture fx(store());
     Table *posts = fx.data().accord();
     QVERIFY(DataFixture::add(
         posts, { { QStringLiteral("Num"), 1 }, { QStringLiteral("Projet"), QStringLiteral("A") } }));
@@ -240,7 +271,7 @@ void TestTable::filterSwitchCompletesPendingChange()
 
 void TestTable::closeDropsUnsavedRow()
 {
-    DataFixture fx;
+    DataFixture fx(store());
     Table *employers = fx.data().employeur();
     QVERIFY(employers->append());
     employers->setValue(QStringLiteral("Nom_orga"), QStringLiteral("BROUILLON"));
@@ -251,7 +282,9 @@ void TestTable::closeDropsUnsavedRow()
 
 void TestTable::postIsCommittedWhileAQueryIsOpen()
 {
-    DataFixture fx;
+    if (onServer())
+        QSKIP("A file of the directory store");
+    DataFixture fx(store());
     QVERIFY(DataFixture::add(fx.data().employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("A") } }));
     QVERIFY(DataFixture::add(fx.data().contact(), { { QStringLiteral("nom_orga"), QStringLiteral("A") } }));
     for (int n : { 1, 2 })
@@ -277,7 +310,9 @@ void TestTable::postIsCommittedWhileAQueryIsOpen()
 
 void TestTable::whatOtherToolsWriteReadsBack()
 {
-    DataFixture fx;
+    if (onServer())
+        QSKIP("A file of the directory store");
+    DataFixture fx(store());
     fx.data().expatries()->close();
     {
         QSqlDatabase db
@@ -298,7 +333,9 @@ void TestTable::whatOtherToolsWriteReadsBack()
 
 void TestTable::busyStoreGivesClearMessage()
 {
-    DataFixture fx;
+    if (onServer())
+        QSKIP("A file of the directory store");
+    DataFixture fx(store());
     const QString path = QDir(fx.dbDir()).filePath(QStringLiteral("Employeur.DB"));
     QSqlDatabase other = outside(path, QStringLiteral("other"));
     {
@@ -322,7 +359,7 @@ void TestTable::busyStoreGivesClearMessage()
 
 void TestTable::renameThroughEditKeepsOneRow()
 {
-    DataFixture fx;
+    DataFixture fx(store());
     Table *employers = fx.data().employeur();
     QVERIFY(DataFixture::add(employers, { { QStringLiteral("Nom_orga"), QStringLiteral("ANCIEN") } }));
     QVERIFY(employers->edit());
@@ -363,11 +400,11 @@ void TestTable::twoCopiesNeverLoseAChange()
     QFETCH(QString, messagePart);
     QFETCH(int, rowsLeft);
     QFETCH(QString, telLeft);
-    DataFixture fx;
+    DataFixture fx(store());
     Table *a = fx.data().expatries();
     QVERIFY(DataFixture::add(a, { { QStringLiteral("Num_Ordre"), 1 } }));
     DataModule copyB;
-    QVERIFY(Activation::run(copyB, fx.base()).ok);
+    QVERIFY(fx.activateCopy(copyB).ok);
     Table *b = copyB.expatries();
     QVERIFY(b->first());
     const auto start = [](Table *t, const QString &what) {
@@ -421,9 +458,35 @@ void TestTable::twoCopiesNeverLoseAChange()
     }
 }
 
+void TestTable::serverGoneDuringSave()
+{
+    if (!onServer())
+        QSKIP("The server store's case");
+    DataFixture fx(store());
+    Table *workers = fx.data().expatries();
+    QVERIFY(DataFixture::add(workers, { { QStringLiteral("Num_Ordre"), 1 } }));
+    QVERIFY(workers->edit());
+    workers->setValue(QStringLiteral("Nom"), QStringLiteral("TAPE"));
+    if (!DataFixture::switchServer(false))
+        QSKIP("The test server cannot be stopped (VELMORA_TEST_SERVER_CTL)");
+    const bool saved = workers->post();
+    const QString error = workers->lastError();
+    QVERIFY(DataFixture::switchServer(true));
+    // Never a false success: the entry stays with what was typed.
+    QVERIFY(!saved);
+    QVERIFY2(error.contains(QStringLiteral("ne répond pas")), qPrintable(error));
+    QCOMPARE(workers->state(), Table::State::Edit);
+    QCOMPARE(workers->text(QStringLiteral("Nom")), QStringLiteral("TAPE"));
+    // The next save connects again.
+    QVERIFY2(workers->post(), qPrintable(workers->lastError()));
+    DataModule copy;
+    QVERIFY(fx.activateCopy(copy).ok);
+    QCOMPARE(copy.expatries()->text(QStringLiteral("Nom")), QStringLiteral("TAPE"));
+}
+
 void TestTable::gridModelReadsAnyLine()
 {
-    DataFixture fx;
+    DataFixture fx(store());
     Table *workers = fx.data().expatries();
     for (int n = 1; n <= 300; ++n)
         QVERIFY(DataFixture::add(workers,
@@ -484,7 +547,7 @@ void TestTable::gridModelFollowsTheView()
     QFETCH(int, lines);
     QFETCH(QString, firstLine);
     QFETCH(QString, lastLine);
-    DataFixture fx;
+    DataFixture fx(store());
     Table *workers = fx.data().expatries();
     // One commit for the lot: each post on its own would wait for the disk.
     QVERIFY(fx.data().database()->transaction());
