@@ -4,6 +4,7 @@
 #include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/qttranslations.h"
+#include "app/sharedstore.h"
 #include "data/activation.h"
 #include "data/appinfo.h"
 #include "data/backupstore.h"
@@ -102,7 +103,7 @@ void exportMessages(QtMsgType type, const QMessageLogContext &, const QString &m
 
 int runExport(const CommandLine &line, const QString &base)
 {
-    if (!QFileInfo(Activation::databaseDirectory(base)).isDir()) {
+    if (!Activation::isServerAddress(base) && !QFileInfo(Activation::databaseDirectory(base)).isDir()) {
         print(stderr, QStringLiteral("velmora: aucune base de données dans « %1 »\n").arg(base));
         return 2;
     }
@@ -189,10 +190,16 @@ int runVelmora(int argc, char **argv)
         return 0;
     }
 
-    if (line.isArchive()) {
+    // The store a run opens: the data directory, or a server given or saved.
+    const QString store = SharedStore::location(line, base);
+    if (line.isArchive() || line.isStoreCopy()) {
         int coreArgc = 1;
         QCoreApplication core(coreArgc, argv);
-        return runArchive(line, base);
+        QTextStream errors(stderr);
+        if (line.isStoreCopy())
+            return SharedStore::runCopy(line, base, errors);
+        return Activation::isServerAddress(store) ? SharedStore::runArchive(line, store, errors)
+                                                  : runArchive(line, base);
     }
     // A batch export needs no screen.
     if (line.isExport()) {
@@ -216,5 +223,5 @@ int runVelmora(int argc, char **argv)
     // Every date of the program is shown, typed and printed as dd/mm/yyyy, times as hh:mm:ss.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     installUiFonts();
-    return line.isExport() ? runExport(line, base) : runWindow(app, base);
+    return line.isExport() ? runExport(line, store) : runWindow(app, store);
 }

@@ -9,7 +9,18 @@
 class CommandLine
 {
 public:
-    enum class Action { Window, Help, Version, ExportDossier, ExportSheet, ExportAgreement, Backup, Restore };
+    enum class Action {
+        Window,
+        Help,
+        Version,
+        ExportDossier,
+        ExportSheet,
+        ExportAgreement,
+        Backup,
+        Restore,
+        CopyToServer,
+        CopyFromServer
+    };
 
     // `arguments` are those after the program's name.
     explicit CommandLine(const QStringList &arguments);
@@ -21,6 +32,13 @@ public:
     // --backup or --restore: the archive is subject().
     bool isArchive() const { return m_action == Action::Backup || m_action == Action::Restore; }
     QString dataDirectory() const { return m_dataDirectory; } // empty: the default one
+    // --server: the shared base's address; empty: the saved one, or the data directory.
+    QString server() const { return m_server; }
+    // --copy-to-server or --copy-from-server: the server's address is subject().
+    bool isStoreCopy() const
+    {
+        return m_action == Action::CopyToServer || m_action == Action::CopyFromServer;
+    }
     QString output() const { return m_output; }
     QString subject() const { return m_subject; } // the employer's name, the project or the archive
     int workerNumber() const { return m_workerNumber; }
@@ -36,6 +54,7 @@ private:
     void parse(const QStringList &arguments);
     bool take(const QString &name, const QString &value);
     bool takeExport(Action action, const QString &name, const QString &value);
+    bool takeServer(const QString &name, const QString &value);
     void takeFlag(const QString &name);
     void checkCombination();
     bool fail(const QString &error);
@@ -44,6 +63,7 @@ private:
     Action m_action = Action::Window;
     QString m_exportOption;
     QString m_dataDirectory;
+    QString m_server;
     QString m_output;
     bool m_outputGiven = false;
     QString m_subject;

@@ -19,6 +19,12 @@ QString Activation::databaseDirectory(const QString &baseDirectory)
     return QDir(baseDirectory).filePath(AppInfo::databaseDirName());
 }
 
+bool Activation::isServerAddress(const QString &location)
+{
+    return location.startsWith(QLatin1String("postgresql://"))
+        || location.startsWith(QLatin1String("postgres://"));
+}
+
 QString Activation::defaultBaseDirectory(const QString &programDirectory, const QString &userDataDirectory)
 {
     if (QFileInfo(databaseDirectory(programDirectory)).isDir())
@@ -68,6 +74,8 @@ bool Activation::reopen(Table &table, const QString &fileName, bool refresh)
 
 Activation::Result Activation::run(DataModule &data, const QString &baseDirectory, bool checkFiles)
 {
+    if (isServerAddress(baseDirectory))
+        return runOnServer(data, baseDirectory);
     Result result;
     const auto failed = [&result](const QString &message) {
         result.ok = false;

@@ -21,7 +21,10 @@ public:
     };
 
     // `baseDirectory` stands for the executable's directory; the database directory is inside it.
+    // Where the program is given a base directory, a server address ("postgresql://…") may stand
+    // instead: the run then opens the server store.
     static QString databaseDirectory(const QString &baseDirectory);
+    static bool isServerAddress(const QString &location);
     // The base directory used without --data-dir: the program's folder when it already holds a
     // database directory or can be written to and is not one of the system's program folders
     // (the portable use), otherwise the user's data folder, where the database directory is

@@ -136,7 +136,7 @@ bool Database::openServer()
     db.setConnectOptions(options.join(QLatin1Char(';')));
     if (!db.open()) {
         m_lastError = QStringLiteral("Le serveur de la base partagée « %1 » ne répond pas : %2")
-                          .arg(displayAddress(m_server), db.lastError().databaseText().trimmed());
+                          .arg(displayAddress(m_server), db.lastError().databaseText().simplified());
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_connectionName);
         return false;

@@ -135,6 +135,11 @@ public:
 
     QString lastError() const { return m_lastError; }
 
+    // The open table's name and a column's as its store's statements write them (for the copies
+    // between stores).
+    QString sqlName() const { return m_sql.table(); }
+    QString sqlColumn(const QString &field) const { return m_sql.column(field); }
+
 signals:
     void beforeRefresh();
     void afterOpen();
