@@ -14,6 +14,8 @@ namespace {
 // files is only atomic when the main database is a real file (the engine keeps its super-journal
 // beside it).
 const char *SessionFileName = ".velmora-session";
+// The server's channel on which each save names the table it changed.
+const char *ChannelName = "velmora";
 
 QString quoted(const QString &identifier)
 {
@@ -35,8 +37,17 @@ Database::~Database()
         QSqlDatabase db = connection();
         if (db.isValid())
             db.close();
+        QSqlDatabase listener = QSqlDatabase::database(listenerName(), false);
+        if (listener.isValid())
+            listener.close();
     }
     QSqlDatabase::removeDatabase(m_connectionName);
+    QSqlDatabase::removeDatabase(listenerName());
+}
+
+QString Database::listenerName() const
+{
+    return m_connectionName + QStringLiteral("-listen");
 }
 
 void Database::closeConnection()
@@ -47,8 +58,12 @@ void Database::closeConnection()
     {
         QSqlDatabase db = connection();
         db.close();
+        QSqlDatabase listener = QSqlDatabase::database(listenerName(), false);
+        if (listener.isValid())
+            listener.close();
     }
     QSqlDatabase::removeDatabase(m_connectionName);
+    QSqlDatabase::removeDatabase(listenerName());
     m_open = false;
     m_transactionDepth = 0;
     m_attached.clear();
@@ -143,6 +158,17 @@ bool Database::openServer()
     }
     // The server's notices ("already exists, skipping") are no news for the user.
     QSqlQuery(db).exec(QStringLiteral("SET client_min_messages TO warning"));
+    {
+        QSqlQuery pid(db);
+        m_backendPid = pid.exec(QStringLiteral("SELECT pg_backend_pid()")) && pid.next()
+            ? pid.value(0).toLongLong()
+            : 0;
+    }
+    // Other copies' saves, for the lists to follow them: heard on a connection of its own that runs
+    // no statement, else the driver may read a notice while stepping a query and never tell it.
+    QSqlDatabase listener = QSqlDatabase::cloneDatabase(db, listenerName());
+    if (listener.open() && listener.driver()->subscribeToNotification(QLatin1String(ChannelName)))
+        connect(listener.driver(), &QSqlDriver::notification, this, &Database::notified);
     m_open = true;
     return true;
 }
@@ -326,6 +352,27 @@ qint64 Database::dataVersion(const QString &alias) const
     if (!q.exec(QStringLiteral("PRAGMA %1.data_version").arg(quoted(alias))) || !q.next())
         return -1;
     return q.value(0).toLongLong();
+}
+
+void Database::announceChange(const QString &table)
+{
+    if (!isServer())
+        return;
+    QSqlQuery q(connection());
+    q.prepare(QStringLiteral("SELECT pg_notify(?, ?)"));
+    q.addBindValue(QLatin1String(ChannelName));
+    // The saving connection's number: the listening one hears its own copy's saves too.
+    q.addBindValue(QStringLiteral("%1 %2").arg(table.toLower()).arg(m_backendPid));
+    q.exec();
+}
+
+void Database::notified(const QString &name, QSqlDriver::NotificationSource source, const QVariant &payload)
+{
+    const QStringList parts = payload.toString().split(QLatin1Char(' '));
+    if (name != QLatin1String(ChannelName) || source == QSqlDriver::SelfSource || parts.size() != 2
+        || parts.at(1).toLongLong() == m_backendPid)
+        return;
+    emit changedElsewhere(parts.at(0));
 }
 
 void Database::releaseStatements()

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QObject>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QString>
 
 class QSqlError;
@@ -78,14 +79,22 @@ public:
     bool open();
     QSqlDatabase connection() const { return QSqlDatabase::database(m_connectionName, false); }
 
+    // On the server: tells the other copies of the program that a table's rows changed (when the
+    // transaction commits); nothing on the directory store.
+    void announceChange(const QString &table);
+
 signals:
     void releaseRequested();
+    // Another copy of the program changed the rows of a table (its name in lower case): server only.
+    void changedElsewhere(const QString &table);
     void aliasDetached(const QString &alias);
 
 private:
     bool openServer();
+    QString listenerName() const;
     void reconnect();
     bool begin();
+    void notified(const QString &name, QSqlDriver::NotificationSource source, const QVariant &payload);
     void closeConnection();
     QString m_connectionName;
     QString m_directory;
@@ -96,4 +105,5 @@ private:
     bool m_open = false;
     int m_transactionDepth = 0;
     quint64 m_writes = 0;
+    qint64 m_backendPid = 0;
 };

@@ -367,6 +367,7 @@ bool Table::writePending(QVariantList *values)
     if (!q.exec())
         return fail(Database::describe(q.lastError(), m_file.path()));
     m_db->noteWrite();
+    m_db->announceChange(m_schema.name);
     return true;
 }
 
@@ -496,6 +497,7 @@ bool Table::removeRow(const QVariant &key, const QVariantList &asRead)
     if (!q.exec())
         return fail(Database::describe(q.lastError(), m_file.path()));
     m_db->noteWrite();
+    m_db->announceChange(m_schema.name);
     return true;
 }
 
@@ -515,6 +517,7 @@ bool Table::removeWhere(const QString &field, const QVariant &value)
     if (!q.exec())
         return fail(Database::describe(q.lastError(), m_file.path()));
     m_db->noteWrite();
+    m_db->announceChange(m_schema.name);
     m_cursor.invalidateCount();
     const QVariant key = m_cursor.currentKey();
     if (!key.isValid() || key.isNull() || !m_cursor.loadKey(key))

@@ -10,6 +10,7 @@
 #include <QAbstractItemModelTester>
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
@@ -60,6 +61,7 @@ private slots:
     void twoCopiesNeverLoseAChange_data();
     void twoCopiesNeverLoseAChange();
     void serverGoneDuringSave();
+    void listsFollowAnotherClerk();
     void gridModelReadsAnyLine();
     void gridModelFollowsTheView_data();
     void gridModelFollowsTheView();
@@ -482,6 +484,28 @@ void TestTable::serverGoneDuringSave()
     DataModule copy;
     QVERIFY(fx.activateCopy(copy).ok);
     QCOMPARE(copy.expatries()->text(QStringLiteral("Nom")), QStringLiteral("TAPE"));
+}
+
+void TestTable::listsFollowAnotherClerk()
+{
+    if (!onServer())
+        QSKIP("The server store's case");
+    DataFixture fx(store());
+    Table *a = fx.data().expatries();
+    QVERIFY(DataFixture::add(a, { { QStringLiteral("Num_Ordre"), 1 } }));
+    QVERIFY(a->first() && a->edit());
+    a->setValue(QStringLiteral("Nom"), QStringLiteral("EN COURS"));
+    Table *aEmployers = fx.data().employeur();
+    QSignalSpy employersReset(aEmployers, &Table::viewReset);
+    DataModule copyB;
+    QVERIFY(fx.activateCopy(copyB).ok);
+    QVERIFY(DataFixture::add(copyB.employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("B") } }));
+    QVERIFY(DataFixture::add(copyB.expatries(), { { QStringLiteral("Num_Ordre"), 2 } }));
+    // The employer list follows B's save; the worker entry A is typing is left as it is.
+    QTRY_VERIFY(employersReset.count() > 0);
+    QCOMPARE(aEmployers->text(QStringLiteral("Nom_orga")), QStringLiteral("B"));
+    QCOMPARE(a->state(), Table::State::Edit);
+    QCOMPARE(a->text(QStringLiteral("Nom")), QStringLiteral("EN COURS"));
 }
 
 void TestTable::gridModelReadsAnyLine()
