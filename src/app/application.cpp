@@ -157,10 +157,11 @@ int runArchive(const CommandLine &line, const QString &base)
     return 0;
 }
 
-int runWindow(QApplication &app, const QString &base)
+int runWindow(QApplication &app, const QString &store, const QString &base)
 {
     InteractiveUi ui;
-    MainWindow window(base, ui);
+    MainWindow window(store, ui);
+    window.setDirectoryBase(base);
     AppWindows windows(&window);
     window.attachWindows(&windows);
     QObject::connect(&window, &MainWindow::quitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
@@ -223,5 +224,5 @@ int runVelmora(int argc, char **argv)
     // Every date of the program is shown, typed and printed as dd/mm/yyyy, times as hh:mm:ss.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     installUiFonts();
-    return line.isExport() ? runExport(line, store) : runWindow(app, store);
+    return line.isExport() ? runExport(line, store) : runWindow(app, store, base);
 }
