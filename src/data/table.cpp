@@ -295,10 +295,10 @@ QString Table::checkValue(const QString &name, const QVariant &value) const
     return error;
 }
 
-bool Table::checkedValues(QVariantList *values)
+bool Table::checkedValues(QVariantList *values, bool keyMayMove)
 {
     QString error;
-    return m_buffer.check(m_state == State::Insert, objectName(), values, &error) || fail(error);
+    return m_buffer.check(m_state == State::Insert, objectName(), values, &error, keyMayMove) || fail(error);
 }
 
 bool Table::validate()
@@ -306,7 +306,7 @@ bool Table::validate()
     if (!isEditing())
         return true;
     QVariantList values;
-    return checkedValues(&values);
+    return checkedValues(&values, m_renumberOnInsert);
 }
 
 template<typename Step> bool Table::inTransaction(Step step)

@@ -158,7 +158,8 @@ private:
     bool requireOpen();
     QString noSuchField(const QString &name) const;
     void setState(State state);
-    bool checkedValues(QVariantList *values);
+    // `keyMayMove`: a new row's taken number is left to the post to change (validate()).
+    bool checkedValues(QVariantList *values, bool keyMayMove = false);
     // The checks and the statement of a post, inside its transaction.
     bool writePending(QVariantList *values);
     void renumberIfTaken();

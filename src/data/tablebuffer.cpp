@@ -71,7 +71,8 @@ bool TableBuffer::set(int field, const QVariant &value)
     return true;
 }
 
-bool TableBuffer::check(bool inserting, const QString &tableName, QVariantList *checked, QString *error) const
+bool TableBuffer::check(
+    bool inserting, const QString &tableName, QVariantList *checked, QString *error, bool keyMayMove) const
 {
     checked->clear();
     for (int i = 0; i < m_schema.fields.size(); ++i) {
@@ -87,7 +88,7 @@ bool TableBuffer::check(bool inserting, const QString &tableName, QVariantList *
         }
         checked->append(c.value);
     }
-    return keyFree(*checked, inserting, tableName, error);
+    return (inserting && keyMayMove) || keyFree(*checked, inserting, tableName, error);
 }
 
 // False when another row holds the key the checked values give the row.

@@ -41,7 +41,9 @@ public:
 
     // The values as they would be stored; false with the message on a refusal. `inserting` checks
     // the key against every row, editing only when the key changed.
-    bool check(bool inserting, const QString &tableName, QVariantList *checked, QString *error) const;
+    // `keyMayMove`: a new row's key taken is no refusal (the post renumbers it).
+    bool check(bool inserting, const QString &tableName, QVariantList *checked, QString *error,
+        bool keyMayMove = false) const;
     // Binds the checked values, then (for an update) the key the row had.
     void bind(QSqlQuery &query, const QVariantList &checked, bool updating) const;
 
