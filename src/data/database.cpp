@@ -390,6 +390,12 @@ QString Database::describe(const QSqlError &error, const QString &subject)
         return QStringLiteral("Une autre copie de VELMORA vient d'enregistrer la même clé%1 : rien n'a été "
                               "enregistré.")
             .arg(where);
+    // Two copies waiting on each other's rows: the server ends one of the two transactions.
+    if (native == QLatin1String("40P01") || native == QLatin1String("40001")
+        || native == QLatin1String("55P03"))
+        return QStringLiteral("La base partagée est occupée par une autre copie de VELMORA%1 : rien n'a été "
+                              "enregistré. Réessayez dans un instant.")
+            .arg(where);
     if (native.startsWith(QLatin1String("08")) || native.startsWith(QLatin1String("57P"))
         || text.contains(QLatin1String("server closed the connection"))
         || text.contains(QLatin1String("no connection to the server"))
