@@ -6,6 +6,7 @@
 #include "data/datamodule.h"
 #include "data/table.h"
 #include "printing/uiservice.h"
+#include "widgets/conflictprompt.h"
 #include "widgets/entryform.h"
 #include "widgets/fieldedit.h"
 #include "widgets/pagebuttons.h"
@@ -176,9 +177,14 @@ void AgreementPage::savePost()
     }
     AgreementRecords records(*m_data);
     if (!records.save(project)) {
-        m_ui.error(this, records.lastError());
+        if (ConflictPrompt::refused(m_ui, this, records.lastError(), posts->conflict(), true)) {
+            cancelPost();
+            posts->reload();
+        }
         return;
     }
+    if (!posts->renumberedTo().isNull())
+        m_ui.message(this, ConflictPrompt::renumbered(QStringLiteral("ce poste"), posts->renumberedTo()));
     closeEntry();
     m_form->scrollToTop();
     m_print->setEnabled(true);
@@ -219,8 +225,9 @@ void AgreementPage::deletePost()
     const bool yes = m_ui.confirm(this,
         QStringLiteral("Voulez vous vraiment suprimer cet enregistrement (N°: ") + number.toString()
             + QStringLiteral(") !"));
-    if (yes && !posts->remove())
-        m_ui.error(this, posts->lastError());
+    if (yes && !posts->remove()
+        && ConflictPrompt::refused(m_ui, this, posts->lastError(), posts->conflict(), false))
+        posts->reload();
     posts->setFiltered(false);
     if (!posts->hasRows()) {
         m_modify->setEnabled(false);

@@ -4,6 +4,7 @@
 #include "app/commandline.h"
 #include "app/mainwindow.h"
 #include "app/qttranslations.h"
+#include "app/sharedstore.h"
 #include "data/activation.h"
 #include "data/appinfo.h"
 #include "data/backupstore.h"
@@ -103,7 +104,7 @@ void exportMessages(QtMsgType type, const QMessageLogContext &, const QString &m
 
 int runExport(const CommandLine &line, const QString &base)
 {
-    if (!QFileInfo(Activation::databaseDirectory(base)).isDir()) {
+    if (!Activation::isServerAddress(base) && !QFileInfo(Activation::databaseDirectory(base)).isDir()) {
         print(stderr, QStringLiteral("velmora: aucune base de données dans « %1 »\n").arg(base));
         return 2;
     }
@@ -167,7 +168,8 @@ void sayLines(const QString &text)
 
 // --import-paradox: the old base's tables into an empty store (created when missing), or in place
 // when the folder is the database directory itself; the counts and the notes on standard error.
-int runImport(const CommandLine &line, const QString &base)
+// On a server's base, the report is written in the old folder.
+int runImport(const CommandLine &line, const QString &store, const QString &base)
 {
     const QString old = QFileInfo(line.subject()).absoluteFilePath();
     if (!QFileInfo(old).isDir()) {
@@ -177,10 +179,15 @@ int runImport(const CommandLine &line, const QString &base)
     DataModule data;
     ParadoxImport import(data);
     const QDateTime now = QDateTime::currentDateTime();
-    const QString dir = Activation::databaseDirectory(base);
-    const Activation::Result opened = Activation::run(data, base);
+    const bool server = Activation::isServerAddress(store);
+    const QString dir = server ? QString() : Activation::databaseDirectory(base);
+    const Activation::Result opened
+        = server ? Activation::runOnServer(data, store) : Activation::run(data, base);
     ParadoxImport::Outcome outcome = ParadoxImport::Outcome::Refused;
-    if (opened.oldFormat && QFileInfo(old).canonicalFilePath() == QFileInfo(dir).canonicalFilePath()) {
+    if (server && !opened.ok) {
+        sayLines(opened.error);
+        return 1;
+    } else if (opened.oldFormat && QFileInfo(old).canonicalFilePath() == QFileInfo(dir).canonicalFilePath()) {
         outcome = import.importInPlace(base, now);
     } else if (!opened.ok) {
         sayLines(opened.error);
@@ -196,10 +203,11 @@ int runImport(const CommandLine &line, const QString &base)
     return 0;
 }
 
-int runWindow(QApplication &app, const QString &base)
+int runWindow(QApplication &app, const QString &store, const QString &base)
 {
     InteractiveUi ui;
-    MainWindow window(base, ui);
+    MainWindow window(store, ui);
+    window.setDirectoryBase(base);
     AppWindows windows(&window);
     window.attachWindows(&windows);
     QObject::connect(&window, &MainWindow::quitRequested, &app, &QApplication::quit, Qt::QueuedConnection);
@@ -229,15 +237,21 @@ int runVelmora(int argc, char **argv)
         return 0;
     }
 
+    // The store a run opens: the data directory, or a server given or saved.
+    const QString store = SharedStore::location(line, base);
     if (line.isImport()) {
         int coreArgc = 1;
         QCoreApplication core(coreArgc, argv);
-        return runImport(line, base);
+        return runImport(line, store, base);
     }
-    if (line.isArchive()) {
+    if (line.isArchive() || line.isStoreCopy()) {
         int coreArgc = 1;
         QCoreApplication core(coreArgc, argv);
-        return runArchive(line, base);
+        QTextStream errors(stderr);
+        if (line.isStoreCopy())
+            return SharedStore::runCopy(line, base, errors);
+        return Activation::isServerAddress(store) ? SharedStore::runArchive(line, store, errors)
+                                                  : runArchive(line, base);
     }
     // A batch export needs no screen.
     if (line.isExport()) {
@@ -261,5 +275,5 @@ int runVelmora(int argc, char **argv)
     // Every date of the program is shown, typed and printed as dd/mm/yyyy, times as hh:mm:ss.
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     installUiFonts();
-    return line.isExport() ? runExport(line, base) : runWindow(app, base);
+    return line.isExport() ? runExport(line, store) : runWindow(app, store, base);
 }

@@ -26,6 +26,12 @@ const Option Options[] = {
     { "backup", "FICHIER.zip", "écrit une sauvegarde de la base (les quatre tables) dans FICHIER.zip" },
     { "restore", "FICHIER.zip", "remplace la base par FICHIER.zip une fois vérifié ; l'ancienne est gardée" },
     { "import-paradox", "DOSSIER", "importe l'ancienne base (tables Paradox) de DOSSIER dans une base vide" },
+    { "server", "ADRESSE",
+        "la base partagée sur un serveur PostgreSQL (postgresql://utilisateur@machine/base)" },
+    { "copy-to-server", "ADRESSE",
+        "avec --data-dir : copie la base du dossier sur le serveur, qui doit être vide" },
+    { "copy-from-server", "ADRESSE",
+        "avec --data-dir : copie la base du serveur dans le dossier, qui doit être vide" },
     { "help", nullptr, "affiche cette aide et quitte" },
     { "version", nullptr, "affiche la version et quitte" },
 };
@@ -148,10 +154,26 @@ bool CommandLine::take(const QString &name, const QString &value)
         return takeExport(Action::Restore, name, value);
     } else if (name == QLatin1String("import-paradox")) {
         return takeExport(Action::ImportParadox, name, value);
+    } else if (name == QLatin1String("server") || name.startsWith(QLatin1String("copy-"))) {
+        return takeServer(name, value);
     } else {
         return takeExport(Action::ExportAgreement, name, value);
     }
     return true;
+}
+
+bool CommandLine::takeServer(const QString &name, const QString &value)
+{
+    if (!value.startsWith(QLatin1String("postgresql://")) && !value.startsWith(QLatin1String("postgres://")))
+        return fail(QStringLiteral(
+            "adresse de serveur invalide pour --%1 : %2 (postgresql://utilisateur@machine/base)")
+                        .arg(name, quoted(value)));
+    if (name == QLatin1String("server")) {
+        m_server = value;
+        return true;
+    }
+    return takeExport(
+        name == QLatin1String("copy-to-server") ? Action::CopyToServer : Action::CopyFromServer, name, value);
 }
 
 void CommandLine::takeFlag(const QString &name)
@@ -189,6 +211,10 @@ void CommandLine::checkCombination()
         fail(QStringLiteral("--check-dossier n'écrit rien : --output ne s'emploie pas avec lui"));
     else if (isExport() && m_action != Action::CheckDossier && !m_outputGiven)
         fail(QStringLiteral("--%1 demande --output DOSSIER").arg(m_exportOption));
+    else if (isStoreCopy() && m_dataDirectory.isEmpty())
+        fail(QStringLiteral("--%1 demande --data-dir DOSSIER").arg(m_exportOption));
+    else if (isStoreCopy() && !m_server.isEmpty())
+        fail(QStringLiteral("--%1 ne s'emploie pas avec --server").arg(m_exportOption));
     else if (!isExport() && m_outputGiven)
         fail(QStringLiteral(
             "--output ne s'emploie qu'avec --export-dossier, --export-fiche ou --export-ap01"));

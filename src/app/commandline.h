@@ -19,7 +19,9 @@ public:
         Backup,
         Restore,
         CheckDossier,
-        ImportParadox
+        ImportParadox,
+        CopyToServer,
+        CopyFromServer
     };
 
     // `arguments` are those after the program's name.
@@ -34,6 +36,13 @@ public:
     // --import-paradox: the old base's folder is subject().
     bool isImport() const { return m_action == Action::ImportParadox; }
     QString dataDirectory() const { return m_dataDirectory; } // empty: the default one
+    // --server: the shared base's address; empty: the saved one, or the data directory.
+    QString server() const { return m_server; }
+    // --copy-to-server or --copy-from-server: the server's address is subject().
+    bool isStoreCopy() const
+    {
+        return m_action == Action::CopyToServer || m_action == Action::CopyFromServer;
+    }
     QString output() const { return m_output; }
     QString subject() const { return m_subject; } // the employer's name, the project or the archive
     int workerNumber() const { return m_workerNumber; }
@@ -49,6 +58,7 @@ private:
     void parse(const QStringList &arguments);
     bool take(const QString &name, const QString &value);
     bool takeExport(Action action, const QString &name, const QString &value);
+    bool takeServer(const QString &name, const QString &value);
     void takeFlag(const QString &name);
     void checkCombination();
     bool fail(const QString &error);
@@ -57,6 +67,7 @@ private:
     Action m_action = Action::Window;
     QString m_exportOption;
     QString m_dataDirectory;
+    QString m_server;
     QString m_output;
     bool m_outputGiven = false;
     QString m_subject;

@@ -3,6 +3,7 @@
 #include "agreements/agreementpage.h"
 #include "app/appwindows.h"
 #include "app/headerstrip.h"
+#include "app/sharedstorecommands.h"
 #include "data/activation.h"
 #include "data/appinfo.h"
 #include "data/backupstore.h"
@@ -45,6 +46,7 @@ MainWindow::MainWindow(const QString &baseDirectory, UiService &ui, QWidget *par
     : QMainWindow(parent)
     , m_layout(std::make_unique<Ui::MainWindow>())
     , m_baseDirectory(baseDirectory)
+    , m_directoryBase(baseDirectory)
     , m_ui(ui)
     , m_data(new DataModule(this))
 {
@@ -119,6 +121,7 @@ void MainWindow::connectMenus()
         { m_layout->Sauvegarder1, &MainWindow::saveBackup },
         { m_layout->Restaurer1, &MainWindow::restoreBackup },
         { m_layout->Importer1, &MainWindow::importOldBase },
+        { m_layout->BasePartagee1, &MainWindow::chooseSharedStore },
         { m_layout->propos1, &MainWindow::showAboutBox },
         { m_layout->Quitter1, &MainWindow::quit },
     };
@@ -220,8 +223,31 @@ QString MainWindow::databaseDirectory() const
     return Activation::databaseDirectory(m_baseDirectory);
 }
 
+bool MainWindow::onServer() const
+{
+    return Activation::isServerAddress(m_baseDirectory);
+}
+
+void MainWindow::chooseSharedStore()
+{
+    const auto chosen = SharedStoreCommands::choose(this, m_ui, onServer() ? m_baseDirectory : QString());
+    if (!chosen)
+        return;
+    // Entries being typed are dropped with the tables, as when quitting.
+    m_data->release();
+    m_baseDirectory = chosen->isEmpty() ? m_directoryBase : *chosen;
+    if (activate())
+        m_ui.message(this,
+            onServer() ? QStringLiteral("VELMORA travaille maintenant sur la base partagée « %1 ».")
+                             .arg(Database::displayAddress(m_baseDirectory))
+                       : QStringLiteral("VELMORA travaille maintenant sur la base de ce poste."));
+}
+
 void MainWindow::takeDailyCopy()
 {
+    // The daily copies are the data directory's; a shared base is saved by its administrator.
+    if (onServer())
+        return;
     BackupStore store(databaseDirectory());
     if (!store.dailyCopy(QDate::currentDate()))
         m_ui.message(this, store.lastError());
@@ -237,6 +263,8 @@ void MainWindow::saveBackup()
         return;
     if (!path.endsWith(QLatin1String(".zip"), Qt::CaseInsensitive))
         path += QLatin1String(".zip");
+    if (onServer())
+        return SharedStoreCommands::backup(this, m_ui, *m_data, path);
     BackupStore store(databaseDirectory());
     if (store.writeArchive(path, QDateTime::currentDateTime()))
         m_ui.message(
@@ -248,7 +276,13 @@ void MainWindow::saveBackup()
 void MainWindow::restoreBackup()
 {
     const QString source = m_ui.openFileName(this, QStringLiteral("Restaurer une sauvegarde"),
-        BackupStore(databaseDirectory()).folder(), QStringLiteral("Sauvegardes (*.zip *.DB *.db)"));
+        onServer() ? QDir::homePath() : BackupStore(databaseDirectory()).folder(),
+        QStringLiteral("Sauvegardes (*.zip *.DB *.db)"));
+    if (onServer()) {
+        if (!source.isEmpty())
+            SharedStoreCommands::restore(this, m_ui, *m_data, source);
+        return;
+    }
     if (!source.isEmpty() && restoreFrom(source, QString()))
         activate();
 }

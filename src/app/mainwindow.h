@@ -52,6 +52,9 @@ public:
 
     // The activation sequence, then the page buttons by row counts. False when it stopped on an error.
     bool activate();
+    // The data directory's base when the window was opened on a server ("Base partagée…" goes back
+    // to it); by default the base directory given.
+    void setDirectoryBase(const QString &baseDirectory) { m_directoryBase = baseDirectory; }
 
 signals:
     void quitRequested();
@@ -89,6 +92,9 @@ private:
     // A damaged table at start: the latest good daily copy is offered. True once it is restored.
     bool offerRestore(const QString &damage);
     void takeDailyCopy();
+    // "Fichier › Base partagée…": the window opens the base chosen.
+    void chooseSharedStore();
+    bool onServer() const;
     QString databaseDirectory() const;
     void connectMenus();
     void buildPopupMenus();
@@ -96,6 +102,7 @@ private:
 
     std::unique_ptr<Ui::MainWindow> m_layout;
     QString m_baseDirectory;
+    QString m_directoryBase;
     UiService &m_ui;
     DataModule *m_data;
     HeaderStrip *m_header;

@@ -12,11 +12,18 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlQuery>
 #include <QTemporaryFile>
 
 QString Activation::databaseDirectory(const QString &baseDirectory)
 {
     return QDir(baseDirectory).filePath(AppInfo::databaseDirName());
+}
+
+bool Activation::isServerAddress(const QString &location)
+{
+    return location.startsWith(QLatin1String("postgresql://"))
+        || location.startsWith(QLatin1String("postgres://"));
 }
 
 QString Activation::defaultBaseDirectory(const QString &programDirectory, const QString &userDataDirectory)
@@ -68,6 +75,8 @@ bool Activation::reopen(Table &table, const QString &fileName, bool refresh)
 
 Activation::Result Activation::run(DataModule &data, const QString &baseDirectory, bool checkFiles)
 {
+    if (isServerAddress(baseDirectory))
+        return runOnServer(data, baseDirectory);
     Result result;
     const auto failed = [&result](const QString &message) {
         result.ok = false;
@@ -135,14 +144,58 @@ Activation::Result Activation::run(DataModule &data, const QString &baseDirector
             return failed(table.lastError());
     }
 
-    // The print queries and the agreement print table, on the same directory.
+    openAll(data, result);
+    return result;
+}
+
+// The print queries and the agreement print table, on the same store.
+bool Activation::openAll(DataModule &data, Result &result)
+{
     data.resetPrintQueries();
     for (Query *query : { data.imprim(), data.imprim1() }) {
-        if (!query->open())
-            return failed(query->lastError());
+        if (!query->open()) {
+            result.ok = false;
+            result.error = query->lastError();
+            return false;
+        }
     }
-    if (!reopen(*data.sqlaccord(), data.sqlaccord()->fileName(), true))
-        return failed(data.sqlaccord()->lastError());
+    if (!reopen(*data.sqlaccord(), data.sqlaccord()->fileName(), true)) {
+        result.ok = false;
+        result.error = data.sqlaccord()->lastError();
+        return false;
+    }
+    return true;
+}
+
+Activation::Result Activation::runOnServer(DataModule &data, const QString &uri)
+{
+    Result result;
+    Database &db = *data.database();
+    data.imprim()->close();
+    data.imprim1()->close();
+    data.sqlaccord()->close();
+    db.setServer(uri);
+    if (!db.open()) {
+        result.ok = false;
+        result.error = db.lastError();
+        return result;
+    }
+    // One key for the lock of the four tables' creation ("VELM").
+    QSqlQuery lock = db.newQuery();
+    lock.exec(QStringLiteral("SELECT pg_advisory_lock(1447382093)"));
+    lock.finish();
+    for (Table *table : { data.contact(), data.accord(), data.expatries(), data.employeur() }) {
+        if (!createIfMissing(*table, table->fileName()) || !reopen(*table, table->fileName(), true)) {
+            result.ok = false;
+            result.error = table->lastError();
+            break;
+        }
+    }
+    QSqlQuery unlock = db.newQuery();
+    unlock.exec(QStringLiteral("SELECT pg_advisory_unlock(1447382093)"));
+    unlock.finish();
+    if (result.ok)
+        openAll(data, result);
     return result;
 }
 

@@ -440,6 +440,11 @@ bool BackupStore::stage(const QString &source)
     return m_staged;
 }
 
+QString BackupStore::stagedDirectory() const
+{
+    return m_staged && m_staging ? m_staging->path() : QString();
+}
+
 bool BackupStore::checkStaged()
 {
     QFile manifest(QDir(m_staging->path()).filePath(QLatin1String(ManifestName)));

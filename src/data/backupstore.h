@@ -51,6 +51,8 @@ public:
     // checks it; nothing of the store is touched. summary() then describes it.
     bool stage(const QString &source);
     Summary summary() const { return m_summary; }
+    // The folder holding the staged and checked table files; empty before a stage() that succeeded.
+    QString stagedDirectory() const;
     // Sets the current store aside as a daily copy of its own, then puts the staged files in its
     // place. The program's connection must have let go of the files.
     bool replaceStore(const QDateTime &now);

@@ -3,15 +3,18 @@
 #include <QHash>
 #include <QObject>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QString>
 
 class QSqlError;
 class QSqlQuery;
 
-// The one SQLite connection of the program. Each table file of the database directory is attached
-// to it under its table's name, so that queries over several tables run as written
-// ("select * from employeur, contact, expatries"). Holds the directory, finds files without
-// regard to letter case, and runs the transactions that span several files.
+// The one connection of the program, to one of two stores. The directory store: SQLite, each table
+// file of the database directory attached under its table's name, so that queries over several
+// tables run as written ("select * from employeur, contact, expatries"); files are found without
+// regard to letter case. The server store: one PostgreSQL database holding the four tables under
+// their names in lower case, reached by a libpq address ("postgresql://user@host/db"; the password
+// comes from ~/.pgpass or PGPASSWORD, never from us). Both run the transactions that span tables.
 class Database : public QObject
 {
     Q_OBJECT
@@ -23,6 +26,13 @@ public:
     // Sets the database directory (without trailing separator); the connection opens on first use.
     void setDirectory(const QString &directory);
     QString directory() const { return m_directory; }
+    // Sets the server store's address instead (an empty one goes back to the directory); the
+    // connection opens on first use.
+    void setServer(const QString &uri);
+    QString server() const { return m_server; }
+    bool isServer() const { return !m_server.isEmpty(); }
+    // The address as shown: without any password it holds.
+    static QString displayAddress(const QString &uri);
 
     // The name of the file in the directory whose name equals `name` without regard to letter case,
     // or an empty string when there is none.
@@ -44,6 +54,7 @@ public:
     bool transaction();
     bool commit();
     void rollback();
+    bool inTransaction() const { return m_transactionDepth > 0; }
 
     // Asks every open query to let go of its statement, so that writes commit at once.
     void releaseStatements();
@@ -54,6 +65,9 @@ public:
     void noteWrite() { ++m_writes; }
     quint64 writes() const { return m_writes; }
     qint64 dataVersion(const QString &alias) const;
+    // Whether a count read earlier can be kept while writes() and dataVersion() hold: on the server
+    // another clerk's write is not seen that way, so counts are read again.
+    bool countsCanBeKept() const { return !isServer(); }
 
     QString lastError() const { return m_lastError; }
 
@@ -65,17 +79,31 @@ public:
     bool open();
     QSqlDatabase connection() const { return QSqlDatabase::database(m_connectionName, false); }
 
+    // On the server: tells the other copies of the program that a table's rows changed (when the
+    // transaction commits); nothing on the directory store.
+    void announceChange(const QString &table);
+
 signals:
     void releaseRequested();
+    // Another copy of the program changed the rows of a table (its name in lower case): server only.
+    void changedElsewhere(const QString &table);
     void aliasDetached(const QString &alias);
 
 private:
+    bool openServer();
+    QString listenerName() const;
+    void reconnect();
+    bool begin();
+    void notified(const QString &name, QSqlDriver::NotificationSource source, const QVariant &payload);
+    void closeConnection();
     QString m_connectionName;
     QString m_directory;
+    QString m_server;
     QHash<QString, QString> m_attached; // alias (lower case) -> path
     QHash<QString, int> m_users; // alias (lower case) -> attach count
     QString m_lastError;
     bool m_open = false;
     int m_transactionDepth = 0;
     quint64 m_writes = 0;
+    qint64 m_backendPid = 0;
 };

@@ -20,7 +20,19 @@ DataModule::DataModule(QObject *parent)
     m_imprim1->setObjectName(QStringLiteral("Imprim1"));
     m_sqlaccord->setObjectName(QStringLiteral("sqlaccord"));
     m_sqlaccord->setFileName(QStringLiteral("accord.DB"));
+    // NOUVEAU proposes the next number; two copies proposing the same one both save.
+    m_expatries->setRenumberOnInsert(true);
+    m_accord->setRenumberOnInsert(true);
     resetPrintQueries();
+    connect(m_db, &Database::changedElsewhere, this, &DataModule::followChange);
+}
+
+void DataModule::followChange(const QString &table)
+{
+    for (Table *t : { m_employeur, m_contact, m_accord, m_expatries, m_sqlaccord }) {
+        if (t->isOpen() && !t->isEditing() && t->schema().name.compare(table, Qt::CaseInsensitive) == 0)
+            t->refresh();
+    }
 }
 
 DataModule::~DataModule()

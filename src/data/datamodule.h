@@ -32,6 +32,10 @@ public:
     void release();
 
 private:
+    // Another clerk saved: the tables of that name show the rows as they are now, but for one
+    // whose entry is open (it stays as typed).
+    void followChange(const QString &table);
+
     Database *m_db;
     Table *m_employeur;
     Table *m_contact;

@@ -385,10 +385,11 @@ ParadoxImport::Outcome ParadoxImport::importFrom(const QString &oldDirectory, co
     const QFileInfo old(oldDirectory);
     if (!old.isDir())
         return refuse(QStringLiteral("Le dossier « %1 » n'existe pas.").arg(shown(oldDirectory)));
+    const bool server = m_data.database()->isServer();
     const QString storeDir = m_data.database()->directory();
-    if (storeDir.isEmpty() || !m_data.employeur()->isOpen())
+    if ((storeDir.isEmpty() && !server) || !m_data.employeur()->isOpen())
         return failed(QStringLiteral("La base n'est pas ouverte : rien n'a été importé."));
-    if (old.canonicalFilePath() == QFileInfo(storeDir).canonicalFilePath())
+    if (!server && old.canonicalFilePath() == QFileInfo(storeDir).canonicalFilePath())
         return refuse(
             QStringLiteral("Le dossier « %1 » est celui de la base elle-même.").arg(shown(oldDirectory)));
     QString problem;
@@ -405,7 +406,8 @@ ParadoxImport::Outcome ParadoxImport::importFrom(const QString &oldDirectory, co
         return refuse(m_lastError);
     if (!fill(found))
         return failed(m_lastError);
-    writeReport(storeDir, now);
+    // A server has no folder of its own: the report goes beside the old tables it speaks of.
+    writeReport(server ? old.absoluteFilePath() : storeDir, now);
     return Outcome::Done;
 }
 

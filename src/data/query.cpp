@@ -54,8 +54,16 @@ bool Query::execute(int offset)
 {
     m_query = std::make_unique<QSqlQuery>(m_db->newQuery());
     QString text = sql();
-    if (offset > 0)
+    // A server sends a whole result at once: rows are asked for a window at a time, so that a wide
+    // join (the print queries' plain "from employeur, contact, expatries") is never computed whole.
+    if (m_db->isServer())
+        text = QStringLiteral("SELECT * FROM (%1) AS velmora_rows LIMIT %2 OFFSET %3")
+                   .arg(text)
+                   .arg(ServerWindow)
+                   .arg(offset);
+    else if (offset > 0)
         text = QStringLiteral("SELECT * FROM (%1) LIMIT -1 OFFSET %2").arg(text).arg(offset);
+    m_windowStart = offset;
     if (!m_query->prepare(text)) {
         m_lastError = Database::describe(m_query->lastError(), QString());
         m_query.reset();
@@ -102,7 +110,11 @@ bool Query::open()
 void Query::readRow()
 {
     m_row.clear();
-    if (!m_query || !m_query->next()) {
+    bool read = m_query && m_query->next();
+    // The server's window is used up: the next one, from this row on.
+    if (!read && m_query && m_db->isServer() && m_pos - m_windowStart == ServerWindow)
+        read = execute(m_pos) && m_query->next();
+    if (!read) {
         m_query.reset();
         return;
     }
@@ -117,7 +129,7 @@ int Query::count() const
     if (m_count >= 0)
         return m_count;
     QSqlQuery q = m_db->newQuery();
-    q.prepare(QStringLiteral("SELECT count(*) FROM (%1)").arg(sql()));
+    q.prepare(QStringLiteral("SELECT count(*) FROM (%1) AS velmora_rows").arg(sql()));
     for (auto it = m_binds.constBegin(); it != m_binds.constEnd(); ++it) {
         if (sql().contains(it.key()))
             q.bindValue(it.key(), it.value());

@@ -59,5 +59,7 @@ private:
     int m_pos = -1;
     bool m_open = false;
     mutable int m_count = -1;
+    int m_windowStart = 0; // the row the statement's first row is, on a server
+    static constexpr int ServerWindow = 200;
     QString m_lastError;
 };

@@ -6,6 +6,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <limits>
+
 Table::Table(Database *database, const TableSchema &schema, QObject *parent)
     : QObject(parent)
     , m_db(database)
@@ -102,7 +104,7 @@ bool Table::open()
                                .arg(objectName(), path, missing)
                          : m_file.lastError());
     }
-    m_sql.setTarget(alias, sqlTable);
+    m_sql.setTarget(alias, sqlTable, m_db->isServer());
     m_file.addLookupIndexes(alias, sqlTable);
     m_cursor.invalidateCount();
     m_buffer.clear();
@@ -293,10 +295,10 @@ QString Table::checkValue(const QString &name, const QVariant &value) const
     return error;
 }
 
-bool Table::checkedValues(QVariantList *values)
+bool Table::checkedValues(QVariantList *values, bool keyMayMove)
 {
     QString error;
-    return m_buffer.check(m_state == State::Insert, objectName(), values, &error) || fail(error);
+    return m_buffer.check(m_state == State::Insert, objectName(), values, &error, keyMayMove) || fail(error);
 }
 
 bool Table::validate()
@@ -304,31 +306,138 @@ bool Table::validate()
     if (!isEditing())
         return true;
     QVariantList values;
-    return checkedValues(&values);
+    return checkedValues(&values, m_renumberOnInsert);
+}
+
+template<typename Step> bool Table::inTransaction(Step step)
+{
+    const bool own = !m_db->inTransaction();
+    if (own && !m_db->transaction())
+        return fail(m_db->lastError());
+    if (!step()) {
+        if (own)
+            m_db->rollback();
+        return false;
+    }
+    return !own || m_db->commit() || fail(m_db->lastError());
 }
 
 bool Table::post()
 {
     if (!isEditing())
         return true;
-    m_db->releaseStatements();
+    m_conflict = Conflict::None;
+    m_changedFields.clear();
+    m_renumberedTo = QVariant();
     QVariantList values;
-    if (!checkedValues(&values))
+    if (!inTransaction([&] { return writePending(&values); }))
         return false;
     const QVariant key = values.at(m_schema.indexOf(m_schema.key));
-    const bool updating = m_state == State::Edit;
-    QSqlQuery q = m_db->newQuery();
-    q.prepare(updating ? m_sql.update() : m_sql.insert());
-    m_buffer.bind(q, values, updating);
-    if (!q.exec())
-        return fail(Database::describe(q.lastError(), m_file.path()));
-    m_db->noteWrite();
     m_buffer.clear();
     m_cursor.invalidateCount();
     const int oldPos = m_cursor.position();
     if (!m_cursor.loadKey(key))
         m_cursor.loadNear(oldPos);
     setState(State::Browse);
+    announceView();
+    return true;
+}
+
+// The key is checked free and an edited row unchanged by anyone else in the same transaction as
+// the write, so that no other copy of the program writes in between.
+bool Table::writePending(QVariantList *values)
+{
+    QVariantList &checked = *values;
+    const QString lock = m_sql.lockForInsert();
+    if (m_state == State::Insert && !lock.isEmpty()) {
+        QSqlQuery q = m_db->newQuery();
+        if (!q.exec(lock))
+            return fail(Database::describe(q.lastError(), m_file.path()));
+    }
+    if (m_state == State::Insert && m_renumberOnInsert)
+        renumberIfTaken();
+    if (!checkedValues(&checked))
+        return false;
+    const bool updating = m_state == State::Edit;
+    if (updating && !stillAsRead(m_buffer.editKey(), m_buffer.original(), false))
+        return false;
+    QSqlQuery q = m_db->newQuery();
+    q.prepare(updating ? m_sql.update() : m_sql.insert());
+    m_buffer.bind(q, checked, updating);
+    if (!q.exec())
+        return fail(Database::describe(q.lastError(), m_file.path()));
+    m_db->noteWrite();
+    m_db->announceChange(m_schema.name);
+    return true;
+}
+
+void Table::renumberIfTaken()
+{
+    const int keyIndex = m_schema.indexOf(m_schema.key);
+    const QVariant number = m_buffer.value(keyIndex);
+    if (m_schema.fields.at(keyIndex).type != FieldType::Integer || number.isNull()
+        || number.typeId() != QMetaType::Int)
+        return;
+    QVariantList stored;
+    QString error;
+    if (m_cursor.readStored(number, &stored, &error) != TableCursor::Stored::Found)
+        return;
+    const QVariant highest = m_cursor.maximum(m_schema.key);
+    if (highest.isNull() || highest.toLongLong() >= std::numeric_limits<qint32>::max())
+        return;
+    m_renumberedTo = highest.toInt() + 1;
+    m_buffer.set(keyIndex, m_renumberedTo);
+    emit fieldChanged(m_schema.key);
+}
+
+bool Table::stillAsRead(const QVariant &key, const QVariantList &asRead, bool removing)
+{
+    QVariantList stored;
+    QString error;
+    const QString which = QStringLiteral("l'enregistrement « %1 » de la table %2")
+                              .arg(FieldValue::display(key), objectName());
+    switch (m_cursor.readStored(key, &stored, &error)) {
+    case TableCursor::Stored::Unreadable:
+        return fail(error);
+    case TableCursor::Stored::Missing:
+        m_conflict = Conflict::Deleted;
+        return fail(removing
+                ? QStringLiteral("Une autre copie de VELMORA a déjà supprimé %1.").arg(which)
+                : QStringLiteral("Une autre copie de VELMORA a supprimé %1 depuis que vous l'avez ouvert : "
+                                 "vos modifications n'ont pas été enregistrées.")
+                      .arg(which));
+    case TableCursor::Stored::Found:
+        break;
+    }
+    QStringList changed;
+    for (int i = 0; i < m_schema.fields.size(); ++i) {
+        if (!TableBuffer::sameValue(stored.value(i), asRead.value(i)))
+            changed << m_schema.fields.at(i).name;
+    }
+    if (changed.isEmpty())
+        return true;
+    m_conflict = Conflict::Changed;
+    m_changedFields = changed;
+    return fail(QStringLiteral("Une autre copie de VELMORA a modifié %1 depuis que vous l'avez ouvert "
+                               "(%2 : %3). %4")
+                    .arg(which, changed.size() == 1 ? QStringLiteral("champ") : QStringLiteral("champs"),
+                        changed.join(QStringLiteral(", ")),
+                        removing ? QStringLiteral("Il n'a pas été supprimé.")
+                                 : QStringLiteral("Vos modifications n'ont pas été enregistrées.")));
+}
+
+bool Table::reload()
+{
+    if (!requireOpen())
+        return false;
+    const QVariant key = m_state == State::Edit ? m_buffer.editKey() : m_cursor.currentKey();
+    m_buffer.clear();
+    m_conflict = Conflict::None;
+    m_changedFields.clear();
+    setState(State::Browse);
+    m_cursor.invalidateCount();
+    if (key.isNull() || !key.isValid() || !m_cursor.loadKey(key))
+        m_cursor.loadNear(m_cursor.position());
     announceView();
     return true;
 }
@@ -352,21 +461,43 @@ bool Table::remove()
     }
     if (m_cursor.isEmpty())
         return fail(QStringLiteral("La table %1 n'a aucun enregistrement à supprimer.").arg(objectName()));
-    const int keyIndex = m_schema.indexOf(m_schema.key);
     const QVariant key = m_state == State::Edit ? m_buffer.editKey() : m_cursor.currentKey();
-    m_db->releaseStatements();
-    QSqlQuery q = m_db->newQuery();
-    q.prepare(m_sql.removeKey());
-    q.addBindValue(FieldValue::toStorage(m_schema.fields.at(keyIndex).type, key));
-    if (!q.exec())
-        return fail(Database::describe(q.lastError(), m_file.path()));
-    m_db->noteWrite();
+    const QVariantList asRead = m_state == State::Edit ? m_buffer.original() : m_cursor.current();
+    m_conflict = Conflict::None;
+    m_changedFields.clear();
+    if (!inTransaction([&] { return removeRow(key, asRead); })) {
+        // A row already gone leaves the view: what the user sees is what the store holds.
+        if (m_conflict == Conflict::Deleted && m_state == State::Browse) {
+            const QString message = m_lastError;
+            m_cursor.invalidateCount();
+            m_cursor.loadNear(m_cursor.position());
+            announceView();
+            m_conflict = Conflict::Deleted;
+            m_lastError = message;
+        }
+        return false;
+    }
     m_buffer.clear();
     setState(State::Browse);
     m_cursor.invalidateCount();
     m_cursor.loadNear(m_cursor.position());
     emit viewReset();
     announceScroll();
+    return true;
+}
+
+bool Table::removeRow(const QVariant &key, const QVariantList &asRead)
+{
+    if (!stillAsRead(key, asRead, true))
+        return false;
+    const int keyIndex = m_schema.indexOf(m_schema.key);
+    QSqlQuery q = m_db->newQuery();
+    q.prepare(m_sql.removeKey());
+    q.addBindValue(FieldValue::toStorage(m_schema.fields.at(keyIndex).type, key));
+    if (!q.exec())
+        return fail(Database::describe(q.lastError(), m_file.path()));
+    m_db->noteWrite();
+    m_db->announceChange(m_schema.name);
     return true;
 }
 
@@ -386,6 +517,7 @@ bool Table::removeWhere(const QString &field, const QVariant &value)
     if (!q.exec())
         return fail(Database::describe(q.lastError(), m_file.path()));
     m_db->noteWrite();
+    m_db->announceChange(m_schema.name);
     m_cursor.invalidateCount();
     const QVariant key = m_cursor.currentKey();
     if (!key.isValid() || key.isNull() || !m_cursor.loadKey(key))
@@ -397,13 +529,13 @@ bool Table::removeWhere(const QString &field, const QVariant &value)
 Table::Snapshot Table::snapshot() const
 {
     return { m_state, m_cursor.position(), m_cursor.current(), m_buffer.values(), m_buffer.editKey(),
-        m_buffer.isModified() };
+        m_buffer.isModified(), m_buffer.original() };
 }
 
 void Table::restore(const Snapshot &snapshot)
 {
     m_cursor.set(snapshot.pos, snapshot.current);
-    m_buffer.restore(snapshot.buffer, snapshot.editKey, snapshot.modified);
+    m_buffer.restore(snapshot.buffer, snapshot.original, snapshot.modified);
     m_cursor.invalidateCount();
     setState(snapshot.state);
     announceView();

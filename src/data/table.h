@@ -13,7 +13,9 @@ class Database;
 
 // One table of the database directory as the pages see it: a current row in a view (all rows in
 // key order, or those of a one-field filter), navigation, and the browse/edit/insert cycle.
-// Problems are reported by return value with a French message in lastError(). The file and its
+// Problems are reported by return value with a French message in lastError(). A save or a delete
+// first checks that the row is still as it was read: when another copy of the program changed or
+// deleted it meanwhile, it is refused (conflict() says which) and what was typed stays. The file and its
 // layout, the SQL text, the current row and the edit buffer are each held by a part of their own;
 // the table runs the cycle between them and tells its users what changed.
 class Table : public QObject
@@ -85,6 +87,21 @@ public:
     bool post();
     void cancel();
     bool remove();
+
+    // What the last refused post() or remove() found when the row was no longer as it was read.
+    enum class Conflict { None, Changed, Deleted };
+    Conflict conflict() const { return m_conflict; }
+    // The fields another copy changed (names as in the layout), for Conflict::Changed.
+    QStringList changedFields() const { return m_changedFields; }
+    // For a table whose integer key the program numbers (NOUVEAU proposes the next number): a new row
+    // whose number another copy took meanwhile is saved under the next free one instead of refused.
+    void setRenumberOnInsert(bool on) { m_renumberOnInsert = on; }
+    // The number the last post saved a new row under when it was not the one the row was given;
+    // null otherwise.
+    QVariant renumberedTo() const { return m_renumberedTo; }
+    // Drops what was typed and reads the row again as the store holds it now (the nearest one
+    // when it is gone).
+    bool reload();
     // Deletes every row whose field equals the value (in the whole table, not only the view).
     bool removeWhere(const QString &field, const QVariant &value);
 
@@ -97,6 +114,7 @@ public:
         QVariantList buffer;
         QVariant editKey;
         bool modified = false;
+        QVariantList original;
     };
     Snapshot snapshot() const;
     void restore(const Snapshot &snapshot);
@@ -123,6 +141,11 @@ public:
 
     QString lastError() const { return m_lastError; }
 
+    // The open table's name and a column's as its store's statements write them (for the copies
+    // between stores).
+    QString sqlName() const { return m_sql.table(); }
+    QString sqlColumn(const QString &field) const { return m_sql.column(field); }
+
 signals:
     void beforeRefresh();
     void afterOpen();
@@ -141,7 +164,17 @@ private:
     bool requireOpen();
     QString noSuchField(const QString &name) const;
     void setState(State state);
-    bool checkedValues(QVariantList *values);
+    // `keyMayMove`: a new row's taken number is left to the post to change (validate()).
+    bool checkedValues(QVariantList *values, bool keyMayMove = false);
+    // The checks and the statement of a post, inside its transaction.
+    bool writePending(QVariantList *values);
+    void renumberIfTaken();
+    bool removeRow(const QVariant &key, const QVariantList &asRead);
+    // False with the message, and the conflict noted, when the row with the key is no longer `asRead`.
+    bool stillAsRead(const QVariant &key, const QVariantList &asRead, bool removing);
+    // Runs `step` in a transaction of its own unless one is already open (the caller's then
+    // decides); false with the message when the step or the commit fails.
+    template<typename Step> bool inTransaction(Step step);
     // Tells the users the view and the current row changed.
     void announceView();
     void announceScroll();
@@ -153,5 +186,9 @@ private:
     TableCursor m_cursor;
     TableBuffer m_buffer;
     State m_state = State::Inactive;
+    Conflict m_conflict = Conflict::None;
+    bool m_renumberOnInsert = false;
+    QVariant m_renumberedTo;
+    QStringList m_changedFields;
     QString m_lastError;
 };

@@ -6,9 +6,7 @@
 
 #include <QSqlQuery>
 
-namespace {
-
-bool sameValue(const QVariant &a, const QVariant &b)
+bool TableBuffer::sameValue(const QVariant &a, const QVariant &b)
 {
     const bool an = a.isNull() || !a.isValid();
     const bool bn = b.isNull() || !b.isValid();
@@ -16,8 +14,6 @@ bool sameValue(const QVariant &a, const QVariant &b)
         return an == bn;
     return a == b && a.typeId() == b.typeId();
 }
-
-} // namespace
 
 TableBuffer::TableBuffer(Database *database, const TableSchema &schema, const TableSql &sql)
     : m_db(database)
@@ -29,6 +25,7 @@ void TableBuffer::startInsert()
 {
     m_values = QVariantList(m_schema.fields.size());
     m_editKey = QVariant();
+    m_original.clear();
     m_modified = false;
 }
 
@@ -36,6 +33,7 @@ void TableBuffer::startEdit(const QVariantList &current)
 {
     m_values = current;
     m_editKey = current.value(m_schema.indexOf(m_schema.key));
+    m_original = current;
     m_modified = false;
 }
 
@@ -45,10 +43,11 @@ void TableBuffer::clear()
     m_modified = false;
 }
 
-void TableBuffer::restore(const QVariantList &values, const QVariant &editKey, bool modified)
+void TableBuffer::restore(const QVariantList &values, const QVariantList &original, bool modified)
 {
     m_values = values;
-    m_editKey = editKey;
+    m_original = original;
+    m_editKey = original.value(m_schema.indexOf(m_schema.key));
     m_modified = modified;
 }
 
@@ -72,7 +71,8 @@ bool TableBuffer::set(int field, const QVariant &value)
     return true;
 }
 
-bool TableBuffer::check(bool inserting, const QString &tableName, QVariantList *checked, QString *error) const
+bool TableBuffer::check(
+    bool inserting, const QString &tableName, QVariantList *checked, QString *error, bool keyMayMove) const
 {
     checked->clear();
     for (int i = 0; i < m_schema.fields.size(); ++i) {
@@ -88,7 +88,7 @@ bool TableBuffer::check(bool inserting, const QString &tableName, QVariantList *
         }
         checked->append(c.value);
     }
-    return keyFree(*checked, inserting, tableName, error);
+    return (inserting && keyMayMove) || keyFree(*checked, inserting, tableName, error);
 }
 
 // False when another row holds the key the checked values give the row.

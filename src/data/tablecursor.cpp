@@ -4,6 +4,7 @@
 #include "data/fieldvalue.h"
 #include "data/tablesql.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 
 #include <algorithm>
@@ -84,6 +85,24 @@ bool TableCursor::load(const QString &statement, const QVariantList &binds, int 
     return true;
 }
 
+TableCursor::Stored TableCursor::readStored(const QVariant &key, QVariantList *row, QString *error) const
+{
+    const FieldDef *keyDef = m_schema.field(m_schema.key);
+    QSqlQuery q = m_db->newQuery();
+    q.prepare(m_sql.storedRow());
+    q.addBindValue(FieldValue::toStorage(keyDef->type, key));
+    if (!q.exec()) {
+        *error = Database::describe(q.lastError(), QString());
+        return Stored::Unreadable;
+    }
+    if (!q.next())
+        return Stored::Missing;
+    row->clear();
+    for (int i = 0; i < m_schema.fields.size(); ++i)
+        row->append(FieldValue::fromStorage(m_schema.fields.at(i).type, q.value(i)));
+    return Stored::Found;
+}
+
 int TableCursor::positionOfKey(const QVariant &key) const
 {
     const FieldDef *keyDef = m_schema.field(m_schema.key);
@@ -107,7 +126,7 @@ int TableCursor::positionOfKey(const QVariant &key) const
 
 bool TableCursor::countHolds() const
 {
-    return m_count >= 0 && m_countWrites == m_db->writes()
+    return m_db->countsCanBeKept() && m_count >= 0 && m_countWrites == m_db->writes()
         && m_countVersion == m_db->dataVersion(m_sql.alias());
 }
 

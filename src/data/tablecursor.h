@@ -32,6 +32,10 @@ public:
     bool loadKey(const QVariant &key);
     // The row nearest to where the cursor was: pos kept within the view.
     void loadNear(int pos);
+    // The row with the key as the table holds it now, whatever the view.
+    enum class Stored { Found, Missing, Unreadable };
+    // Unreadable gives the engine's message in *error.
+    Stored readStored(const QVariant &key, QVariantList *row, QString *error) const;
     // Whether the key is in the view; its position there, -1 when it is not.
     int positionOfKey(const QVariant &key) const;
 

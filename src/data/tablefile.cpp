@@ -25,11 +25,22 @@ bool TableFile::fail(const QString &message)
 
 bool TableFile::exists() const
 {
+    if (m_db->isServer()) {
+        if (!m_db->open())
+            return false;
+        QSqlQuery q = m_db->newQuery();
+        q.prepare(QStringLiteral("SELECT 1 FROM information_schema.tables WHERE table_schema = "
+                                 "current_schema() AND table_name = ?"));
+        q.addBindValue(m_schema.name.toLower());
+        return q.exec() && q.next();
+    }
     return !m_db->findFile(m_fileName).isEmpty();
 }
 
 QString TableFile::path() const
 {
+    if (m_db->isServer())
+        return QStringLiteral("table %1 du serveur").arg(m_schema.name.toLower());
     const QString file = m_db->findFile(m_fileName);
     return QDir(m_db->directory()).filePath(file.isEmpty() ? m_fileName : file);
 }
@@ -52,6 +63,8 @@ bool TableFile::create()
     const QString alias = m_schema.name;
     if (m_db->isAttached(alias))
         m_db->detach(alias, true);
+    if (m_db->isServer())
+        return createOnServer();
     const QDir dir(m_db->directory());
     const QString existing = m_db->findFile(m_fileName);
     if (!existing.isEmpty()) {
@@ -71,9 +84,37 @@ bool TableFile::create()
     return ok;
 }
 
+// The server's table replaces any of that name, in one transaction.
+bool TableFile::createOnServer()
+{
+    if (!m_db->transaction())
+        return fail(m_db->lastError());
+    const QString target = TableSql::quoted(m_schema.name.toLower());
+    QSqlQuery drop = m_db->newQuery();
+    if (!drop.exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(target))) {
+        m_db->rollback();
+        return fail(Database::describe(drop.lastError(), path()));
+    }
+    QStringList columns;
+    for (const FieldDef &f : std::as_const(m_fieldDefs))
+        columns << columnDefinition(f);
+    QSqlQuery q = m_db->newQuery();
+    if (!q.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(target, columns.join(QStringLiteral(", "))))) {
+        m_db->rollback();
+        return fail(Database::describe(q.lastError(), path()));
+    }
+    addLookupIndexes(m_schema.name, m_schema.name.toLower());
+    m_db->noteWrite();
+    return m_db->commit() || fail(m_db->lastError());
+}
+
 QString TableFile::columnDefinition(const FieldDef &field) const
 {
-    QString column = TableSql::quoted(field.name) + QLatin1Char(' ') + TableSql::columnType(field.type);
+    const bool server = m_db->isServer();
+    // Text compared byte by byte on both stores, so that rows come in the same key order.
+    QString column = TableSql::quoted(server ? field.name.toLower() : field.name) + QLatin1Char(' ')
+        + TableSql::columnType(field.type)
+        + (server && field.type != FieldType::Integer ? QStringLiteral(" COLLATE \"C\"") : QString());
     if (field.required)
         column += QStringLiteral(" NOT NULL");
     if (!m_indexField.isEmpty() && field.name.compare(m_indexField, Qt::CaseInsensitive) == 0)
@@ -113,6 +154,11 @@ bool TableFile::readLayout(const QString &alias, QString *tableName)
 // The name the file gives the table, which may differ from the schema's in letter case.
 bool TableFile::findTableName(const QString &alias, QString *tableName)
 {
+    if (m_db->isServer()) {
+        *tableName = m_schema.name.toLower();
+        return exists()
+            || fail(QStringLiteral("Le serveur ne contient pas la table %1.").arg(m_schema.name.toLower()));
+    }
     QSqlQuery q = m_db->newQuery();
     if (!q.exec(QStringLiteral("SELECT name FROM %1.sqlite_master WHERE type = 'table'")
                     .arg(TableSql::quoted(alias))))
@@ -135,9 +181,19 @@ bool TableFile::findTableName(const QString &alias, QString *tableName)
 bool TableFile::readColumns(const QString &alias, const QString &tableName)
 {
     QSqlQuery info = m_db->newQuery();
-    if (!info.exec(QStringLiteral("PRAGMA %1.table_info(%2)")
-                       .arg(TableSql::quoted(alias), TableSql::quoted(tableName))))
-        return fail(Database::describe(info.lastError(), m_fileName));
+    // Both give a row per column: its name (1), declared type (2) and whether it refuses blanks (3).
+    if (m_db->isServer()) {
+        info.prepare(QStringLiteral("SELECT ordinal_position, column_name, upper(data_type), "
+                                    "CASE WHEN is_nullable = 'NO' THEN 1 ELSE 0 END FROM "
+                                    "information_schema.columns WHERE table_schema = current_schema() AND "
+                                    "table_name = ? ORDER BY ordinal_position"));
+        info.addBindValue(tableName);
+    } else {
+        info.prepare(QStringLiteral("PRAGMA %1.table_info(%2)")
+                         .arg(TableSql::quoted(alias), TableSql::quoted(tableName)));
+    }
+    if (!info.exec())
+        return fail(Database::describe(info.lastError(), path()));
     QList<FieldDef> columns;
     while (info.next()) {
         FieldDef f;
@@ -170,6 +226,12 @@ void TableFile::addLookupIndexes(const QString &alias, const QString &tableName)
 {
     for (const QString &indexed : std::as_const(m_schema.indexed)) {
         QSqlQuery iq = m_db->newQuery();
+        if (m_db->isServer()) {
+            iq.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
+                        .arg(TableSql::quoted((m_schema.name + QStringLiteral("_") + indexed).toLower()),
+                            TableSql::quoted(tableName), TableSql::quoted(indexed.toLower())));
+            continue;
+        }
         iq.exec(
             QStringLiteral("CREATE INDEX IF NOT EXISTS %1.%2 ON %3 (%4)")
                 .arg(TableSql::quoted(alias), TableSql::quoted(m_schema.name + QStringLiteral("_") + indexed),

@@ -42,6 +42,7 @@ public:
 private:
     bool fail(const QString &message);
     bool createTable(const QString &alias, const QString &path);
+    bool createOnServer();
     QString columnDefinition(const FieldDef &field) const;
     bool findTableName(const QString &alias, QString *tableName);
     bool readColumns(const QString &alias, const QString &tableName);

@@ -14,15 +14,23 @@ QString TableSql::columnType(FieldType type)
     return type == FieldType::Integer ? QStringLiteral("INTEGER") : QStringLiteral("TEXT");
 }
 
-void TableSql::setTarget(const QString &alias, const QString &table)
+void TableSql::setTarget(const QString &alias, const QString &table, bool server)
 {
     m_alias = alias;
-    m_table = table;
+    m_table = server ? table.toLower() : table;
+    m_server = server;
 }
 
 QString TableSql::table() const
 {
+    if (m_server)
+        return quoted(m_table);
     return quoted(m_alias) + QLatin1Char('.') + quoted(m_table);
+}
+
+QString TableSql::column(const QString &name) const
+{
+    return quoted(m_server ? name.toLower() : name);
 }
 
 void TableSql::setFilter(const QString &field, const QVariant &value)
@@ -62,7 +70,7 @@ QString TableSql::where() const
     if (!filters())
         return {};
     const FieldDef *f = m_schema.field(m_filterField);
-    return QStringLiteral(" WHERE %1 = ?").arg(quoted(f ? f->name : m_filterField));
+    return QStringLiteral(" WHERE %1 = ?").arg(column(f ? f->name : m_filterField));
 }
 
 // The view's condition followed by the start of another one.
@@ -76,7 +84,7 @@ QString TableSql::columnList(const QStringList &fields) const
 {
     QStringList columns;
     for (const QString &f : fields)
-        columns << quoted(f);
+        columns << column(f);
     return columns.join(QStringLiteral(", "));
 }
 
@@ -110,44 +118,58 @@ QString TableSql::rows(const QString &tail) const
 
 QString TableSql::rowAt() const
 {
-    return rows(QStringLiteral("ORDER BY %1 LIMIT 1 OFFSET ?").arg(quoted(m_schema.key)));
+    return rows(QStringLiteral("ORDER BY %1 LIMIT 1 OFFSET ?").arg(column(m_schema.key)));
 }
 
 QString TableSql::lastRow() const
 {
-    return rows(QStringLiteral("ORDER BY %1 DESC LIMIT 1").arg(quoted(m_schema.key)));
+    return rows(QStringLiteral("ORDER BY %1 DESC LIMIT 1").arg(column(m_schema.key)));
 }
 
 QString TableSql::rowWithKey() const
 {
-    return rows(QStringLiteral("AND %1 = ?").arg(quoted(m_schema.key)));
+    return rows(QStringLiteral("AND %1 = ?").arg(column(m_schema.key)));
 }
 
 QString TableSql::keyInView() const
 {
-    return QStringLiteral("SELECT 1 FROM %1%2%3 = ?").arg(table(), whereAnd(), quoted(m_schema.key));
+    return QStringLiteral("SELECT 1 FROM %1%2%3 = ?").arg(table(), whereAnd(), column(m_schema.key));
 }
 
 QString TableSql::keysBefore() const
 {
-    return QStringLiteral("SELECT count(*) FROM %1%2%3 < ?").arg(table(), whereAnd(), quoted(m_schema.key));
+    return QStringLiteral("SELECT count(*) FROM %1%2%3 < ?").arg(table(), whereAnd(), column(m_schema.key));
 }
 
 QString TableSql::page(const QStringList &fields, bool fromEnd) const
 {
     return QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4%5 LIMIT ? OFFSET ?")
-        .arg(columnList(fields), table(), where(), quoted(m_schema.key),
+        .arg(columnList(fields), table(), where(), column(m_schema.key),
             fromEnd ? QStringLiteral(" DESC") : QString());
 }
 
-QString TableSql::maximum(const QString &column) const
+QString TableSql::maximum(const QString &name) const
 {
-    return QStringLiteral("SELECT max(%1) FROM %2").arg(quoted(column), table());
+    return QStringLiteral("SELECT max(%1) FROM %2").arg(column(name), table());
 }
 
 QString TableSql::keyTaken() const
 {
-    return QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?").arg(table(), quoted(m_schema.key));
+    return QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ?").arg(table(), column(m_schema.key));
+}
+
+QString TableSql::storedRow() const
+{
+    // On the server the row stays locked until the transaction ends: another copy's save of it
+    // waits, then finds it changed.
+    return QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?%4")
+        .arg(fieldNames(), table(), column(m_schema.key),
+            m_server ? QStringLiteral(" FOR UPDATE") : QString());
+}
+
+QString TableSql::lockForInsert() const
+{
+    return m_server ? QStringLiteral("LOCK TABLE %1 IN SHARE ROW EXCLUSIVE MODE").arg(table()) : QString();
 }
 
 QString TableSql::insert() const
@@ -163,9 +185,9 @@ QString TableSql::update() const
 {
     QStringList sets;
     for (const FieldDef &f : m_schema.fields)
-        sets << quoted(f.name) + QStringLiteral(" = ?");
+        sets << column(f.name) + QStringLiteral(" = ?");
     return QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-        .arg(table(), sets.join(QStringLiteral(", ")), quoted(m_schema.key));
+        .arg(table(), sets.join(QStringLiteral(", ")), column(m_schema.key));
 }
 
 QString TableSql::removeKey() const
@@ -173,7 +195,7 @@ QString TableSql::removeKey() const
     return removeWhere(m_schema.key);
 }
 
-QString TableSql::removeWhere(const QString &column) const
+QString TableSql::removeWhere(const QString &name) const
 {
-    return QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(table(), quoted(column));
+    return QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(table(), column(name));
 }

@@ -18,8 +18,12 @@ public:
     static QString quoted(const QString &identifier);
     static QString columnType(FieldType type);
 
-    // The attached file's alias and the table's name as written in that file.
-    void setTarget(const QString &alias, const QString &table);
+    // The attached file's alias and the table's name as written in that file; on the server store
+    // (`server`), the table of that name alone, its names in lower case.
+    void setTarget(const QString &alias, const QString &table, bool server = false);
+    bool onServer() const { return m_server; }
+    // A column's name as the store's statements write it.
+    QString column(const QString &name) const;
     void clearAlias() { m_alias.clear(); }
     QString alias() const { return m_alias; }
     QString table() const;
@@ -49,12 +53,17 @@ public:
     QString page(const QStringList &fields, bool fromEnd) const;
 
     // Over the whole table.
-    QString maximum(const QString &column) const;
+    QString maximum(const QString &name) const;
     QString keyTaken() const;
+    // Every field of the row with a key, whatever the view.
+    QString storedRow() const;
+    // What keeps another copy from inserting until the transaction ends; empty when the store's
+    // write transaction does that already.
+    QString lockForInsert() const;
     QString insert() const;
     QString update() const;
     QString removeKey() const;
-    QString removeWhere(const QString &column) const;
+    QString removeWhere(const QString &name) const;
 
 private:
     QString where() const;
@@ -68,4 +77,5 @@ private:
     QString m_filterField;
     QVariant m_filterValue;
     bool m_filtered = false;
+    bool m_server = false;
 };

@@ -6,6 +6,7 @@
 #include "employer/employerform.h"
 #include "employer/employerrecords.h"
 #include "printing/uiservice.h"
+#include "widgets/conflictprompt.h"
 #include "widgets/entryform.h"
 #include "widgets/fieldedit.h"
 #include "widgets/notice.h"
@@ -140,7 +141,11 @@ void EmployerPage::saveEntry()
 
     EmployerRecords records(*m_data);
     if (!records.saveEntry()) {
-        m_ui.error(this, records.lastError());
+        if (ConflictPrompt::refused(m_ui, this, records.lastError(), records.conflict(), true)) {
+            cancelEntry();
+            m_data->employeur()->reload();
+            m_data->contact()->reload();
+        }
         return;
     }
     m_ui.message(this, QStringLiteral("Tous les informations sont enregistrer avec succes !"));
@@ -217,8 +222,9 @@ void EmployerPage::deleteEmployer()
         return;
     }
     EmployerRecords records(*m_data);
-    if (!records.deleteEntry(name))
-        m_ui.error(this, records.lastError());
+    if (!records.deleteEntry(name)
+        && ConflictPrompt::refused(m_ui, this, records.lastError(), records.conflict(), false))
+        m_data->employeur()->reload();
 }
 
 void EmployerPage::listClicked(int row)

@@ -30,6 +30,9 @@ bool EmployerRecords::saveEntry()
     m_error = contacts->isEditing() ? contacts->lastError()
         : employers->isEditing()    ? employers->lastError()
                                     : db->lastError();
+    m_conflict = contacts->isEditing() ? contacts->conflict()
+        : employers->isEditing()       ? employers->conflict()
+                                       : Table::Conflict::None;
     db->rollback();
     contacts->restore(contactBefore);
     employers->restore(employerBefore);
@@ -58,8 +61,13 @@ bool EmployerRecords::deleteEntry(const QString &name)
     if (ok && db->commit())
         return true;
     m_error = ok ? db->lastError() : failed->lastError();
+    m_conflict = ok ? Table::Conflict::None : failed->conflict();
     db->rollback();
-    employers->restore(employerBefore);
+    // A row another copy changed or deleted is shown as it is stored now, not as it was.
+    if (m_conflict == Table::Conflict::None)
+        employers->restore(employerBefore);
+    else
+        employers->reload();
     for (Table *t : { m_data.contact(), m_data.accord() })
         t->refresh();
     return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/table.h"
+
 #include <QString>
 
 class DataModule;
@@ -21,8 +23,11 @@ public:
     bool deleteEntry(const QString &name);
 
     QString lastError() const { return m_error; }
+    // Whether the refusal came from another copy of the program having changed or deleted a row.
+    Table::Conflict conflict() const { return m_conflict; }
 
 private:
     DataModule &m_data;
     QString m_error;
+    Table::Conflict m_conflict = Table::Conflict::None;
 };

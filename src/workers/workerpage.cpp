@@ -3,6 +3,7 @@
 #include "data/datamodule.h"
 #include "data/table.h"
 #include "printing/uiservice.h"
+#include "widgets/conflictprompt.h"
 #include "widgets/entryform.h"
 #include "widgets/fieldedit.h"
 #include "widgets/notice.h"
@@ -182,10 +183,18 @@ void WorkerPage::saveWorker()
         m_form->mandatory().clearMarks();
         WorkerRecords records(*m_data);
         if (!records.attachAndSave(m_form->projectList()->currentText())) {
-            // The row stays open with everything typed; nothing else of the save runs.
-            m_ui.error(this, records.lastError());
+            // The row stays open with everything typed, unless the user drops it for the row
+            // another copy stored; nothing else of the save runs.
+            if (ConflictPrompt::refused(
+                    m_ui, this, records.lastError(), m_data->expatries()->conflict(), true)) {
+                cancelWorker();
+                m_data->expatries()->reload();
+            }
             return;
         }
+        const QVariant renumbered = m_data->expatries()->renumberedTo();
+        if (!renumbered.isNull())
+            m_ui.message(this, ConflictPrompt::renumbered(QStringLiteral("cet expatrie"), renumbered));
         m_form->hideCardGroup();
         m_entryOpen = false;
         setButtons({ 1, 0, 1, 0, 1, 1, 1 });
@@ -231,8 +240,9 @@ void WorkerPage::deleteWorker()
     if (m_ui.confirm(this,
             QStringLiteral("Voulez vous vraiment suprimer cet expatrie de votre base "
                            "de données !"))
-        && !workers->remove())
-        m_ui.error(this, workers->lastError());
+        && !workers->remove()
+        && ConflictPrompt::refused(m_ui, this, workers->lastError(), workers->conflict(), false))
+        workers->reload();
     setButtons({ 1, 0, 1, 0, 1, 1, -1 });
 }
 

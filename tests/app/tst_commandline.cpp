@@ -269,6 +269,42 @@ void TestCommandLine::statusesAndMessages_data()
         << QStringList { "--data-dir", "{base}", "--backup", "{archive}", import, "{old}" } << 2
         << "velmora: une seule exportation à la fois : --import-paradox après --backup" << usage
         << QStringList();
+
+    // The shared base: {server} is the test server emptied, {seeded-server} holds the seeded rows.
+    const QString copied = QStringLiteral("Employeur 1 ligne, Expatries 1 ligne, contact 1 ligne");
+    QTest::newRow("copy to an empty server")
+        << QStringList { "--data-dir", "{base}", "--copy-to-server", "{server}" } << 0
+        << "velmora: copie terminée vers postgresql://" << copied << QStringList();
+    QTest::newRow("copy to a server holding rows")
+        << QStringList { "--data-dir", "{base}", "--copy-to-server", "{seeded-server}" } << 2
+        << "velmora: La destination contient déjà des enregistrements (table Employeur)" << none
+        << QStringList();
+    QTest::newRow("copy from a server")
+        << QStringList { "--data-dir", "{out}", "--copy-from-server", "{seeded-server}" } << 0
+        << "velmora: copie terminée vers {out}/Base de données employeur" << copied << QStringList();
+    QTest::newRow("copy from a server into a base holding rows")
+        << QStringList { "--data-dir", "{base}", "--copy-from-server", "{seeded-server}" } << 2
+        << "velmora: La destination contient déjà des enregistrements" << none << QStringList();
+    QTest::newRow("copy without a data directory")
+        << QStringList { "--copy-to-server", "postgresql://localhost/velmora" } << 2
+        << "velmora: --copy-to-server demande --data-dir DOSSIER" << usage << QStringList();
+    QTest::newRow("server address that is none")
+        << QStringList { "--server", "http://localhost/velmora" } << 2
+        << "velmora: adresse de serveur invalide pour --server : « http://localhost/velmora »" << usage
+        << QStringList();
+    QTest::newRow("server out of reach")
+        << QStringList { "--server", "postgresql://velmora@127.0.0.1:1/velmora", "--backup", "{archive}" }
+        << 1
+        << "velmora: Le serveur de la base partagée « postgresql://velmora@127.0.0.1:1/velmora » ne répond "
+           "pas"
+        << none << QStringList();
+    QTest::newRow("backup of the server") << QStringList { "--server", "{seeded-server}", "--backup",
+        "{archive}" } << 0 << none << none << QStringList();
+    QTest::newRow("dossier written from the server")
+        << QStringList { "--server", "{seeded-server}", dossier, "1", "--output", "{out}" } << 0 << none
+        << none
+        << QStringList { "anx_01", "anx_01_02", "anx_02_Individuelle", "demande_apt", "demande_visa",
+               "rapatriement1", "recrutement" };
 }
 
 void TestCommandLine::statusesAndMessages()
@@ -280,6 +316,14 @@ void TestCommandLine::statusesAndMessages()
     QFETCH(QStringList, written);
     QTemporaryDir base, empty, out;
     seed(base.path());
+    const QString server = DataFixture::testServer();
+    if (arguments.join(QLatin1Char(' ')).contains(QLatin1String("server}"))) {
+        if (server.isEmpty())
+            QSKIP("VELMORA_TEST_SERVER is not set: run the tests through scripts/with-postgres.");
+        DataFixture emptied(server);
+        if (arguments.join(QLatin1Char(' ')).contains(QLatin1String("{seeded-server}")))
+            seed(server);
+    }
     const QString pdf = QDir(out.path()).filePath(QStringLiteral("pdf"));
     const QMap<QString, QString> places { { QStringLiteral("{base}"), base.path() },
         { QStringLiteral("{empty}"), empty.path() }, { QStringLiteral("{out}"), pdf },
@@ -287,7 +331,8 @@ void TestCommandLine::statusesAndMessages()
         { QStringLiteral("{junk}"), QDir(out.path()).filePath(QStringLiteral("faux.zip")) },
         { QStringLiteral("{old}"), QDir(out.path()).filePath(QStringLiteral("old")) },
         { QStringLiteral("{damaged}"), QDir(out.path()).filePath(QStringLiteral("damaged")) },
-        { QStringLiteral("{fresh}"), QDir(out.path()).filePath(QStringLiteral("fresh")) } };
+        { QStringLiteral("{fresh}"), QDir(out.path()).filePath(QStringLiteral("fresh")) },
+        { QStringLiteral("{server}"), server }, { QStringLiteral("{seeded-server}"), server } };
     // What a restore reads: an archive of the seeded base, and a file that only bears the name.
     if (arguments.contains(QStringLiteral("--restore"))) {
         QVERIFY(BackupStore(Activation::databaseDirectory(base.path()))

@@ -8,7 +8,9 @@
 #include "app/mainwindow.h"
 #include "app/qttranslations.h"
 #include "data/backupstore.h"
+#include "data/database.h"
 #include "data/datamodule.h"
+#include "data/storesetting.h"
 #include "data/table.h"
 #include "employer/employerpage.h"
 #include "printing/interactiveui.h"
@@ -24,6 +26,7 @@
 #include <QDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -81,6 +84,7 @@ private slots:
     void damagedTableAtStartOffersLatestCopy_data();
     void damagedTableAtStartOffersLatestCopy();
     void backupAndRestoreFromTheMenu();
+    void sharedStoreFromTheMenu();
 };
 
 void TestMainWindow::windowsCreatedInOrder()
@@ -135,7 +139,8 @@ void TestMainWindow::shellGeometryTabsAndMenus()
         file << (a->isSeparator() ? QStringLiteral("—") : a->text());
     QCOMPARE(file,
         (QStringList { "Organisme", "—", "Accord de principe", "—", "Expatries", "—", "Bilans", "—",
-            "Sauvegarder la base…", "Restaurer une sauvegarde…", "Importer une ancienne base…" }));
+            "Sauvegarder la base…", "Restaurer une sauvegarde…", "Importer une ancienne base…", "—",
+            "Base partagée…" }));
     QCOMPARE(w.menuBar()->actions().at(2)->menu()->actions().first()->text(), QStringLiteral("Â propos"));
 
     // The "Fichier" items show their pages; using the visible page's item changes nothing.
@@ -505,6 +510,64 @@ void TestMainWindow::backupAndRestoreFromTheMenu()
     QVERIFY(ui.errors.isEmpty());
     QCOMPARE(w.data()->employeur()->rowCount(), 1);
     QCOMPARE(w.data()->employeur()->value(QStringLiteral("Nom_orga")).toString(), QStringLiteral("GARDÉ"));
+}
+
+void TestMainWindow::sharedStoreFromTheMenu()
+{
+    const QString server = DataFixture::testServer();
+    if (server.isEmpty())
+        QSKIP("VELMORA_TEST_SERVER is not set: run the tests through scripts/with-postgres.");
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    DataFixture emptied(server);
+    QTemporaryDir base;
+    ScriptedUi ui;
+    MainWindow w(base.path(), ui);
+    QVERIFY(w.activate());
+    QString typed;
+    // The clerk picks the server, types an address and presses OK.
+    ui.onDialog = [&typed](QDialog *dialog) {
+        dialog
+            ->findChild<QAbstractButton *>(
+                typed.isEmpty() ? QStringLiteral("surCePoste") : QStringLiteral("surServeur"))
+            ->click();
+        auto *address = dialog->findChild<QLineEdit *>(QStringLiteral("adresse"));
+        address->clear();
+        QTest::keyClicks(address, typed);
+        return int(QDialog::Accepted);
+    };
+    typed = QStringLiteral("http://ailleurs/base");
+    trigger(w, "BasePartagee1");
+    QCOMPARE(ui.errors.size(), 1);
+    QVERIFY2(ui.errors.first().contains(QStringLiteral("n'est pas celle d'un serveur PostgreSQL")),
+        qPrintable(ui.errors.first()));
+    QVERIFY(!w.data()->database()->isServer());
+
+    typed = server;
+    trigger(w, "BasePartagee1");
+    QCOMPARE(ui.errors.size(), 1);
+    QVERIFY(w.data()->database()->isServer());
+    QCOMPARE(ui.messages.last(),
+        QStringLiteral("VELMORA travaille maintenant sur la base partagée « %1 ».").arg(server));
+    QCOMPARE(StoreSetting::savedServer(), server);
+    QVERIFY(DataFixture::add(
+        w.data()->employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("PARTAGÉ") } }));
+
+    // The shared base is saved in the same archive as a directory's.
+    ui.saveName = QDir(base.path()).filePath(QStringLiteral("partage.zip"));
+    trigger(w, "Sauvegarder1");
+    QVERIFY2(ui.errors.size() == 1, qPrintable(ui.errors.join(QLatin1Char('\n'))));
+    BackupStore check(QDir::tempPath());
+    QVERIFY(check.stage(ui.saveName));
+    QCOMPARE(check.summary().counts.value(QStringLiteral("Employeur")), 1);
+
+    // Back to this computer's base: its own rows, the setting cleared.
+    typed.clear();
+    trigger(w, "BasePartagee1");
+    QVERIFY(!w.data()->database()->isServer());
+    QCOMPARE(w.data()->employeur()->rowCount(), 0);
+    QCOMPARE(StoreSetting::savedServer(), QString());
+    qunsetenv("XDG_CONFIG_HOME");
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -13,13 +13,21 @@ class Table;
 class DataFixture
 {
 public:
-    DataFixture();
+    // On the directory store, or on the server store at that address (its four tables emptied).
+    explicit DataFixture(const QString &server = QString());
+
+    // The test server's address (VELMORA_TEST_SERVER, set by scripts/with-postgres); empty without one.
+    static QString testServer();
+    // Stops (false) or starts (true) the test server again; false when that cannot be done.
+    static bool switchServer(bool on);
 
     // The directory standing for the executable's; the database directory is inside it.
     QString base() const { return m_dir.path(); }
     QString dbDir() const { return Activation::databaseDirectory(m_dir.path()); }
     DataModule &data() { return m_data; }
-    Activation::Result activate() { return Activation::run(m_data, base()); }
+    Activation::Result activate();
+    // Another copy of the program on the same store.
+    Activation::Result activateCopy(DataModule &copy) const;
 
     // Appends and posts a row with the given values; fails the test when the post is refused.
     static bool add(Table *table, const QVariantMap &values);
@@ -29,5 +37,6 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_server;
     DataModule m_data;
 };

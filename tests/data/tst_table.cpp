@@ -10,12 +10,14 @@
 #include <QAbstractItemModelTester>
 #include <QDir>
 #include <QFile>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTest>
 
-// The table engine: layouts on disk, the editing cycle and its refusals, views and filters,
-// durability and what other programs see.
+// The table engine on both stores (each test runs on the directory and on the test server):
+// layouts on disk, the editing cycle and its refusals, views and filters, two copies of the
+// program on one store, durability and what other programs see.
 class TestTable : public QObject
 {
     Q_OBJECT
@@ -30,7 +32,18 @@ private:
         return db;
     }
 
+    // The store of the current run: empty for the directory, else the server's address.
+    static QString store()
+    {
+        QFETCH_GLOBAL(QString, server);
+        return server;
+    }
+    // Files another tool reads or locks are the directory store's alone.
+    static bool onServer() { return !store().isEmpty(); }
+
 private slots:
+    void initTestCase_data();
+    void init();
     void layoutsOnDisk_data();
     void layoutsOnDisk();
     void refusedPost_data();
@@ -45,10 +58,30 @@ private slots:
     void whatOtherToolsWriteReadsBack();
     void busyStoreGivesClearMessage();
     void renameThroughEditKeepsOneRow();
+    void twoCopiesNeverLoseAChange_data();
+    void twoCopiesNeverLoseAChange();
+    void serverGoneDuringSave();
+    void listsFollowAnotherClerk();
     void gridModelReadsAnyLine();
     void gridModelFollowsTheView_data();
     void gridModelFollowsTheView();
 };
+
+void TestTable::initTestCase_data()
+{
+    QTest::addColumn<QString>("server");
+    QTest::addColumn<bool>("serverRun");
+    QTest::newRow("directory") << QString() << false;
+    QTest::newRow("server") << DataFixture::testServer() << true;
+}
+
+void TestTable::init()
+{
+    QFETCH_GLOBAL(QString, server);
+    QFETCH_GLOBAL(bool, serverRun);
+    if (serverRun && server.isEmpty())
+        QSKIP("VELMORA_TEST_SERVER is not set: run the tests through scripts/with-postgres.");
+}
 
 void TestTable::layoutsOnDisk_data()
 {
@@ -60,9 +93,11 @@ void TestTable::layoutsOnDisk_data()
 
 void TestTable::layoutsOnDisk()
 {
+    if (onServer())
+        QSKIP("A file of the directory store");
     QFETCH(QString, file);
     QFETCH(QString, table);
-    DataFixture fx;
+    DataFixture fx(store());
     const QString path = QDir(fx.dbDir()).filePath(fx.data().database()->findFile(file));
     QVERIFY(QFile::exists(path));
     const TableSchema *schema = nullptr;
@@ -107,8 +142,10 @@ void TestTable::refusedPost()
     QFETCH(QString, field);
     QFETCH(QVariant, value);
     QFETCH(QString, messagePart);
-    DataFixture fx;
+    DataFixture fx(store());
     Table *workers = fx.data().expatries();
+    // A key the program does not number is refused when taken.
+    workers->setRenumberOnInsert(false);
     QVERIFY(DataFixture::add(
         workers, { { QStringLiteral("Num_Ordre"), 1 }, { QStringLiteral("Nom"), QStringLiteral("A") } }));
     QVERIFY(workers->append());
@@ -125,7 +162,7 @@ void TestTable::refusedPost()
 
 void TestTable::rowsStayInKeyOrderAndRoundTripTypes()
 {
-    DataFixture fx;
+    DataFixture fx(store());
     Table *workers = fx.data().expatries();
     for (int n : { 5, 1, 3 })
         QVERIFY(DataFixture::add(workers,
@@ -147,7 +184,7 @@ void TestTable::rowsStayInKeyOrderAndRoundTripTypes()
 
 void TestTable::filterWithApostropheAndMixedCaseField()
 {
-    DataFixture fx;
+    DataFixture fx(store());
     Table *workers = fx.data().expatries();
     const QString tricky = QStringLiteral("L'ENTREPRISE' OR '1'='1");
     QVERIFY(DataFixture::add(
@@ -167,7 +204,7 @@ void TestTable::filterWithApostropheAndMixedCaseField()
 
 void TestTable::filterGuardWidensOnEveryPath()
 {
-    DataFixture fx;
+    DataFixture fx(store());
     Table *workers = fx.data().expatries();
     for (int n : { 1, 2, 3 })
         QVERIFY(DataFixture::add(workers,
@@ -200,7 +237,7 @@ void TestTable::filterGuardWidensOnEveryPath()
 
 void TestTable::filterOnIntegerFieldTakesQuotedNumber()
 {
-    DataFixture fx;
+    DataFixture fx(store());
     Table *posts = fx.data().accord();
     for (int n : { 1, 2, 3 })
         QVERIFY(DataFixture::add(posts, { { QStringLiteral("Num"), n } }));
@@ -212,7 +249,7 @@ void TestTable::filterOnIntegerFieldTakesQuotedNumber()
 
 void TestTable::filterSwitchCompletesPendingChange()
 {
-    DataFixture fx;
+    DataFixture fx(store());
     Table *posts = fx.data().accord();
     QVERIFY(DataFixture::add(
         posts, { { QStringLiteral("Num"), 1 }, { QStringLiteral("Projet"), QStringLiteral("A") } }));
@@ -236,7 +273,7 @@ void TestTable::filterSwitchCompletesPendingChange()
 
 void TestTable::closeDropsUnsavedRow()
 {
-    DataFixture fx;
+    DataFixture fx(store());
     Table *employers = fx.data().employeur();
     QVERIFY(employers->append());
     employers->setValue(QStringLiteral("Nom_orga"), QStringLiteral("BROUILLON"));
@@ -247,7 +284,9 @@ void TestTable::closeDropsUnsavedRow()
 
 void TestTable::postIsCommittedWhileAQueryIsOpen()
 {
-    DataFixture fx;
+    if (onServer())
+        QSKIP("A file of the directory store");
+    DataFixture fx(store());
     QVERIFY(DataFixture::add(fx.data().employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("A") } }));
     QVERIFY(DataFixture::add(fx.data().contact(), { { QStringLiteral("nom_orga"), QStringLiteral("A") } }));
     for (int n : { 1, 2 })
@@ -273,7 +312,9 @@ void TestTable::postIsCommittedWhileAQueryIsOpen()
 
 void TestTable::whatOtherToolsWriteReadsBack()
 {
-    DataFixture fx;
+    if (onServer())
+        QSKIP("A file of the directory store");
+    DataFixture fx(store());
     fx.data().expatries()->close();
     {
         QSqlDatabase db
@@ -294,7 +335,9 @@ void TestTable::whatOtherToolsWriteReadsBack()
 
 void TestTable::busyStoreGivesClearMessage()
 {
-    DataFixture fx;
+    if (onServer())
+        QSKIP("A file of the directory store");
+    DataFixture fx(store());
     const QString path = QDir(fx.dbDir()).filePath(QStringLiteral("Employeur.DB"));
     QSqlDatabase other = outside(path, QStringLiteral("other"));
     {
@@ -318,7 +361,7 @@ void TestTable::busyStoreGivesClearMessage()
 
 void TestTable::renameThroughEditKeepsOneRow()
 {
-    DataFixture fx;
+    DataFixture fx(store());
     Table *employers = fx.data().employeur();
     QVERIFY(DataFixture::add(employers, { { QStringLiteral("Nom_orga"), QStringLiteral("ANCIEN") } }));
     QVERIFY(employers->edit());
@@ -328,9 +371,146 @@ void TestTable::renameThroughEditKeepsOneRow()
     QCOMPARE(employers->text(QStringLiteral("Nom_orga")), QStringLiteral("NOUVEAU NOM"));
 }
 
+void TestTable::twoCopiesNeverLoseAChange_data()
+{
+    // Copies A and B on one store, both standing on worker 1; B writes first, then A.
+    QTest::addColumn<QString>("byB");
+    QTest::addColumn<QString>("byA");
+    QTest::addColumn<int>("conflict");
+    QTest::addColumn<QString>("messagePart");
+    QTest::addColumn<int>("rowsLeft");
+    QTest::addColumn<QString>("telLeft");
+    const int changed = int(Table::Conflict::Changed);
+    const int deleted = int(Table::Conflict::Deleted);
+    QTest::newRow("edit/edit") << "edit"
+                               << "edit" << changed << "(champ : Tel)" << 1 << "0550";
+    QTest::newRow("edit/delete") << "edit"
+                                 << "delete" << changed << "Il n'a pas été supprimé" << 1 << "0550";
+    QTest::newRow("delete/edit") << "delete"
+                                 << "edit" << deleted << "a supprimé" << 0 << "";
+    QTest::newRow("delete/delete") << "delete"
+                                   << "delete" << deleted << "déjà supprimé" << 0 << "";
+    QTest::newRow("new/new, renumbered") << "new"
+                                         << "new" << 0 << "" << 3 << "0550";
+}
+
+void TestTable::twoCopiesNeverLoseAChange()
+{
+    QFETCH(QString, byB);
+    QFETCH(QString, byA);
+    QFETCH(int, conflict);
+    QFETCH(QString, messagePart);
+    QFETCH(int, rowsLeft);
+    QFETCH(QString, telLeft);
+    DataFixture fx(store());
+    Table *a = fx.data().expatries();
+    QVERIFY(DataFixture::add(a, { { QStringLiteral("Num_Ordre"), 1 } }));
+    DataModule copyB;
+    QVERIFY(fx.activateCopy(copyB).ok);
+    Table *b = copyB.expatries();
+    QVERIFY(b->first());
+    const auto start = [](Table *t, const QString &what) {
+        if (what == QLatin1String("new")) {
+            t->append();
+            t->setValue(QStringLiteral("Num_Ordre"), 2);
+        } else if (what == QLatin1String("edit")) {
+            t->edit();
+        }
+    };
+    start(a, byA);
+    start(b, byB);
+    // B saves first.
+    b->setValue(QStringLiteral("Tel"), QStringLiteral("0550"));
+    QVERIFY(byB == QLatin1String("delete") ? b->remove() : b->post());
+    const bool deleting = byA == QLatin1String("delete");
+    if (!deleting)
+        a->setValue(QStringLiteral("Adrs_alg"), QStringLiteral("RUE DE A"));
+    if (byA == QLatin1String("new")) {
+        // NOUVEAU on both: A's row takes the next number, B's stays.
+        QVERIFY2(a->post(), qPrintable(a->lastError()));
+        QCOMPARE(a->renumberedTo().toInt(), 3);
+        QCOMPARE(a->value(QStringLiteral("Num_Ordre")).toInt(), 3);
+        QCOMPARE(a->rowCount(), 3);
+        QVERIFY(a->locate(2));
+        QCOMPARE(a->text(QStringLiteral("Tel")), QStringLiteral("0550"));
+        return;
+    }
+    // A's save or delete is refused, what A typed kept.
+    QVERIFY(deleting ? !a->remove() : !a->post());
+    QCOMPARE(int(a->conflict()), conflict);
+    QVERIFY2(a->lastError().contains(messagePart), qPrintable(a->lastError()));
+    if (!deleting)
+        QCOMPARE(a->text(QStringLiteral("Adrs_alg")), QStringLiteral("RUE DE A"));
+    // Nothing B wrote is lost.
+    QVERIFY(a->reload());
+    QCOMPARE(a->state(), Table::State::Browse);
+    QCOMPARE(a->rowCount(), rowsLeft);
+    QCOMPARE(b->rowCount(), rowsLeft);
+    if (rowsLeft > 0) {
+        QVERIFY(a->locate(1));
+        QCOMPARE(a->text(QStringLiteral("Tel")), telLeft);
+        // Once reloaded, A's change lands beside B's.
+        QVERIFY(a->edit());
+        a->setValue(QStringLiteral("Adrs_alg"), QStringLiteral("RUE DE A"));
+        QVERIFY2(a->post(), qPrintable(a->lastError()));
+        QVERIFY(b->refresh());
+        QVERIFY(b->locate(a->value(QStringLiteral("Num_Ordre"))));
+        QCOMPARE(b->text(QStringLiteral("Tel")), telLeft);
+        QCOMPARE(b->text(QStringLiteral("Adrs_alg")), QStringLiteral("RUE DE A"));
+    }
+}
+
+void TestTable::serverGoneDuringSave()
+{
+    if (!onServer())
+        QSKIP("The server store's case");
+    DataFixture fx(store());
+    Table *workers = fx.data().expatries();
+    QVERIFY(DataFixture::add(workers, { { QStringLiteral("Num_Ordre"), 1 } }));
+    QVERIFY(workers->edit());
+    workers->setValue(QStringLiteral("Nom"), QStringLiteral("TAPE"));
+    if (!DataFixture::switchServer(false))
+        QSKIP("The test server cannot be stopped (VELMORA_TEST_SERVER_CTL)");
+    const bool saved = workers->post();
+    const QString error = workers->lastError();
+    QVERIFY(DataFixture::switchServer(true));
+    // Never a false success: the entry stays with what was typed.
+    QVERIFY(!saved);
+    QVERIFY2(error.contains(QStringLiteral("ne répond pas")), qPrintable(error));
+    QCOMPARE(workers->state(), Table::State::Edit);
+    QCOMPARE(workers->text(QStringLiteral("Nom")), QStringLiteral("TAPE"));
+    // The next save connects again.
+    QVERIFY2(workers->post(), qPrintable(workers->lastError()));
+    DataModule copy;
+    QVERIFY(fx.activateCopy(copy).ok);
+    QCOMPARE(copy.expatries()->text(QStringLiteral("Nom")), QStringLiteral("TAPE"));
+}
+
+void TestTable::listsFollowAnotherClerk()
+{
+    if (!onServer())
+        QSKIP("The server store's case");
+    DataFixture fx(store());
+    Table *a = fx.data().expatries();
+    QVERIFY(DataFixture::add(a, { { QStringLiteral("Num_Ordre"), 1 } }));
+    QVERIFY(a->first() && a->edit());
+    a->setValue(QStringLiteral("Nom"), QStringLiteral("EN COURS"));
+    Table *aEmployers = fx.data().employeur();
+    QSignalSpy employersReset(aEmployers, &Table::viewReset);
+    DataModule copyB;
+    QVERIFY(fx.activateCopy(copyB).ok);
+    QVERIFY(DataFixture::add(copyB.employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("B") } }));
+    QVERIFY(DataFixture::add(copyB.expatries(), { { QStringLiteral("Num_Ordre"), 2 } }));
+    // The employer list follows B's save; the worker entry A is typing is left as it is.
+    QTRY_VERIFY(employersReset.count() > 0);
+    QCOMPARE(aEmployers->text(QStringLiteral("Nom_orga")), QStringLiteral("B"));
+    QCOMPARE(a->state(), Table::State::Edit);
+    QCOMPARE(a->text(QStringLiteral("Nom")), QStringLiteral("EN COURS"));
+}
+
 void TestTable::gridModelReadsAnyLine()
 {
-    DataFixture fx;
+    DataFixture fx(store());
     Table *workers = fx.data().expatries();
     for (int n = 1; n <= 300; ++n)
         QVERIFY(DataFixture::add(workers,
@@ -391,7 +571,7 @@ void TestTable::gridModelFollowsTheView()
     QFETCH(int, lines);
     QFETCH(QString, firstLine);
     QFETCH(QString, lastLine);
-    DataFixture fx;
+    DataFixture fx(store());
     Table *workers = fx.data().expatries();
     // One commit for the lot: each post on its own would wait for the disk.
     QVERIFY(fx.data().database()->transaction());

@@ -5,6 +5,7 @@
 #include "data/table.h"
 #include "employer/employerform.h"
 #include "employer/employerpage.h"
+#include "employer/employerrecords.h"
 #include "widgets/captionlabel.h"
 #include "widgets/datepicker.h"
 #include "widgets/fieldedit.h"
@@ -109,6 +110,8 @@ private slots:
     void modify_data();
     void modify();
     void renameKeepsWorkersAndPosts();
+    void anotherCopyWroteTheEntry_data();
+    void anotherCopyWroteTheEntry();
     void deleteAnsweredNo();
     void deleteAnsweredYes();
     void deleteRefusedWithWorkers();
@@ -461,6 +464,60 @@ void TestEmployerPage::renameKeepsWorkersAndPosts()
     QCOMPARE(p.contacts()->text(QStringLiteral("nom_orga")), QStringLiteral("NOUVEAU"));
     QCOMPARE(p.fx.data().expatries()->text(QStringLiteral("Nom_orga")), QStringLiteral("ANCIEN"));
     QCOMPARE(p.fx.data().accord()->text(QStringLiteral("nom_orga")), QStringLiteral("ANCIEN"));
+}
+
+void TestEmployerPage::anotherCopyWroteTheEntry_data()
+{
+    // Clerk A has MODIFIER open on an entry while clerk B, in another copy, changes or deletes it.
+    QTest::addColumn<QString>("byB");
+    QTest::addColumn<bool>("reload");
+    QTest::addColumn<QString>("messagePart");
+    QTest::newRow("phone changed, entry kept") << "phone" << false
+                                               << "a modifié l'enregistrement « SARL ALPHA » de la table "
+                                                  "contact depuis que vous l'avez ouvert (champ : Tel)";
+    QTest::newRow("phone changed, reloaded") << "phone" << true
+                                             << "a modifié l'enregistrement « SARL ALPHA » de la table "
+                                                "contact depuis que vous l'avez ouvert (champ : Tel)";
+    QTest::newRow("entry deleted") << "delete" << false
+                                   << "a supprimé l'enregistrement « SARL ALPHA » de la table contact";
+}
+
+void TestEmployerPage::anotherCopyWroteTheEntry()
+{
+    QFETCH(QString, byB);
+    QFETCH(bool, reload);
+    QFETCH(QString, messagePart);
+    Page p;
+    addEntry(p, QStringLiteral("SARL ALPHA"));
+    p.ui.messages.clear();
+    DataModule copyB;
+    QVERIFY(Activation::run(copyB, p.fx.base()).ok);
+    p.click("BitBtn3");
+    enter(p.form(), QStringLiteral("Adrs_orga"), QStringLiteral("RUE DE A"));
+    if (byB == QLatin1String("delete")) {
+        EmployerRecords recordsB(copyB);
+        QVERIFY(recordsB.deleteEntry(QStringLiteral("SARL ALPHA")));
+    } else {
+        Table *contactsB = copyB.contact();
+        QVERIFY(contactsB->edit());
+        contactsB->setValue(QStringLiteral("Tel"), QStringLiteral("0550"));
+        QVERIFY(contactsB->post());
+    }
+    p.ui.answers = { reload };
+    p.click("BitBtn2");
+    // Never a success; the refusal says what another copy did.
+    QCOMPARE(p.ui.messages, QStringList());
+    QCOMPARE(p.ui.confirmations.size(), 1);
+    QVERIFY2(p.ui.confirmations.first().contains(messagePart), qPrintable(p.ui.confirmations.first()));
+    QCOMPARE(p.page.isEntryOpen(), !reload);
+    if (!reload) {
+        QCOMPARE(p.form()->typedField(QStringLiteral("Adrs_orga"))->text(), QStringLiteral("RUE DE A"));
+        return;
+    }
+    // Reloaded: what B stored is shown, nothing of A's entry is stored.
+    QCOMPARE(p.contacts()->text(QStringLiteral("Tel")), QStringLiteral("0550"));
+    QCOMPARE(p.employers()->text(QStringLiteral("Adrs_orga")), QStringLiteral("X"));
+    QCOMPARE(p.form()->typedField(QStringLiteral("Tel"))->text(), QStringLiteral("0550"));
 }
 
 void TestEmployerPage::deleteAnsweredNo()

@@ -106,6 +106,7 @@ private slots:
     void pickListsHoldTheirEntries();
     void orderNumbers_data();
     void orderNumbers();
+    void newOnTwoCopiesTakesTheNextNumber();
     void newWithoutEmployer();
     void endDateFollowsStartAndDuration();
     void checkMarksAndShowsWhatIsKept();
@@ -261,6 +262,29 @@ void TestWorkerPage::orderNumbers()
     QCOMPARE(p.form()->numberEdit()->text(), QString::number(next));
     QCOMPARE(p.buttons(), QStringLiteral("0101000"));
     QVERIFY(!p.form()->numberEdit()->isEnabled());
+}
+
+void TestWorkerPage::newOnTwoCopiesTakesTheNextNumber()
+{
+    Page p;
+    addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
+    addWorker(p, 1);
+    p.click("BitBtn11");
+    QCOMPARE(p.form()->numberEdit()->text(), QStringLiteral("2"));
+    fillWorker(p.form());
+    // Meanwhile another copy pressed NOUVEAU too, was given 2, and saved first.
+    DataModule copyB;
+    QVERIFY(p.fx.activateCopy(copyB).ok);
+    QVERIFY(DataFixture::add(copyB.expatries(), { { QStringLiteral("Num_Ordre"), 2 } }));
+    p.click("BitBtn12");
+    QVERIFY2(p.ui.errors.isEmpty(), qPrintable(p.ui.errors.join(QLatin1Char('\n'))));
+    QCOMPARE(p.ui.messages,
+        (QStringList { "Une autre copie de VELMORA a enregistré entre-temps le numéro prévu : cet expatrie "
+                       "est enregistré sous le numéro 3.",
+            "Tous les informations de cet expatrie sont enregistrer avec succes !" }));
+    QCOMPARE(p.workers()->value(QStringLiteral("Num_Ordre")).toInt(), 3);
+    QCOMPARE(p.form()->numberEdit()->text(), QStringLiteral("3"));
+    QCOMPARE(p.workers()->rowCount(), 3);
 }
 
 void TestWorkerPage::newWithoutEmployer()
