@@ -39,6 +39,25 @@ QString DataFixture::testServer()
     return qEnvironmentVariable("VELMORA_TEST_SERVER");
 }
 
+void DataFixture::addStoreRows()
+{
+    QTest::addColumn<bool>("onServer");
+    QTest::newRow("directory") << false;
+    QTest::newRow("server") << true;
+}
+
+QString DataFixture::storeOfRow()
+{
+    QFETCH_GLOBAL(bool, onServer);
+    return onServer ? testServer() : QString();
+}
+
+bool DataFixture::serverRowWithoutServer()
+{
+    QFETCH_GLOBAL(bool, onServer);
+    return onServer && testServer().isEmpty();
+}
+
 bool DataFixture::switchServer(bool on)
 {
     const QString ctl = qEnvironmentVariable("VELMORA_TEST_SERVER_CTL");

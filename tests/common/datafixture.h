@@ -18,6 +18,12 @@ public:
 
     // The test server's address (VELMORA_TEST_SERVER, set by scripts/with-postgres); empty without one.
     static QString testServer();
+    // A test run on both stores: initTestCase_data() adds the rows "directory" and "server";
+    // storeOfRow() is the row's server address (empty: the directory store), and
+    // serverRowWithoutServer() tells init() to skip the server's row when no test server runs.
+    static void addStoreRows();
+    static QString storeOfRow();
+    static bool serverRowWithoutServer();
     // Stops (false) or starts (true) the test server again; false when that cannot be done.
     static bool switchServer(bool on);
 

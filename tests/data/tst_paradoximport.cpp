@@ -62,6 +62,7 @@ private slots:
     void damagedFileMovesNothing_data();
     void damagedFileMovesNothing();
     void nonEmptyStoreIsRefused();
+    void importOntoServer();
     void failurePartWayPutsEverythingBack();
 };
 
@@ -225,6 +226,29 @@ void TestParadoxImport::nonEmptyStoreIsRefused()
                        "s'importe que dans une base vide. Rien n'a été importé."));
     QVERIFY(store.data().employeur()->refresh());
     QCOMPARE(store.data().employeur()->rowCount(), 0);
+}
+
+// The same old base onto a server's empty base: every value equal, the report beside the old
+// tables, and a second import refused.
+void TestParadoxImport::importOntoServer()
+{
+    if (DataFixture::testServer().isEmpty())
+        QSKIP("VELMORA_TEST_SERVER is not set: run the tests through scripts/with-postgres.");
+    QTemporaryDir old;
+    const auto written = ParadoxWriter::writeBase(old.path(), 1256);
+    DataFixture store(DataFixture::testServer());
+    QVERIFY(store.activate().ok);
+
+    ParadoxImport import(store.data());
+    QCOMPARE(import.importFrom(old.path(), now()), ParadoxImport::Outcome::Done);
+    QVERIFY2(import.notes().isEmpty(), qPrintable(import.notes().join(QLatin1Char('\n'))));
+    for (Table *table : { store.data().employeur(), store.data().contact(), store.data().accord(),
+             store.data().expatries() }) {
+        QVERIFY(table->refresh());
+        QCOMPARE(stored(table), written.value(table->schema().name));
+    }
+    QVERIFY(entries(old.path()).contains(QStringLiteral("Rapport d'importation 2026-12-10 09-05.txt")));
+    QCOMPARE(ParadoxImport(store.data()).importFrom(old.path(), now()), ParadoxImport::Outcome::Refused);
 }
 
 void TestParadoxImport::failurePartWayPutsEverythingBack()

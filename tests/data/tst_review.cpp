@@ -14,6 +14,8 @@ class TestReview : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase_data();
+    void init();
     void dueDatesOverHorizon_data();
     void dueDatesOverHorizon();
     void dueDatesCountedPagedAndNarrowed();
@@ -23,6 +25,17 @@ private slots:
     void csvBytes();
     void csvRefusesUnwritableFile();
 };
+
+void TestReview::initTestCase_data()
+{
+    DataFixture::addStoreRows();
+}
+
+void TestReview::init()
+{
+    if (DataFixture::serverRowWithoutServer())
+        QSKIP("VELMORA_TEST_SERVER is not set: run the tests through scripts/with-postgres.");
+}
 
 void TestReview::dueDatesOverHorizon_data()
 {
@@ -43,7 +56,7 @@ void TestReview::dueDatesOverHorizon()
 {
     QFETCH(int, horizon);
     QFETCH(QStringList, expected);
-    DataFixture fx;
+    DataFixture fx(DataFixture::storeOfRow());
     QVERIFY(ReviewStore::fill(fx.data()));
     QList<DueDate> dates;
     QString error;
@@ -64,7 +77,7 @@ void TestReview::dueDatesOverHorizon()
 // and one project.
 void TestReview::dueDatesCountedPagedAndNarrowed()
 {
-    DataFixture fx;
+    DataFixture fx(DataFixture::storeOfRow());
     QVERIFY(ReviewStore::fill(fx.data()));
     Database &db = *fx.data().database();
     QString error;
@@ -92,7 +105,7 @@ void TestReview::dueDatesCountedPagedAndNarrowed()
 
 void TestReview::headCountsPerPost()
 {
-    DataFixture fx;
+    DataFixture fx(DataFixture::storeOfRow());
     QVERIFY(ReviewStore::fill(fx.data()));
     HeadCountSheet sheet;
     QString error;
@@ -119,7 +132,7 @@ void TestReview::headCountsPerPost()
 
 void TestReview::headCountsOfOneProject()
 {
-    DataFixture fx;
+    DataFixture fx(DataFixture::storeOfRow());
     QVERIFY(ReviewStore::fill(fx.data()));
     HeadCountSheet sheet;
     QString error;
@@ -134,7 +147,7 @@ void TestReview::headCountsOfOneProject()
 // same list, in the same order.
 void TestReview::manyPostsOutsideAgreements()
 {
-    DataFixture fx;
+    DataFixture fx(DataFixture::storeOfRow());
     QVERIFY(ReviewStore::fill(fx.data()));
     for (int i = 0; i < 25; ++i) {
         QVERIFY(ReviewStore::addWorker(fx.data(), 100 + i, QStringLiteral("AUTRE"), ReviewStore::beta,
