@@ -1,6 +1,7 @@
 // The "Bilan" page over a hundred thousand workers: shown (every table read again, both lists
 // made), the horizon changed, an employer chosen in the filter.
 
+#include "benchtiming.h"
 #include "storegenerator.h"
 
 #include "app/mainwindow.h"
@@ -24,20 +25,7 @@
 
 namespace {
 
-double median(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.at(v.size() / 2);
-}
-
-template<typename F> double timed(F &&f)
-{
-    QElapsedTimer t;
-    t.start();
-    f();
-    QApplication::processEvents();
-    return t.nsecsElapsed() / 1e6;
-}
+using namespace BenchTiming;
 
 // Until the page is painted with its first lines; what it defers (the count of the dates) is
 // timed apart.

@@ -2,6 +2,7 @@
 // on the workers, on a PostgreSQL server given by VELMORA_BENCH_SERVER (or VELMORA_TEST_SERVER, as
 // scripts/with-postgres sets it): scripts/with-postgres build-rel/bench/bench_server
 
+#include "benchtiming.h"
 #include "storegenerator.h"
 
 #include "app/mainwindow.h"
@@ -23,24 +24,7 @@
 
 namespace {
 
-double median(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.at(v.size() / 2);
-}
-
-// From construction of the main window to the window shown with the activation done.
-double startUp(const QString &store)
-{
-    QElapsedTimer t;
-    t.start();
-    InteractiveUi ui;
-    MainWindow w(store, ui);
-    w.show();
-    w.activate();
-    QApplication::processEvents();
-    return t.nsecsElapsed() / 1e6;
-}
+using namespace BenchTiming;
 
 // Median times of switching the workers' filter on (with the count) and off, 20 times each.
 bool filterSwitch(const QString &store, int employers, int workers, double *on, double *off)

@@ -1,5 +1,6 @@
 // Start-up with a large store against an empty one, a filter switch on the workers, peak memory.
 
+#include "benchtiming.h"
 #include "storegenerator.h"
 
 #include "app/mainwindow.h"
@@ -15,28 +16,7 @@
 #include <cstdio>
 #include <sys/resource.h>
 
-namespace {
-
-double median(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.at(v.size() / 2);
-}
-
-// From construction of the main window to the window shown with the activation done.
-double startUp(const QString &base)
-{
-    QElapsedTimer t;
-    t.start();
-    InteractiveUi ui;
-    MainWindow w(base, ui);
-    w.show();
-    w.activate();
-    QApplication::processEvents();
-    return t.nsecsElapsed() / 1e6;
-}
-
-} // namespace
+using namespace BenchTiming;
 
 int main(int argc, char **argv)
 {

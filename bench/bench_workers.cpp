@@ -1,6 +1,7 @@
 // The worker page over a hundred thousand workers: the list opens, scrolls and jumps to the last row
 // without reading every row; showing the page and clicking a cell.
 
+#include "benchtiming.h"
 #include "storegenerator.h"
 
 #include "app/mainwindow.h"
@@ -20,22 +21,7 @@
 #include <cstdio>
 #include <sys/resource.h>
 
-namespace {
-double median(QList<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.at(v.size() / 2);
-}
-
-template<typename F> double timed(F &&f)
-{
-    QElapsedTimer t;
-    t.start();
-    f();
-    QApplication::processEvents();
-    return t.nsecsElapsed() / 1e6;
-}
-} // namespace
+using namespace BenchTiming;
 
 int main(int argc, char **argv)
 {

@@ -32,6 +32,12 @@ Database::Database(QObject *parent)
 
 Database::~Database()
 {
+    dropConnections();
+}
+
+// The statements let go, then the connection and the server's listening one closed and removed.
+void Database::dropConnections()
+{
     emit releaseRequested();
     {
         QSqlDatabase db = connection();
@@ -54,16 +60,7 @@ void Database::closeConnection()
 {
     if (!m_open)
         return;
-    emit releaseRequested();
-    {
-        QSqlDatabase db = connection();
-        db.close();
-        QSqlDatabase listener = QSqlDatabase::database(listenerName(), false);
-        if (listener.isValid())
-            listener.close();
-    }
-    QSqlDatabase::removeDatabase(m_connectionName);
-    QSqlDatabase::removeDatabase(listenerName());
+    dropConnections();
     m_open = false;
     m_transactionDepth = 0;
     m_attached.clear();

@@ -92,6 +92,7 @@ signals:
 private:
     bool openServer();
     QString listenerName() const;
+    void dropConnections();
     void reconnect();
     bool begin();
     void notified(const QString &name, QSqlDriver::NotificationSource source, const QVariant &payload);

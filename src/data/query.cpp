@@ -37,6 +37,7 @@ void Query::bindValue(const QString &placeholder, const QVariant &value)
 void Query::close()
 {
     m_query.reset();
+    m_window.clear();
     m_columns.clear();
     m_row.clear();
     m_pos = -1;
@@ -63,7 +64,6 @@ bool Query::execute(int offset)
                    .arg(offset);
     else if (offset > 0)
         text = QStringLiteral("SELECT * FROM (%1) LIMIT -1 OFFSET %2").arg(text).arg(offset);
-    m_windowStart = offset;
     if (!m_query->prepare(text)) {
         m_lastError = Database::describe(m_query->lastError(), QString());
         m_query.reset();
@@ -78,6 +78,45 @@ bool Query::execute(int offset)
         m_query.reset();
         return false;
     }
+    const QSqlRecord record = m_query->record();
+    m_fieldNames.clear();
+    for (int i = 0; i < record.count(); ++i)
+        m_fieldNames << record.fieldName(i);
+    if (m_db->isServer())
+        takeWindow();
+    return true;
+}
+
+// A server's statement is read whole and let go at once: its rows would be lost as soon as another
+// statement ran on the connection.
+void Query::takeWindow()
+{
+    m_window.clear();
+    m_windowNext = 0;
+    while (m_query->next()) {
+        QVariantList raw;
+        for (qsizetype i = 0; i < m_fieldNames.size(); ++i)
+            raw << m_query->value(int(i));
+        m_window << raw;
+    }
+    m_query.reset();
+}
+
+bool Query::nextRaw(QVariantList *raw)
+{
+    if (!m_db->isServer()) {
+        if (!m_query || !m_query->next())
+            return false;
+        for (qsizetype i = 0; i < m_fieldNames.size(); ++i)
+            *raw << m_query->value(int(i));
+        return true;
+    }
+    // The window is used up: the next one, from this row on, when this one was full.
+    if (m_windowNext == m_window.size() && (m_window.size() < ServerWindow || !execute(m_pos)))
+        return false;
+    if (m_windowNext >= m_window.size())
+        return false;
+    *raw = m_window.at(m_windowNext++);
     return true;
 }
 
@@ -91,10 +130,8 @@ bool Query::open()
     if (!execute(0))
         return false;
     // Name the columns: a name already taken (without regard to case) gets the first free "_N".
-    const QSqlRecord record = m_query->record();
     QStringList lower;
-    for (int i = 0; i < record.count(); ++i) {
-        const QString base = record.fieldName(i);
+    for (const QString &base : std::as_const(m_fieldNames)) {
         QString name = base;
         for (int n = 1; lower.contains(name.toLower()); ++n)
             name = base + QLatin1Char('_') + QString::number(n);
@@ -110,16 +147,14 @@ bool Query::open()
 void Query::readRow()
 {
     m_row.clear();
-    bool read = m_query && m_query->next();
-    // The server's window is used up: the next one, from this row on.
-    if (!read && m_query && m_db->isServer() && m_pos - m_windowStart == ServerWindow)
-        read = execute(m_pos) && m_query->next();
-    if (!read) {
+    QVariantList raw;
+    if (!nextRaw(&raw)) {
         m_query.reset();
+        m_window.clear();
         return;
     }
     for (int i = 0; i < m_columns.size(); ++i)
-        m_row << FieldValue::fromStorage(Schemas::typeOfColumn(m_columns.at(i)), m_query->value(i));
+        m_row << FieldValue::fromStorage(Schemas::typeOfColumn(m_columns.at(i)), raw.value(i));
 }
 
 int Query::count() const
@@ -157,7 +192,7 @@ bool Query::next()
         return false;
     ++m_pos;
     // The statement was let go for a write: step again from where we were.
-    if (!m_query && !execute(m_pos))
+    if (!m_db->isServer() && !m_query && !execute(m_pos))
         return false;
     readRow();
     return !m_row.isEmpty();

@@ -49,17 +49,22 @@ private:
     bool execute(int offset);
     void release();
     void readRow();
+    void takeWindow();
+    bool nextRaw(QVariantList *raw);
 
     Database *m_db;
     QStringList m_lines;
     QVariantMap m_binds;
     std::unique_ptr<QSqlQuery> m_query;
+    QStringList m_fieldNames; // as the engine names them
     QStringList m_columns;
     QVariantList m_row;
     int m_pos = -1;
     bool m_open = false;
     mutable int m_count = -1;
-    int m_windowStart = 0; // the row the statement's first row is, on a server
+    // On a server: the rows of the window read, and the next of them to step on.
+    QList<QVariantList> m_window;
+    qsizetype m_windowNext = 0;
     static constexpr int ServerWindow = 200;
     QString m_lastError;
 };

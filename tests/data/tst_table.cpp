@@ -33,11 +33,7 @@ private:
     }
 
     // The store of the current run: empty for the directory, else the server's address.
-    static QString store()
-    {
-        QFETCH_GLOBAL(QString, server);
-        return server;
-    }
+    static QString store() { return DataFixture::storeOfRow(); }
     // Files another tool reads or locks are the directory store's alone.
     static bool onServer() { return !store().isEmpty(); }
 
@@ -69,17 +65,12 @@ private slots:
 
 void TestTable::initTestCase_data()
 {
-    QTest::addColumn<QString>("server");
-    QTest::addColumn<bool>("serverRun");
-    QTest::newRow("directory") << QString() << false;
-    QTest::newRow("server") << DataFixture::testServer() << true;
+    DataFixture::addStoreRows();
 }
 
 void TestTable::init()
 {
-    QFETCH_GLOBAL(QString, server);
-    QFETCH_GLOBAL(bool, serverRun);
-    if (serverRun && server.isEmpty())
+    if (DataFixture::serverRowWithoutServer())
         QSKIP("VELMORA_TEST_SERVER is not set: run the tests through scripts/with-postgres.");
 }
 
