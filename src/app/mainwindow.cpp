@@ -203,8 +203,11 @@ bool MainWindow::activate()
     const bool atStart = ++m_activations == 1;
     const Activation::Result result = Activation::run(*m_data, m_baseDirectory, atStart);
     if (!result.ok) {
-        if (result.oldFormat)
+        if (result.oldFormat) {
+            // The imported tables are still the start's: its checks and its daily copy follow.
+            m_activations = 0;
             return offerImport() && activate();
+        }
         if (!result.damagedFile.isEmpty() && offerRestore(result.error))
             return activate();
         m_ui.error(this, result.error);

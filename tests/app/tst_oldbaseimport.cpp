@@ -3,6 +3,7 @@
 
 #include "app/mainwindow.h"
 #include "data/activation.h"
+#include "data/backupstore.h"
 #include "data/datamodule.h"
 #include "data/paradoximport.h"
 #include "data/table.h"
@@ -76,6 +77,8 @@ void TestOldBaseImport::questionAtStart()
     QCOMPARE(w.data()->employeur()->rowCount(), 2);
     QCOMPARE(w.data()->expatries()->rowCount(), 2);
     QCOMPARE(QDir(dir).entryList({ QStringLiteral("Ancien format *") }, QDir::Dirs).size(), 1);
+    // The imported tables are the start's: the day's copy holds them.
+    QCOMPARE(BackupStore(dir).dailyCopies().size(), 1);
 }
 
 void TestOldBaseImport::menuImport_data()
