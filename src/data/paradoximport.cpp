@@ -1,6 +1,7 @@
 #include "data/paradoximport.h"
 
 #include "data/activation.h"
+#include "data/countedtext.h"
 #include "data/database.h"
 #include "data/datamodule.h"
 #include "data/fieldvalue.h"
@@ -49,11 +50,6 @@ bool isCompanion(const QString &fileName)
 QString shown(const QString &path)
 {
     return QDir::toNativeSeparators(path);
-}
-
-QString counted(qint64 n, const char *one, const char *many)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(QString::fromUtf8(n > 1 ? many : one));
 }
 
 } // namespace
@@ -415,8 +411,10 @@ QString ParadoxImport::summary() const
 {
     const auto count = [this](int i) { return m_counts.value(i); };
     return QStringLiteral("%1, %2, %3, %4 importés")
-        .arg(counted(count(0), "employeur", "employeurs"), counted(count(1), "projet", "projets"),
-            counted(count(2), "poste", "postes"), counted(count(3), "expatrié", "expatriés"));
+        .arg(CountedText::counted(count(0), QStringLiteral("employeur"), QStringLiteral("employeurs")),
+            CountedText::counted(count(1), QStringLiteral("projet"), QStringLiteral("projets")),
+            CountedText::counted(count(2), QStringLiteral("poste"), QStringLiteral("postes")),
+            CountedText::counted(count(3), QStringLiteral("expatrié"), QStringLiteral("expatriés")));
 }
 
 QString ParadoxImport::reportText(int noteLines) const

@@ -1,5 +1,6 @@
 #include "data/storecopy.h"
 
+#include "data/countedtext.h"
 #include "data/database.h"
 #include "data/datamodule.h"
 #include "data/fieldvalue.h"
@@ -154,9 +155,7 @@ QString StoreCopy::describeCounts(const QMap<QString, qint64> &counts)
 {
     QStringList parts;
     for (auto it = counts.constBegin(); it != counts.constEnd(); ++it)
-        parts << QStringLiteral("%1 %2 %3")
-                     .arg(it.key())
-                     .arg(it.value())
-                     .arg(it.value() > 1 ? QStringLiteral("lignes") : QStringLiteral("ligne"));
+        parts << it.key() + QLatin1Char(' ')
+                + CountedText::counted(it.value(), QStringLiteral("ligne"), QStringLiteral("lignes"));
     return parts.join(QStringLiteral(", "));
 }

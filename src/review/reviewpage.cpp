@@ -1,5 +1,6 @@
 #include "review/reviewpage.h"
 
+#include "data/countedtext.h"
 #include "data/csvtext.h"
 #include "data/database.h"
 #include "data/datamodule.h"
@@ -24,11 +25,6 @@ const QString AllEmployers = QStringLiteral("Tous les organismes");
 // Dates read at a time, as the list scrolls.
 constexpr int DatePage = 200;
 const QString AllProjects = QStringLiteral("Tous les projets");
-
-QString counted(qsizetype n, const QString &one, const QString &many)
-{
-    return QStringLiteral("%1 %2").arg(n).arg(n > 1 ? many : one);
-}
 
 void prepare(QTableView *view, ReviewModel *model)
 {
@@ -320,20 +316,21 @@ void ReviewPage::updateSummary()
             m_layout->summary->setText(QStringLiteral("Comptage des échéances…"));
             return;
         }
-        m_layout->summary->setText(
-            QStringLiteral("%1, dont %2.")
-                .arg(counted(m_dateTotal, QStringLiteral("échéance"), QStringLiteral("échéances")),
-                    counted(m_datePast, QStringLiteral("dépassée"), QStringLiteral("dépassées"))));
+        m_layout->summary->setText(QStringLiteral("%1, dont %2.")
+                                       .arg(CountedText::counted(m_dateTotal, QStringLiteral("échéance"),
+                                                QStringLiteral("échéances")),
+                                           CountedText::counted(m_datePast, QStringLiteral("dépassée"),
+                                               QStringLiteral("dépassées"))));
         return;
     }
     const auto over
         = std::count_if(m_posts.cbegin(), m_posts.cend(), [](const PostCount &p) { return p.isOver(); });
     m_layout->summary->setText(
         QStringLiteral("%1, dont %2 ; %3.")
-            .arg(counted(m_posts.size(), QStringLiteral("poste"), QStringLiteral("postes")),
-                counted(over, QStringLiteral("au-delà de sa prévision"),
+            .arg(CountedText::counted(m_posts.size(), QStringLiteral("poste"), QStringLiteral("postes")),
+                CountedText::counted(over, QStringLiteral("au-delà de sa prévision"),
                     QStringLiteral("au-delà de leur prévision")),
-                counted(m_unplaced.size(), QStringLiteral("expatrié hors accord"),
+                CountedText::counted(m_unplaced.size(), QStringLiteral("expatrié hors accord"),
                     QStringLiteral("expatriés hors accord"))));
 }
 

@@ -1,3 +1,4 @@
+#include "data/countedtext.h"
 #include "data/csvtext.h"
 #include "data/database.h"
 #include "data/duedates.h"
@@ -22,6 +23,8 @@ private slots:
     void headCountsPerPost();
     void headCountsOfOneProject();
     void manyPostsOutsideAgreements();
+    void countsInFrench_data();
+    void countsInFrench();
     void csvBytes();
     void csvRefusesUnwritableFile();
 };
@@ -163,6 +166,23 @@ void TestReview::manyPostsOutsideAgreements()
     QCOMPARE(sheet.unplaced.at(1).number, 100);
     QCOMPARE(sheet.unplaced.at(1).project, QString());
     QCOMPARE(sheet.unplaced.last().number, 123);
+}
+
+void TestReview::countsInFrench_data()
+{
+    QTest::addColumn<qint64>("n");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("none") << qint64(0) << QStringLiteral("0 poste");
+    QTest::newRow("one") << qint64(1) << QStringLiteral("1 poste");
+    QTest::newRow("two") << qint64(2) << QStringLiteral("2 postes");
+    QTest::newRow("thousands") << qint64(100000) << QStringLiteral("100\u202F000 postes");
+}
+
+void TestReview::countsInFrench()
+{
+    QFETCH(qint64, n);
+    QFETCH(QString, expected);
+    QCOMPARE(CountedText::counted(n, QStringLiteral("poste"), QStringLiteral("postes")), expected);
 }
 
 void TestReview::csvBytes()
