@@ -410,9 +410,13 @@ bool Table::stillAsRead(const QVariant &key, const QVariantList &asRead, bool re
         break;
     }
     QStringList changed;
+    QStringList named;
     for (int i = 0; i < m_schema.fields.size(); ++i) {
-        if (!TableBuffer::sameValue(stored.value(i), asRead.value(i)))
-            changed << m_schema.fields.at(i).name;
+        if (!TableBuffer::sameValue(stored.value(i), asRead.value(i))) {
+            const QString &name = m_schema.fields.at(i).name;
+            changed << name;
+            named << QStringLiteral("« %1 »").arg(m_captions.value(name.toLower(), name));
+        }
     }
     if (changed.isEmpty())
         return true;
@@ -421,9 +425,17 @@ bool Table::stillAsRead(const QVariant &key, const QVariantList &asRead, bool re
     return fail(QStringLiteral("Une autre copie de VELMORA a modifié %1 depuis que vous l'avez ouvert "
                                "(%2 : %3). %4")
                     .arg(which, changed.size() == 1 ? QStringLiteral("champ") : QStringLiteral("champs"),
-                        changed.join(QStringLiteral(", ")),
+                        named.join(QStringLiteral(", ")),
                         removing ? QStringLiteral("Il n'a pas été supprimé.")
                                  : QStringLiteral("Vos modifications n'ont pas été enregistrées.")));
+}
+
+void Table::setFieldCaption(const QString &field, const QString &caption)
+{
+    QString shown = caption.trimmed();
+    if (shown.endsWith(QLatin1Char(':')))
+        shown = shown.chopped(1).trimmed();
+    m_captions.insert(field.toLower(), shown);
 }
 
 bool Table::reload()

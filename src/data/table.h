@@ -6,6 +6,7 @@
 #include "data/tablefile.h"
 #include "data/tablesql.h"
 
+#include <QHash>
 #include <QObject>
 #include <QVariant>
 
@@ -93,6 +94,8 @@ public:
     Conflict conflict() const { return m_conflict; }
     // The fields another copy changed (names as in the layout), for Conflict::Changed.
     QStringList changedFields() const { return m_changedFields; }
+    // The caption an entry form shows a field under ("TÉL :"): messages name the field by it.
+    void setFieldCaption(const QString &field, const QString &caption);
     // For a table whose integer key the program numbers (NOUVEAU proposes the next number): a new row
     // whose number another copy took meanwhile is saved under the next free one instead of refused.
     void setRenumberOnInsert(bool on) { m_renumberOnInsert = on; }
@@ -190,5 +193,6 @@ private:
     bool m_renumberOnInsert = false;
     QVariant m_renumberedTo;
     QStringList m_changedFields;
+    QHash<QString, QString> m_captions; // by field name in lower case
     QString m_lastError;
 };

@@ -1,5 +1,7 @@
 #include "widgets/entryform.h"
 
+#include "data/table.h"
+
 #include "widgets/captionlabel.h"
 #include "widgets/datepicker.h"
 #include "widgets/fieldedit.h"
@@ -31,6 +33,7 @@ EntryForm::Built EntryForm::typed(
     auto *edit = new FieldEdit(table, field, rules);
     auto *label = new CaptionLabel(caption, mandatory);
     label->captionFor(edit);
+    table->setFieldCaption(field, caption);
     m_typed.insert(field.toLower(), edit);
     m_captions.insert(field.toLower(), label);
     m_entryInputs << edit;
@@ -46,6 +49,7 @@ EntryForm::Built EntryForm::pick(Table *table, const QString &caption, const QSt
     list->setObjectName(QString::fromLatin1(name));
     auto *label = new CaptionLabel(caption, mandatory);
     label->captionFor(list);
+    table->setFieldCaption(field, caption);
     m_typed.insert(field.toLower(), hidden);
     m_captions.insert(field.toLower(), label);
     m_pickLists.insert(field.toLower(), list);
@@ -63,6 +67,7 @@ EntryForm::Built EntryForm::date(
     picker->setObjectName(QString::fromLatin1(name));
     auto *label = new CaptionLabel(caption, mandatory);
     label->captionFor(picker);
+    table->setFieldCaption(field, caption);
     m_typed.insert(field.toLower(), hidden);
     m_captions.insert(field.toLower(), label);
     m_datePickers.insert(field.toLower(), picker);

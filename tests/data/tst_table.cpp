@@ -374,7 +374,7 @@ void TestTable::twoCopiesNeverLoseAChange_data()
     const int changed = int(Table::Conflict::Changed);
     const int deleted = int(Table::Conflict::Deleted);
     QTest::newRow("edit/edit") << "edit"
-                               << "edit" << changed << "(champ : Tel)" << 1 << "0550";
+                               << "edit" << changed << "(champ : « Tel »)" << 1 << "0550";
     QTest::newRow("edit/delete") << "edit"
                                  << "delete" << changed << "Il n'a pas été supprimé" << 1 << "0550";
     QTest::newRow("delete/edit") << "delete"

@@ -474,10 +474,10 @@ void TestEmployerPage::anotherCopyWroteTheEntry_data()
     QTest::addColumn<QString>("messagePart");
     QTest::newRow("phone changed, entry kept") << "phone" << false
                                                << "a modifié l'enregistrement « SARL ALPHA » de la table "
-                                                  "contact depuis que vous l'avez ouvert (champ : Tel)";
+                                                  "contact depuis que vous l'avez ouvert (champ : « TÉL »)";
     QTest::newRow("phone changed, reloaded") << "phone" << true
                                              << "a modifié l'enregistrement « SARL ALPHA » de la table "
-                                                "contact depuis que vous l'avez ouvert (champ : Tel)";
+                                                "contact depuis que vous l'avez ouvert (champ : « TÉL »)";
     QTest::newRow("entry deleted") << "delete" << false
                                    << "a supprimé l'enregistrement « SARL ALPHA » de la table contact";
 }
