@@ -10,33 +10,56 @@ namespace DueDates {
 
 namespace {
 
-// Every date that falls due, one row each, in plain SQL both engines read. Blank dates are left
-// out by the lower bound; the kinds are numbered as DueDate::Kind.
-const char *const DatesSql
-    = "select kind, Num_Ordre, Nom, Prenom, Nom_orga, Projet, due from ("
-      " select case when Passeport_date_fin < Date_fin_contrat then 1 else 0 end as kind,"
-      "  Num_Ordre, Nom, Prenom, Nom_orga, Projet, Passeport_date_fin as due"
-      "  from expatries where Passeport_date_fin >= :oldest and (Passeport_date_fin <= :limit"
-      "  or (Passeport_date_fin < Date_fin_contrat and Date_fin_contrat >= :today))"
-      " union all"
-      " select 2, Num_Ordre, Nom, Prenom, Nom_orga, Projet, Date_fin_contrat"
-      "  from expatries where Date_fin_contrat >= :oldest and Date_fin_contrat <= :limit"
-      " union all"
-      " select 3, 0, contact.Projet, '', employeur.Nom_orga, contact.Projet,"
-      "  employeur.Date_marche_fin from employeur"
-      "  left join contact on contact.nom_orga = employeur.Nom_orga"
-      "  where employeur.Date_marche_fin >= :oldest and employeur.Date_marche_fin <= :limit"
-      ") as due_dates";
+// How the list is ordered, in every part and in the whole.
+const char *const ListOrder = " order by due, kind, Nom, Num_Ordre";
 
-QString narrowed(const DueDateFilter &filter)
+// Every date that falls due, one row each, in plain SQL both engines read: the passports, the
+// contracts, the ends of works, each narrowed to the filter's employer and project. Blank dates are
+// left out by the lower bound; the kinds are numbered as DueDate::Kind.
+// With `firstRows`, each part gives only its first rows in the list's order: the engine walks the
+// worker table's date indexes and stops there. Otherwise the parts read every row, and on the
+// directory store the dates are written "+column" so that SQLite scans the table rather than walk
+// an index row by row over nearly all of it.
+QString datesSql(bool server, const DueDateFilter &filter, int firstRows)
 {
-    QStringList conditions;
-    if (!filter.employer.isNull())
-        conditions << QStringLiteral("Nom_orga = :employer");
-    if (!filter.project.isNull())
-        conditions << QStringLiteral("Projet = :project");
-    return conditions.isEmpty() ? QString()
-                                : QStringLiteral(" where ") + conditions.join(QStringLiteral(" and "));
+    const QString scanned = (firstRows < 0 && !server) ? QStringLiteral("+") : QString();
+    const QString passport = scanned + QStringLiteral("Passeport_date_fin");
+    const QString contract = scanned + QStringLiteral("Date_fin_contrat");
+    const auto narrowed = [&](const QString &employer, const QString &project) {
+        QString conditions;
+        if (!filter.employer.isNull())
+            conditions += QStringLiteral(" and %1 = :employer").arg(employer);
+        if (!filter.project.isNull())
+            conditions += QStringLiteral(" and %1 = :project").arg(project);
+        return conditions;
+    };
+    const QString workers = narrowed(QStringLiteral("Nom_orga"), QStringLiteral("Projet"));
+    const QStringList parts {
+        QStringLiteral(
+            "select case when %1 < Date_fin_contrat then 1 else 0 end as kind, Num_Ordre, Nom, "
+            "Prenom, Nom_orga, Projet, Passeport_date_fin as due from expatries where %1 >= :oldest "
+            "and (%1 <= :limit or (%1 < Date_fin_contrat and Date_fin_contrat >= :today))%2")
+            .arg(passport, workers),
+        QStringLiteral("select 2 as kind, Num_Ordre, Nom, Prenom, Nom_orga, Projet, Date_fin_contrat as due "
+                       "from expatries where %1 >= :oldest and %1 <= :limit%2")
+            .arg(contract, workers),
+        QStringLiteral(
+            "select 3 as kind, 0 as Num_Ordre, contact.Projet as Nom, '' as Prenom, "
+            "employeur.Nom_orga as Nom_orga, contact.Projet as Projet, employeur.Date_marche_fin as "
+            "due from employeur left join contact on contact.nom_orga = employeur.Nom_orga where "
+            "employeur.Date_marche_fin >= :oldest and employeur.Date_marche_fin <= :limit%1")
+            .arg(narrowed(QStringLiteral("employeur.Nom_orga"), QStringLiteral("contact.Projet"))),
+    };
+    QStringList united;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        united << (firstRows < 0 ? parts.at(i)
+                                 : QStringLiteral("select * from (%1%2 limit %3) as part%4")
+                                       .arg(parts.at(i), QLatin1String(ListOrder))
+                                       .arg(firstRows)
+                                       .arg(i));
+    }
+    return QStringLiteral("select kind, Num_Ordre, Nom, Prenom, Nom_orga, Projet, due from (%1) as due_dates")
+        .arg(united.join(QStringLiteral(" union all ")));
 }
 
 bool run(Database &database, QSqlQuery &q, const QString &sql, const DueDateFilter &filter, QString *error)
@@ -92,10 +115,9 @@ QString what(DueDate::Kind kind)
 bool count(Database &database, const DueDateFilter &filter, int *total, int *past, QString *error)
 {
     QSqlQuery q = database.newQuery();
-    const QString sql
-        = QStringLiteral("select count(*), sum(case when due < :today then 1 else 0 end) from (%1%2) "
-                         "as counted")
-              .arg(QString::fromLatin1(DatesSql), narrowed(filter));
+    const QString sql = QStringLiteral(
+        "select count(*), sum(case when due < :today then 1 else 0 end) from (%1) as counted")
+                            .arg(datesSql(database.isServer(), filter, -1));
     if (!run(database, q, sql, filter, error))
         return false;
     const bool any = q.next();
@@ -108,8 +130,8 @@ bool read(Database &database, const DueDateFilter &filter, int offset, int limit
     QString *error)
 {
     dates->clear();
-    QString sql = QString::fromLatin1(DatesSql) + narrowed(filter)
-        + QStringLiteral(" order by due, kind, Nom, Num_Ordre");
+    QString sql
+        = datesSql(database.isServer(), filter, limit < 0 ? -1 : offset + limit) + QLatin1String(ListOrder);
     if (limit >= 0)
         sql += QStringLiteral(" limit %1 offset %2").arg(limit).arg(offset);
     QSqlQuery q = database.newQuery();

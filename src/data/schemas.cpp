@@ -101,7 +101,9 @@ const TableSchema &expatries()
             date("Date_pt_etabli"), text("Age_jour", 10), text("Etat_traitement", 5), text("Pays", 50),
             text("Nature_activite", 100), text("Tel", 15), text("Fax", 15), text("Email", 100),
             integer("ArchiveBDD"), text("Motif_restitution", 250), date("Date_restitution") },
-        QStringLiteral("Num_Ordre"), { QStringLiteral("Nom_orga") } };
+        QStringLiteral("Num_Ordre"),
+        { QStringLiteral("Nom_orga"), QStringLiteral("Passeport_date_fin"),
+            QStringLiteral("Date_fin_contrat") } };
     return schema;
 }
 

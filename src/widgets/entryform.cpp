@@ -1,7 +1,6 @@
 #include "widgets/entryform.h"
 
 #include "data/table.h"
-
 #include "widgets/captionlabel.h"
 #include "widgets/datepicker.h"
 #include "widgets/fieldedit.h"
