@@ -44,7 +44,7 @@ QString ReportRenderer::text(const ReportElement &element) const
             return {};
         return FieldText::display(m_source->value(element.content));
     case ReportElement::Kind::PageNumber:
-        return QString::number(m_document.pageCount() + 1);
+        return QString::number(m_document.pageCount() + m_firstPageNumber);
     case ReportElement::Kind::Text:
     case ReportElement::Kind::Bullet: {
         const auto label = element.name.isEmpty() ? m_labels.constEnd() : m_labels.constFind(element.name);

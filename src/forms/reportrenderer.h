@@ -24,6 +24,8 @@ public:
     ReportRenderer(const ReportLayout &layout, ReportDataSource *source, TextMeasurer &measurer,
         const QHash<QString, QString> &labels = {});
 
+    // The number the first page prints (1 unless the document follows other pages of one print).
+    void setFirstPageNumber(int number) { m_firstPageNumber = number; }
     ReportDocument run();
 
     static ReportDocument render(const ReportLayout &layout, ReportDataSource *source, TextMeasurer &measurer,
@@ -48,6 +50,7 @@ private:
     TextMeasurer &m_measurer;
     ElementPlacer m_placer;
     bool m_haveRecord = false;
+    int m_firstPageNumber = 1;
     double m_position = margin;
     QList<PageItem> m_items;
     ReportDocument m_document;

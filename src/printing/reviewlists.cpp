@@ -28,7 +28,9 @@ QList<QVariantMap> records(const ReviewList &list)
     return result;
 }
 
-ReportDocument render(const QString &form, const ReviewList &list, const QString &subtitle)
+// The list laid out by its form; its pages numbered from `firstPage`, when it follows another list
+// in one print.
+ReportDocument render(const QString &form, const ReviewList &list, const QString &subtitle, int firstPage = 1)
 {
     LayoutReader reader;
     const std::optional<ReportLayout> layout = reader.form(form);
@@ -37,7 +39,10 @@ ReportDocument render(const QString &form, const ReviewList &list, const QString
     if (!layout)
         return {};
     MemoryDataSource source(records(list));
-    return ReportRenderer::render(*layout, &source, { { QStringLiteral("Sous_titre"), subtitle } });
+    TextMeasurer measurer;
+    ReportRenderer renderer(*layout, &source, measurer, { { QStringLiteral("Sous_titre"), subtitle } });
+    renderer.setFirstPageNumber(firstPage);
+    return renderer.run();
 }
 
 } // namespace
@@ -121,7 +126,7 @@ ReportDocument headCountDocument(const ReviewList &posts, const ReviewList &unpl
 {
     ReportDocument document = render(QStringLiteral("Effectifs"), posts, subtitle);
     if (!unplaced.rows.isEmpty())
-        document.append(render(QStringLiteral("Hors_accord"), unplaced, subtitle));
+        document.append(render(QStringLiteral("Hors_accord"), unplaced, subtitle, document.pageCount() + 1));
     document.setTitle(QStringLiteral("Effectifs"));
     document.setPdfInfo(
         PdfOutput::info(QStringLiteral("Effectifs — %1").arg(subtitle), QString(), QString()));

@@ -158,8 +158,16 @@ void TestReviewPage::printAndSave()
     Page p;
     QStringList red;
     int pages = 0;
+    QStringList numbers; // what each page prints at its foot
     p.ui.onPreview = [&](ReportDocument &document) {
         pages = document.pageCount();
+        numbers.clear();
+        for (int i = 0; i < pages; ++i) {
+            for (const PageItem &item : document.page(i)) {
+                if (item.type == PageItem::Type::Text && item.rect.top() > ReportDocument::paperHeight - 20)
+                    numbers << item.text;
+            }
+        }
         for (const PageItem &item : document.page(0)) {
             if (item.type == PageItem::Type::Text && item.colour == Qt::red)
                 red << item.text;
@@ -178,6 +186,7 @@ void TestReviewPage::printAndSave()
     p.button("previewList")->click();
     QCOMPARE(pages, 2);
     QVERIFY(red.contains(QStringLiteral("SOUDEUR")));
+    QCOMPARE(numbers, (QStringList { "1", "2" })); // one print, numbered on
 
     QTemporaryDir dir;
     p.ui.saveName = dir.filePath(QStringLiteral("effectifs.pdf"));
