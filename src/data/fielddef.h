@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The three kinds of column the tables use.
 enum class FieldType { Integer, Text, Date };
@@ -15,13 +16,14 @@ struct FieldDef
     bool required = false;
 };
 
-// The layout of one table: its columns in order, its primary key, and the columns worth a lookup index.
+// The layout of one table: its columns in order, its primary key, and its lookup indexes (each the
+// columns it orders by, first to last).
 struct TableSchema
 {
     QString name;
     QList<FieldDef> fields;
     QString key;
-    QStringList indexed;
+    QList<QStringList> indexed;
 
     int indexOf(const QString &field) const;
     const FieldDef *field(const QString &name) const;

@@ -59,7 +59,7 @@ const TableSchema &accord()
         { integer("Num", true), text("nom_orga", 100), text("Projet", 100), text("poste", 100),
             text("Diplome", 100), integer("experience"), text("autre_condition", 100), integer("Algériens"),
             integer("étrangers") },
-        QStringLiteral("Num"), { QStringLiteral("nom_orga"), QStringLiteral("Projet") } };
+        QStringLiteral("Num"), { { QStringLiteral("nom_orga") }, { QStringLiteral("Projet") } } };
     return schema;
 }
 
@@ -102,8 +102,10 @@ const TableSchema &expatries()
             text("Nature_activite", 100), text("Tel", 15), text("Fax", 15), text("Email", 100),
             integer("ArchiveBDD"), text("Motif_restitution", 250), date("Date_restitution") },
         QStringLiteral("Num_Ordre"),
-        { QStringLiteral("Nom_orga"), QStringLiteral("Passeport_date_fin"),
-            QStringLiteral("Date_fin_contrat") } };
+        // The employer's workers by project and post (the head counts read the index alone), and the
+        // dates that fall due.
+        { { QStringLiteral("Nom_orga"), QStringLiteral("Projet"), QStringLiteral("Poste_occupe") },
+            { QStringLiteral("Passeport_date_fin") }, { QStringLiteral("Date_fin_contrat") } } };
     return schema;
 }
 

@@ -132,17 +132,7 @@ bool TableFile::createTable(const QString &alias, const QString &path)
     const QString target = TableSql::quoted(alias) + QLatin1Char('.') + TableSql::quoted(m_schema.name);
     if (!q.exec(QStringLiteral("CREATE TABLE %1 (%2)").arg(target, columns.join(QStringLiteral(", ")))))
         return fail(Database::describe(q.lastError(), path));
-    for (const QString &indexed : std::as_const(m_schema.indexed)) {
-        for (const FieldDef &f : std::as_const(m_fieldDefs)) {
-            if (f.name.compare(indexed, Qt::CaseInsensitive) != 0)
-                continue;
-            QSqlQuery iq = m_db->newQuery();
-            iq.exec(QStringLiteral("CREATE INDEX %1.%2 ON %3 (%4)")
-                        .arg(TableSql::quoted(alias),
-                            TableSql::quoted(m_schema.name + QStringLiteral("_") + f.name),
-                            TableSql::quoted(m_schema.name), TableSql::quoted(f.name)));
-        }
-    }
+    addLookupIndexes(alias, m_schema.name);
     return true;
 }
 
@@ -224,17 +214,17 @@ QString TableFile::missingField() const
 
 void TableFile::addLookupIndexes(const QString &alias, const QString &tableName) const
 {
-    for (const QString &indexed : std::as_const(m_schema.indexed)) {
+    const bool server = m_db->isServer();
+    for (const QStringList &columns : std::as_const(m_schema.indexed)) {
+        QStringList quoted;
+        for (const QString &column : columns)
+            quoted << TableSql::quoted(server ? column.toLower() : column);
+        QString name = m_schema.name + QLatin1Char('_') + columns.join(QLatin1Char('_'));
+        // On the server the index is named in the server's schema; on SQLite in the table's file.
+        name = server ? TableSql::quoted(name.toLower())
+                      : TableSql::quoted(alias) + QLatin1Char('.') + TableSql::quoted(name);
         QSqlQuery iq = m_db->newQuery();
-        if (m_db->isServer()) {
-            iq.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
-                        .arg(TableSql::quoted((m_schema.name + QStringLiteral("_") + indexed).toLower()),
-                            TableSql::quoted(tableName), TableSql::quoted(indexed.toLower())));
-            continue;
-        }
-        iq.exec(
-            QStringLiteral("CREATE INDEX IF NOT EXISTS %1.%2 ON %3 (%4)")
-                .arg(TableSql::quoted(alias), TableSql::quoted(m_schema.name + QStringLiteral("_") + indexed),
-                    TableSql::quoted(tableName), TableSql::quoted(indexed)));
+        iq.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON %2 (%3)")
+                    .arg(name, TableSql::quoted(tableName), quoted.join(QStringLiteral(", "))));
     }
 }
