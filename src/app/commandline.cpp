@@ -1,5 +1,7 @@
 #include "app/commandline.h"
 
+#include "data/activation.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -164,7 +166,7 @@ bool CommandLine::take(const QString &name, const QString &value)
 
 bool CommandLine::takeServer(const QString &name, const QString &value)
 {
-    if (!value.startsWith(QLatin1String("postgresql://")) && !value.startsWith(QLatin1String("postgres://")))
+    if (!Activation::isServerAddress(value))
         return fail(QStringLiteral(
             "adresse de serveur invalide pour --%1 : %2 (postgresql://utilisateur@machine/base)")
                         .arg(name, quoted(value)));

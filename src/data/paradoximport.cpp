@@ -167,7 +167,7 @@ bool ParadoxImport::storeEmpty()
 {
     for (const Source &source : sources()) {
         QSqlQuery q = m_data.database()->newQuery();
-        if (!q.exec(QStringLiteral("SELECT 1 FROM %1 LIMIT 1").arg(source.table->sqlTable()))) {
+        if (!q.exec(QStringLiteral("SELECT 1 FROM %1 LIMIT 1").arg(source.table->sqlName()))) {
             m_lastError = Database::describe(q.lastError(), source.fileName);
             return false;
         }
@@ -275,7 +275,7 @@ bool ParadoxImport::countsHold(const QList<Source> &found, const QList<qint64> &
 {
     for (qsizetype i = 0; i < found.size(); ++i) {
         QSqlQuery q = m_data.database()->newQuery();
-        if (!q.exec(QStringLiteral("SELECT count(*) FROM %1").arg(found.at(i).table->sqlTable()))
+        if (!q.exec(QStringLiteral("SELECT count(*) FROM %1").arg(found.at(i).table->sqlName()))
             || !q.next()) {
             m_lastError = Database::describe(q.lastError(), found.at(i).fileName);
             return false;

@@ -432,10 +432,7 @@ bool Table::stillAsRead(const QVariant &key, const QVariantList &asRead, bool re
 
 void Table::setFieldCaption(const QString &field, const QString &caption)
 {
-    QString shown = caption.trimmed();
-    if (shown.endsWith(QLatin1Char(':')))
-        shown = shown.chopped(1).trimmed();
-    m_captions.insert(field.toLower(), shown);
+    m_captions.insert(field.toLower(), caption);
 }
 
 bool Table::reload()

@@ -94,7 +94,7 @@ public:
     Conflict conflict() const { return m_conflict; }
     // The fields another copy changed (names as in the layout), for Conflict::Changed.
     QStringList changedFields() const { return m_changedFields; }
-    // The caption an entry form shows a field under ("TÉL :"): messages name the field by it.
+    // The caption an entry form names a field by ("TÉL"): messages name the field by it.
     void setFieldCaption(const QString &field, const QString &caption);
     // For a table whose integer key the program numbers (NOUVEAU proposes the next number): a new row
     // whose number another copy took meanwhile is saved under the next free one instead of refused.
@@ -137,15 +137,14 @@ public:
     QList<QVariantList> fetchRows(int offset, int count, const QStringList &fields) const;
 
     // For writing rows in bulk (an import) with one prepared statement: the insert of every field in
-    // layout order, and the table's qualified name; the caller binds stored values and runs the
-    // transaction. Valid while the table is open.
+    // layout order; the caller binds stored values and runs the transaction. Valid while the table
+    // is open.
     QString insertStatement() const { return m_sql.insert(); }
-    QString sqlTable() const { return m_sql.table(); }
 
     QString lastError() const { return m_lastError; }
 
-    // The open table's name and a column's as its store's statements write them (for the copies
-    // between stores).
+    // The open table's name and a column's as its store's statements write them (for imports and
+    // the copies between stores).
     QString sqlName() const { return m_sql.table(); }
     QString sqlColumn(const QString &field) const { return m_sql.column(field); }
 

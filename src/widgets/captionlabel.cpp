@@ -16,6 +16,14 @@ CaptionLabel::CaptionLabel(const QString &caption, bool mandatory, QWidget *pare
     setAutoFillBackground(false);
 }
 
+QString CaptionLabel::named(const QString &caption)
+{
+    QString text = caption.trimmed();
+    if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text.trimmed();
+}
+
 void CaptionLabel::setMarked(bool marked)
 {
     m_marked = marked;

@@ -12,6 +12,8 @@ public:
     CaptionLabel(const QString &caption, bool mandatory, QWidget *parent = nullptr);
 
     QString caption() const { return m_caption; }
+    // The caption a message names the field by: without its colon ("TÉL :" gives "TÉL").
+    static QString named(const QString &caption);
     bool isMandatory() const { return m_mandatory; }
     void setMarked(bool marked);
     bool isMarked() const { return m_marked; }

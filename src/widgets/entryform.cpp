@@ -32,7 +32,7 @@ EntryForm::Built EntryForm::typed(
     auto *edit = new FieldEdit(table, field, rules);
     auto *label = new CaptionLabel(caption, mandatory);
     label->captionFor(edit);
-    table->setFieldCaption(field, caption);
+    table->setFieldCaption(field, CaptionLabel::named(caption));
     m_typed.insert(field.toLower(), edit);
     m_captions.insert(field.toLower(), label);
     m_entryInputs << edit;
@@ -48,7 +48,7 @@ EntryForm::Built EntryForm::pick(Table *table, const QString &caption, const QSt
     list->setObjectName(QString::fromLatin1(name));
     auto *label = new CaptionLabel(caption, mandatory);
     label->captionFor(list);
-    table->setFieldCaption(field, caption);
+    table->setFieldCaption(field, CaptionLabel::named(caption));
     m_typed.insert(field.toLower(), hidden);
     m_captions.insert(field.toLower(), label);
     m_pickLists.insert(field.toLower(), list);
@@ -66,7 +66,7 @@ EntryForm::Built EntryForm::date(
     picker->setObjectName(QString::fromLatin1(name));
     auto *label = new CaptionLabel(caption, mandatory);
     label->captionFor(picker);
-    table->setFieldCaption(field, caption);
+    table->setFieldCaption(field, CaptionLabel::named(caption));
     m_typed.insert(field.toLower(), hidden);
     m_captions.insert(field.toLower(), label);
     m_datePickers.insert(field.toLower(), picker);

@@ -14,15 +14,6 @@ QString latin1(const char *name)
 {
     return name ? QString::fromLatin1(name) : QString();
 }
-
-// The caption a refused value is named by: the input's caption without its colon.
-QString checkCaption(const QString &caption)
-{
-    QString text = caption.trimmed();
-    if (text.endsWith(QLatin1Char(':')))
-        text.chop(1);
-    return text.trimmed();
-}
 } // namespace
 
 RowForm::RowForm(DataModule *data, QWidget *parent)
@@ -104,7 +95,7 @@ void RowForm::applyOptions(const Row &row, const Built &built)
         if (auto *list = qobject_cast<PickList *>(built.input))
             list->setTrimmed(true);
     }
-    const QString caption = checkCaption(QString::fromUtf8(row.caption));
+    const QString caption = CaptionLabel::named(QString::fromUtf8(row.caption));
     // A number is typed into the list itself, or into the typed field of a cell that holds more.
     QWidget *typedInto = qobject_cast<PickList *>(built.input) || !built.typed ? built.input : built.typed;
     if (row.options & WholeNumber)
