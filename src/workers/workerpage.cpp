@@ -194,7 +194,7 @@ void WorkerPage::saveWorker()
         }
         const QVariant renumbered = m_data->expatries()->renumberedTo();
         if (!renumbered.isNull())
-            m_ui.message(this, ConflictPrompt::renumbered(QStringLiteral("cet expatrie"), renumbered));
+            m_ui.message(this, ConflictPrompt::renumbered(QStringLiteral("cet expatrié"), renumbered));
         m_form->hideCardGroup();
         m_entryOpen = false;
         setButtons({ 1, 0, 1, 0, 1, 1, 1 });

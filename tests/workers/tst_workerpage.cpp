@@ -279,7 +279,7 @@ void TestWorkerPage::newOnTwoCopiesTakesTheNextNumber()
     p.click("BitBtn12");
     QVERIFY2(p.ui.errors.isEmpty(), qPrintable(p.ui.errors.join(QLatin1Char('\n'))));
     QCOMPARE(p.ui.messages,
-        (QStringList { "Une autre copie de VELMORA a enregistré entre-temps le numéro prévu : cet expatrie "
+        (QStringList { "Une autre copie de VELMORA a enregistré entre-temps le numéro prévu : cet expatrié "
                        "est enregistré sous le numéro 3.",
             "Tous les informations de cet expatrie sont enregistrer avec succes !" }));
     QCOMPARE(p.workers()->value(QStringLiteral("Num_Ordre")).toInt(), 3);
