@@ -5,6 +5,8 @@
 
 #include <QCalendarWidget>
 #include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QWheelEvent>
 
 namespace {
@@ -28,6 +30,7 @@ DatePicker::DatePicker(FieldEdit *target, QWidget *parent)
     connect(calendarWidget(), &QCalendarWidget::clicked, this, &DatePicker::picked);
     connect(calendarWidget(), &QCalendarWidget::activated, this, &DatePicker::picked);
     connect(target, &QLineEdit::textChanged, this, &DatePicker::follow);
+    connect(lineEdit(), &QLineEdit::textChanged, this, &DatePicker::textSet);
 }
 
 void DatePicker::showDate(const QDate &date)
@@ -43,6 +46,20 @@ void DatePicker::follow(const QString &text)
 {
     if (!m_writing)
         showDate(FieldValue::parseDate(text));
+}
+
+// A text put in at once, without keys (a paste from the edit's menu, a screen reader): a date is taken
+// as a date picked; anything else is kept for the save to refuse, and the picker shows its
+// field's date again, as when the user leaves it after typing.
+void DatePicker::textSet(const QString &text)
+{
+    if (m_loading || m_writing || m_typing)
+        return;
+    const QString problem = refusal(text);
+    if (problem.isEmpty())
+        return;
+    showDate(FieldValue::parseDate(m_target->text()));
+    m_refused = problem;
 }
 
 void DatePicker::changed(const QDate &date)
@@ -79,10 +96,18 @@ QString DatePicker::refusal(const QString &typed) const
 
 QString DatePicker::problem() const
 {
-    // Still in the picker, the text being typed is what the user means.
-    if (hasFocus())
-        return refusal(text());
-    return m_refused;
+    // The text on screen, while the user is in the picker or left there by any other means, is what
+    // the user means; once it has been put back, the text that was left.
+    const QString shown = refusal(text());
+    return shown.isEmpty() ? m_refused : shown;
+}
+
+QString DatePicker::takeProblem()
+{
+    const QString found = problem();
+    if (!found.isEmpty())
+        showDate(FieldValue::parseDate(m_target->text()));
+    return found;
 }
 
 void DatePicker::focusOutEvent(QFocusEvent *event)
@@ -91,6 +116,21 @@ void DatePicker::focusOutEvent(QFocusEvent *event)
     if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
         m_refused = refusal(text());
     QDateEdit::focusOutEvent(event);
+}
+
+void DatePicker::keyPressEvent(QKeyEvent *event)
+{
+    // Keys typed are a date being written: it is judged when the user leaves it or saves.
+    m_typing = true;
+    QDateEdit::keyPressEvent(event);
+    m_typing = false;
+}
+
+void DatePicker::inputMethodEvent(QInputMethodEvent *event)
+{
+    m_typing = true;
+    QDateEdit::inputMethodEvent(event);
+    m_typing = false;
 }
 
 void DatePicker::mousePressEvent(QMouseEvent *event)

@@ -6,9 +6,10 @@ class FieldEdit;
 
 // A date picker over the typed field of its row's field: a calendar drop-down or a typed date. Any
 // date the user picks, the one already shown included, goes into the field as "dd/mm/yyyy"; the
-// picker always shows the field's date, and is blank while the field is blank. A typed text that is
-// no date (00/00/0000, a year before 1900) is remembered when the user leaves the picker, so that
-// the save can refuse it by the field's name instead of keeping the old date in silence.
+// picker always shows the field's date, and is blank while the field is blank. A text that is no
+// date (00/00/0000, a year before 1900), typed or put in at once, is remembered when the picker
+// shows its field's date again, so that the save refuses it by the field's name instead of keeping
+// the old date in silence.
 class DatePicker : public QDateEdit
 {
     Q_OBJECT
@@ -24,6 +25,8 @@ public:
     void setCaption(const QString &caption) { m_caption = caption; }
     // Empty unless the user typed something that is no date; else the message naming the field.
     QString problem() const;
+    // The problem, once: the picker shows its field's date again, the text refused is forgotten.
+    QString takeProblem();
 
 signals:
     // The user picked a date: it went into the field.
@@ -31,6 +34,8 @@ signals:
 
 protected:
     void focusOutEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     // A wheel turned over the picker while the form scrolls moves the form, not the date.
     void wheelEvent(QWheelEvent *event) override;
@@ -39,6 +44,7 @@ private:
     void changed(const QDate &date);
     void picked(const QDate &date);
     void follow(const QString &text);
+    void textSet(const QString &text);
     QString refusal(const QString &typed) const;
 
     FieldEdit *m_target;
@@ -46,5 +52,6 @@ private:
     QString m_refused; // the text the user left that is no date
     bool m_loading = false;
     bool m_writing = false;
+    bool m_typing = false; // within a key typed into the picker
     bool m_blank = true;
 };

@@ -82,7 +82,7 @@ void EntryForm::addNumberCheck(QWidget *input, const QString &caption, NumberChe
     m_numberChecks << check;
 }
 
-QWidget *EntryForm::firstRefusedValue(QString *message) const
+QWidget *EntryForm::firstRefusedValue(QString *message)
 {
     for (NumberCheck *check : m_numberChecks) {
         const QString problem = check->problem();
@@ -91,8 +91,8 @@ QWidget *EntryForm::firstRefusedValue(QString *message) const
             return check->input();
         }
     }
-    for (DatePicker *picker : m_pickerOrder) {
-        const QString problem = picker->problem();
+    for (DatePicker *picker : std::as_const(m_pickerOrder)) {
+        const QString problem = picker->takeProblem();
         if (!problem.isEmpty()) {
             *message = problem;
             return picker;

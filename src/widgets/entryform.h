@@ -32,8 +32,8 @@ public:
     void scrollToTop();
     // The first input holding a value its field cannot take (a count that is no whole number, an
     // amount below zero, a typed date that is no date), with the message naming it; none when all
-    // are acceptable.
-    QWidget *firstRefusedValue(QString *message) const;
+    // are acceptable. A date picker refused shows its field's date again.
+    QWidget *firstRefusedValue(QString *message);
 
     // What the pick lists and date pickers hold, by field, to carry into the next entry.
     QHash<QString, QString> choices() const;

@@ -49,6 +49,13 @@ inline void typeDate(DatePicker *picker, const QString &text)
     QTest::keyClicks(picker, text);
 }
 
+// Puts a text into a date picker at once, as a paste or a screen reader does: no key is typed and
+// the picker does not have the focus.
+inline void putDateText(DatePicker *picker, const QString &text)
+{
+    picker->findChild<QLineEdit *>()->setText(text);
+}
+
 // Picks an entry of a pick list by its index, as a click in the drop-down does.
 inline void choose(EntryForm *form, const QString &field, int index)
 {

@@ -104,6 +104,8 @@ private slots:
     void total();
     void refusedCounts_data();
     void refusedCounts();
+    void datePutInAtOnce_data();
+    void datePutInAtOnce();
     void capitalsTypedIntoPickLists();
     void apostropheFilterOnlyOnName();
     void newEntryCarriesTheChoicesOver();
@@ -374,6 +376,43 @@ void TestEmployerPage::refusedCounts()
 }
 
 // Keys typed into a capitals list reach it, not its edit: they show and are stored in capitals.
+void TestEmployerPage::datePutInAtOnce_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("day and month zero") << "00/00/0000";
+    QTest::newRow("year before 1900") << "01/01/1899";
+    QTest::newRow("letters") << "AB/CD/EFGH";
+    QTest::newRow("day and month out of range") << "32/13/2020";
+    QTest::newRow("day below zero") << "-1/01/2020";
+}
+
+// A text that is no date, pasted or set by a screen reader into a picker of a saved entry, is
+// refused by the picker's caption: nothing is saved, and the picker shows the date its field holds.
+void TestEmployerPage::datePutInAtOnce()
+{
+    QFETCH(QString, typed);
+    Page p;
+    addEntry(p, QStringLiteral("SARL ALPHA"));
+    p.click("BitBtn3");
+    DatePicker *picker = p.form()->datePicker(QStringLiteral("date_registre"));
+    FormDriver::putDateText(picker, typed);
+    QCOMPARE(picker->date(), QDate(2015, 3, 1));
+    p.ui.messages.clear();
+    p.click("BitBtn2");
+    QCOMPARE(p.ui.messages.size(), 1);
+    QVERIFY2(p.ui.messages.first().contains(QStringLiteral("« %1 »").arg(typed))
+            && p.ui.messages.first().contains(QStringLiteral("« DÉLIVRÉ LE : »")),
+        qPrintable(p.ui.messages.first()));
+    QVERIFY(p.page.isEntryOpen());
+    QCOMPARE(p.contacts()->text(QStringLiteral("date_registre")), QStringLiteral("01/03/2015"));
+    QCOMPARE(picker->text(), QStringLiteral("01/03/2015"));
+    // The date the field holds is what the next save stores.
+    p.click("BitBtn2");
+    QCOMPARE(p.ui.messages.last(), QStringLiteral("Tous les informations sont enregistrer avec succes !"));
+    p.fx.data().contact()->reload();
+    QCOMPARE(p.contacts()->text(QStringLiteral("date_registre")), QStringLiteral("01/03/2015"));
+}
+
 void TestEmployerPage::capitalsTypedIntoPickLists()
 {
     Page p;

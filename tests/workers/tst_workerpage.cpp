@@ -118,6 +118,8 @@ private slots:
     void refusalNamesTheProjectBeingSaved();
     void refusedValues_data();
     void refusedValues();
+    void datePutInAtOnceAfterASave_data();
+    void datePutInAtOnceAfterASave();
     void maidenNameAndCardRules();
     void capitalsTypedIntoPickLists();
     void projectChoiceCarriesOver();
@@ -526,6 +528,42 @@ void TestWorkerPage::refusedValues()
     QCOMPARE(p.buttons(), QStringLiteral("0101000"));
     if (!p.form()->datePicker(field))
         QCOMPARE(p.workers()->text(field), typed);
+}
+
+void TestWorkerPage::datePutInAtOnceAfterASave_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("day and month zero") << "00/00/0000";
+    QTest::newRow("year before 1900") << "01/01/1899";
+    QTest::newRow("letters") << "AB/CD/EFGH";
+    QTest::newRow("day and month out of range") << "32/13/2020";
+    QTest::newRow("day below zero") << "-1/01/2020";
+}
+
+// A worker saved with a date picked, then modified: a text that is no date, pasted or set by a
+// screen reader into the same picker, is refused by its caption, and the picker shows the stored date.
+void TestWorkerPage::datePutInAtOnceAfterASave()
+{
+    QFETCH(QString, typed);
+    Page p;
+    addEmployer(p, QStringLiteral("A"), QStringLiteral("PA"), QStringLiteral("021"));
+    p.click("BitBtn11");
+    fillWorker(p.form());
+    FormDriver::enter(p.form(), QStringLiteral("Date_nais"), QStringLiteral("15/06/1980"));
+    p.click("BitBtn12");
+    QCOMPARE(p.workers()->rowCount(), 1);
+    p.click("BitBtn13");
+    DatePicker *picker = p.form()->datePicker(QStringLiteral("Date_nais"));
+    FormDriver::putDateText(picker, typed);
+    p.ui.messages.clear();
+    p.click("BitBtn12");
+    QCOMPARE(p.ui.messages.size(), 1);
+    QVERIFY2(p.ui.messages.first().contains(QStringLiteral("« %1 »").arg(typed))
+            && p.ui.messages.first().contains(QStringLiteral("« DATE DE NAISSANCE : »")),
+        qPrintable(p.ui.messages.first()));
+    QVERIFY(p.page.isEntryOpen());
+    QCOMPARE(p.workers()->text(QStringLiteral("Date_nais")), QStringLiteral("15/06/1980"));
+    QCOMPARE(picker->text(), QStringLiteral("15/06/1980"));
 }
 
 void TestWorkerPage::maidenNameAndCardRules()
