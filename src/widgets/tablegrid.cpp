@@ -59,7 +59,24 @@ void TableGrid::setTextSizes(int cellPixels, int titlePixels)
 
 void TableGrid::setPopupMenu(QMenu *menu)
 {
+    m_popupMenu = menu;
     setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, &QWidget::customContextMenuRequested, menu,
-        [this, menu](const QPoint &pos) { menu->popup(viewport()->mapToGlobal(pos)); });
+    connect(this, &QWidget::customContextMenuRequested, this, &TableGrid::openPopupMenu);
+}
+
+void TableGrid::openPopupMenu(const QPoint &pos)
+{
+    // The menu acts on the table's current row: the line it is opened on becomes that row first,
+    // as a click makes it, with the page's own checks. A line the page refused to move to gets no
+    // menu, which would act on another line than the one under the mouse.
+    const QModelIndex index = indexAt(pos);
+    if (index.isValid() && index.row() != m_table->position()) {
+        emit rowClicked(index.row());
+        if (m_table->position() != index.row()) {
+            followTable();
+            return;
+        }
+    }
+    followTable();
+    m_popupMenu->popup(viewport()->mapToGlobal(pos));
 }

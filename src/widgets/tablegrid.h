@@ -24,13 +24,17 @@ public:
     bool moveTableTo(int row);
     // Times New Roman cells and bold titles, sizes in pixels; every column made as wide as its title.
     void setTextSizes(int cellPixels, int titlePixels);
-    // The pop-up menu the right mouse button opens.
+    // The pop-up menu the right mouse button opens on a line, once that line is the current row.
     void setPopupMenu(QMenu *menu);
+    QMenu *popupMenu() const { return m_popupMenu; }
 
 signals:
     void rowClicked(int row);
 
 private:
+    void openPopupMenu(const QPoint &pos);
+
     Table *m_table;
     TableModel *m_model;
+    QMenu *m_popupMenu = nullptr;
 };

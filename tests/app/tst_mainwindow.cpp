@@ -12,24 +12,31 @@
 #include "data/datamodule.h"
 #include "data/storesetting.h"
 #include "data/table.h"
+#include "employer/employerform.h"
 #include "employer/employerpage.h"
+#include "printing/dossierdialog.h"
 #include "printing/interactiveui.h"
 #include "review/reviewpage.h"
+#include "widgets/fieldedit.h"
 #include "widgets/notice.h"
 #include "widgets/projectlist.h"
 #include "widgets/tablegrid.h"
+#include "workers/workerform.h"
 #include "workers/workerpage.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSignalSpy>
@@ -61,6 +68,28 @@ private:
             qFatal("no action %s", name);
         action->trigger();
     }
+    // A line of a list clicked with the left or the right mouse button; the right one asks for the
+    // list's pop-up menu as the window system does.
+    static void clickLine(TableGrid *grid, int row, Qt::MouseButton button)
+    {
+        const QPoint at = grid->visualRect(grid->model()->index(row, 0)).center();
+        QTest::mousePress(grid->viewport(), button, {}, at);
+        if (button == Qt::RightButton) {
+            QContextMenuEvent menu(QContextMenuEvent::Mouse, at, grid->viewport()->mapToGlobal(at));
+            QCoreApplication::sendEvent(grid->viewport(), &menu);
+        }
+        QTest::mouseRelease(grid->viewport(), button, {}, at);
+    }
+    // Every text a document draws.
+    static QString textsOf(const ReportDocument &document)
+    {
+        QStringList texts;
+        for (int page = 0; page < document.pageCount(); ++page) {
+            for (const PageItem &item : document.page(page))
+                texts << item.text;
+        }
+        return texts.join(QLatin1Char('\n'));
+    }
     static QLabel *noticeOf(MainWindow &w, int page)
     {
         return w.pages()->widget(page)->findChild<QLabel *>(
@@ -83,6 +112,8 @@ private slots:
     void firstNewWorkerOffersProjects();
     void damagedTableAtStartOffersLatestCopy_data();
     void damagedTableAtStartOffersLatestCopy();
+    void popupMenuActsOnItsLine_data();
+    void popupMenuActsOnItsLine();
     void backupAndRestoreFromTheMenu();
     void sharedStoreFromTheMenu();
 };
@@ -483,6 +514,103 @@ void TestMainWindow::damagedTableAtStartOffersLatestCopy()
     QVERIFY(ui.errors.isEmpty());
     QCOMPARE(w.data()->expatries()->rowCount(), 300);
     QVERIFY(BackupStore::quickCheck(workers).isEmpty());
+}
+
+void TestMainWindow::popupMenuActsOnItsLine_data()
+{
+    QTest::addColumn<bool>("workers");
+    QTest::addColumn<bool>("entryOpen");
+    QTest::newRow("employers: identification sheet") << false << false;
+    QTest::newRow("workers: dossier") << true << false;
+    QTest::newRow("employers: entry open") << false << true;
+    QTest::newRow("workers: entry open") << true << true;
+}
+
+// A right-click on a line other than the current one makes it the current row before the menu
+// opens, so the sheet or the dossier is that line's; while an entry is open the list stays where it
+// is and no menu opens.
+void TestMainWindow::popupMenuActsOnItsLine()
+{
+    QFETCH(bool, workers);
+    QFETCH(bool, entryOpen);
+    QTemporaryDir base;
+    {
+        DataModule data;
+        QVERIFY(Activation::run(data, base.path()).ok);
+        for (const QString name : { "ALPHA", "BETA", "GAMMA" }) {
+            QVERIFY(DataFixture::add(data.employeur(),
+                { { QStringLiteral("Nom_orga"), QStringLiteral("SARL ") + name },
+                    { QStringLiteral("Adrs_orga"), QStringLiteral("RUE ") + name } }));
+            QVERIFY(DataFixture::add(data.contact(),
+                { { QStringLiteral("nom_orga"), QStringLiteral("SARL ") + name },
+                    { QStringLiteral("Projet"), QStringLiteral("PROJET ") + name } }));
+        }
+        for (int number = 1; number <= 3; ++number)
+            QVERIFY(DataFixture::add(data.expatries(),
+                { { QStringLiteral("Num_Ordre"), number },
+                    { QStringLiteral("Nom_orga"), QStringLiteral("SARL ALPHA") },
+                    { QStringLiteral("Projet"), QStringLiteral("PROJET ALPHA") },
+                    { QStringLiteral("Type_demande"), QStringLiteral("APT") },
+                    { QStringLiteral("Nom"), QStringLiteral("NOMW%1").arg(number) },
+                    { QStringLiteral("Prenom"), QStringLiteral("PRENOMW%1").arg(number) } }));
+    }
+    ScriptedUi ui;
+    MainWindow w(base.path(), ui);
+    AppWindows windows(&w);
+    w.attachWindows(&windows);
+    w.show();
+    QVERIFY(w.activate());
+    TableGrid *grid = workers ? w.workerPage()->grid() : w.employerPage()->grid();
+    QMenu *menu = workers ? w.workerListMenu() : w.employerListMenu();
+    Table *table = workers ? w.data()->expatries() : w.data()->employeur();
+    if (workers)
+        trigger(w, "Expatries1");
+    const auto shown = [&] {
+        return workers ? w.workerPage()->form()->typedField(QStringLiteral("Nom"))->text()
+                       : w.employerPage()->form()->nameEdit()->text();
+    };
+    clickLine(grid, 0, Qt::LeftButton);
+    QCOMPARE(table->position(), 0);
+    const QString first = shown();
+    QCOMPARE(first, QLatin1String(workers ? "NOMW1" : "SARL ALPHA"));
+    if (entryOpen) {
+        QTest::mouseClick(
+            w.findChild<QPushButton *>(QLatin1String(workers ? "BitBtn13" : "BitBtn3")), Qt::LeftButton);
+        QVERIFY(table->isEditing());
+    }
+    clickLine(grid, 2, Qt::RightButton);
+    if (entryOpen) {
+        QVERIFY(!menu->isVisible());
+        QCOMPARE(table->position(), 0);
+        QCOMPARE(grid->currentIndex().row(), 0);
+        QCOMPARE(shown(), first);
+        return;
+    }
+    QVERIFY(menu->isVisible());
+    QCOMPARE(table->position(), 2);
+    QCOMPARE(grid->currentIndex().row(), 2);
+    const QString third = shown();
+    QCOMPARE(third, QLatin1String(workers ? "NOMW3" : "SARL GAMMA"));
+    QStringList printed;
+    ui.onPreview = [&](ReportDocument &document) { printed << textsOf(document); };
+    ui.onDialog = [&](QDialog *dialog) {
+        auto *dossier = qobject_cast<DossierDialog *>(dialog);
+        if (!dossier)
+            return 0;
+        dossier->show();
+        dossier->automatic()->click();
+        dossier->preview()->click();
+        dossier->runButton()->click();
+        dossier->closeButton()->click();
+        return 0;
+    };
+    trigger(w, workers ? "delivr1" : "Fichedidentification1");
+    menu->hide();
+    QVERIFY2(!printed.isEmpty(), qPrintable(ui.messages.join(QLatin1Char('\n'))));
+    for (const QString &texts : std::as_const(printed)) {
+        QVERIFY2(!texts.contains(first), qPrintable(texts));
+    }
+    QVERIFY(printed.join(QLatin1Char('\n')).contains(third));
 }
 
 void TestMainWindow::backupAndRestoreFromTheMenu()
