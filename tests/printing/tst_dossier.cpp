@@ -528,8 +528,7 @@ void TestDossier::singlePdfHoldsTheFormsInOrder()
 {
     QFETCH(QString, type);
     QFETCH(QString, nation);
-    if (!PdfWords::available())
-        QSKIP("pdftotext (poppler-utils) is not installed");
+    QVERIFY2(PdfWords::available(), "pdftotext (poppler-utils) is needed to read the PDF files back");
     QTemporaryDir perForm, single;
     DataFixture fx;
     addEmployer(fx, QStringLiteral("SARL ALPHA"));
@@ -569,8 +568,8 @@ void TestDossier::pdfNamedAndTitledForPeople()
     QFETCH(QString, surname);
     QFETCH(QString, firstName);
     QFETCH(QString, fileName);
-    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
-        QSKIP("pdfinfo (poppler-utils) is not installed");
+    QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty(),
+        "pdfinfo (poppler-utils) is needed to read the PDF files' properties");
     const QString employer = QStringLiteral("SARL L'ÉTOILE & FILS");
     QTemporaryDir perForm, single;
     DataFixture fx;
@@ -702,8 +701,8 @@ void TestDossier::previewRunWritesTheWholeDossier()
     QCOMPARE(ui.suggestions, QStringList { QStringLiteral("NOM1 PRENOM — APT — %1.pdf").arg(today()) });
     QCOMPARE(QFile::exists(ui.saveName), writable);
     if (writable) {
-        if (PdfWords::available())
-            QCOMPARE(pageTexts(ui.saveName).size(), 7);
+        QVERIFY2(PdfWords::available(), "pdftotext (poppler-utils) is needed to read the PDF file back");
+        QCOMPARE(pageTexts(ui.saveName).size(), 7);
         QVERIFY(ui.errors.isEmpty());
     } else {
         QCOMPARE(ui.errors,

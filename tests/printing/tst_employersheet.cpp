@@ -152,8 +152,8 @@ void TestEmployerSheet::exportWithoutWindow()
     const QString sheet = QDir(out.path()).filePath(QStringLiteral("Fiche.pdf"));
     QVERIFY(QFile::exists(sheet));
     // Titled for people, the employer its author.
-    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
-        return;
+    QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty(),
+        "pdfinfo (poppler-utils) is needed to read the PDF file's properties");
     QProcess info;
     info.start(QStringLiteral("pdfinfo"), { QStringLiteral("-meta"), sheet });
     QVERIFY(info.waitForFinished());
