@@ -1,7 +1,6 @@
 #include "agreements/agreementprintwindow.h"
 
 #include "data/datamodule.h"
-#include "data/table.h"
 #include "printing/agreementprint.h"
 #include "printing/uiservice.h"
 #include "ui_agreementprintwindow.h"
@@ -25,7 +24,7 @@ AgreementPrintWindow::AgreementPrintWindow(DataModule *data, UiService &ui, QWid
     setTabOrder(m_projects, m_layout->CheckBox1);
 
     connect(m_layout->BitBtn1, &QPushButton::clicked, this, &AgreementPrintWindow::run);
-    connect(m_layout->BitBtn2, &QPushButton::clicked, this, &AgreementPrintWindow::closeWindow);
+    connect(m_layout->BitBtn2, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 AgreementPrintWindow::~AgreementPrintWindow() = default;
@@ -42,8 +41,13 @@ void AgreementPrintWindow::run()
         m_ui.message(this, QStringLiteral("Aucun projet selectionné !"));
         return;
     }
-    Table *posts = m_data->sqlaccord();
-    if (!AgreementPrint::select(posts, project)) {
+    QList<RowRecord> posts;
+    QString error;
+    if (!AgreementPrint::readPosts(m_data->database(), project, &posts, &error)) {
+        m_ui.error(this, error);
+        return;
+    }
+    if (posts.isEmpty()) {
         m_ui.message(this, AgreementPrint::noPostMessage());
         return;
     }
@@ -56,10 +60,4 @@ void AgreementPrintWindow::run()
     }
     m_ui.preview(this, document);
     formBox()->setChecked(false);
-}
-
-void AgreementPrintWindow::closeWindow()
-{
-    m_data->sqlaccord()->setFiltered(false);
-    accept();
 }

@@ -31,7 +31,6 @@ public:
 
 private:
     void run(); // Exécuter
-    void closeWindow(); // Fermer
 
     std::unique_ptr<Ui::AgreementPrintWindow> m_layout;
     DataModule *m_data;

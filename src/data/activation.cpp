@@ -5,7 +5,6 @@
 #include "data/database.h"
 #include "data/datamodule.h"
 #include "data/paradoximport.h"
-#include "data/query.h"
 #include "data/table.h"
 
 #include <QDateTime>
@@ -113,9 +112,6 @@ Activation::Result Activation::run(DataModule &data, const QString &baseDirector
     case ParadoxImport::Store::Current:
         break;
     }
-    data.imprim()->close();
-    data.imprim1()->close();
-    data.sqlaccord()->close();
     db.setDirectory(dir);
     if (checkFiles && !Activation::checkFiles(db, result))
         return result;
@@ -144,36 +140,13 @@ Activation::Result Activation::run(DataModule &data, const QString &baseDirector
             return failed(table.lastError());
     }
 
-    openAll(data, result);
     return result;
-}
-
-// The print queries and the agreement print table, on the same store.
-bool Activation::openAll(DataModule &data, Result &result)
-{
-    data.resetPrintQueries();
-    for (Query *query : { data.imprim(), data.imprim1() }) {
-        if (!query->open()) {
-            result.ok = false;
-            result.error = query->lastError();
-            return false;
-        }
-    }
-    if (!reopen(*data.sqlaccord(), data.sqlaccord()->fileName(), true)) {
-        result.ok = false;
-        result.error = data.sqlaccord()->lastError();
-        return false;
-    }
-    return true;
 }
 
 Activation::Result Activation::runOnServer(DataModule &data, const QString &uri)
 {
     Result result;
     Database &db = *data.database();
-    data.imprim()->close();
-    data.imprim1()->close();
-    data.sqlaccord()->close();
     db.setServer(uri);
     if (!db.open()) {
         result.ok = false;
@@ -194,8 +167,6 @@ Activation::Result Activation::runOnServer(DataModule &data, const QString &uri)
     QSqlQuery unlock = db.newQuery();
     unlock.exec(QStringLiteral("SELECT pg_advisory_unlock(1447382093)"));
     unlock.finish();
-    if (result.ok)
-        openAll(data, result);
     return result;
 }
 

@@ -43,7 +43,6 @@ private:
     static bool defineAndCreate(Table &table, const QString &fileName);
     static bool createIfMissing(Table &table, const QString &fileName);
     static bool reopen(Table &table, const QString &fileName, bool refresh);
-    static bool openAll(DataModule &data, Result &result);
     static bool recoverAgreements(DataModule &data, Result &result);
     static bool checkFiles(const Database &db, Result &result);
 };

@@ -3,11 +3,10 @@
 #include <QObject>
 
 class Database;
-class Query;
 class Table;
 
-// The data objects of the main window, alive for the whole run: the connection, the four tables,
-// the two print queries and the agreement print window's own table on the agreement file.
+// The data objects of the main window, alive for the whole run: the connection and the four tables
+// the pages show. Printing reads its own rows and never touches these tables' views.
 class DataModule : public QObject
 {
     Q_OBJECT
@@ -21,13 +20,7 @@ public:
     Table *contact() const { return m_contact; }
     Table *accord() const { return m_accord; }
     Table *expatries() const { return m_expatries; }
-    Query *imprim() const { return m_imprim; }
-    Query *imprim1() const { return m_imprim1; }
-    Table *sqlaccord() const { return m_sqlaccord; }
-
-    // The SQL both print queries hold until printing replaces it.
-    void resetPrintQueries();
-    // Closes every table and print query and lets go of the database directory's files, so that
+    // Closes every table and lets go of the database directory's files, so that
     // they can be replaced; the next activation opens them again.
     void release();
 
@@ -41,7 +34,4 @@ private:
     Table *m_contact;
     Table *m_accord;
     Table *m_expatries;
-    Query *m_imprim;
-    Query *m_imprim1;
-    Table *m_sqlaccord;
 };

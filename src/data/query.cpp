@@ -211,3 +211,19 @@ QString Query::text(const QString &column) const
 {
     return FieldValue::display(value(column));
 }
+
+RowRecord Query::record() const
+{
+    return m_row.isEmpty() ? RowRecord() : RowRecord(m_columns, m_row);
+}
+
+bool Query::readRows(QList<RowRecord> *rows, int limit)
+{
+    rows->clear();
+    if (!open())
+        return false;
+    for (bool more = !atEnd(); more && (limit < 0 || rows->size() < limit); more = next())
+        rows->append(record());
+    close();
+    return true;
+}

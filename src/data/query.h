@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/rowrecord.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QVariant>
@@ -42,6 +44,10 @@ public:
     // The column of the current row; null when the column does not exist or the result is empty.
     QVariant value(const QString &column) const;
     QString text(const QString &column) const;
+    // The current row as a value; empty when the result is empty.
+    RowRecord record() const;
+    // Opens the query and reads its rows as values, at most `limit` of them (all with -1).
+    bool readRows(QList<RowRecord> *rows, int limit = -1);
 
     QString lastError() const { return m_lastError; }
 

@@ -89,10 +89,6 @@ bool StoreCopy::run(DataModule &from, DataModule &to, bool replace)
     }
     Database &dst = *to.database();
     Database &src = *from.database();
-    for (DataModule *data : { &from, &to }) {
-        data->imprim()->close();
-        data->imprim1()->close();
-    }
     if (!dst.transaction())
         return fail(dst.lastError());
     QString error;

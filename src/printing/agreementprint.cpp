@@ -1,27 +1,34 @@
 #include "printing/agreementprint.h"
 
-#include "data/table.h"
+#include "data/query.h"
 #include "forms/formcatalogue.h"
+#include "forms/memorydatasource.h"
 #include "printing/pdfoutput.h"
-#include "printing/tabledatasource.h"
 
 namespace AgreementPrint {
 
-bool select(Table *posts, const QString &project)
+bool readPosts(Database *database, const QString &project, QList<RowRecord> *posts, QString *error)
 {
-    posts->setFiltered(false);
-    posts->setFilter(QStringLiteral("projet"), project);
-    posts->setFiltered(true);
-    posts->open();
-    return posts->hasRows();
+    Query q(database);
+    q.addLine(QStringLiteral("select * from accord"));
+    q.addLine(QStringLiteral("where projet=:project"));
+    q.addLine(QStringLiteral("order by num"));
+    q.bindValue(QStringLiteral(":project"), project);
+    if (q.readRows(posts))
+        return true;
+    *error = q.lastError();
+    return false;
 }
 
-ReportDocument document(Table *posts)
+ReportDocument document(const QList<RowRecord> &posts)
 {
-    // Every post of the table is the one project's, of one employer.
-    const QString project = posts->text(QStringLiteral("Projet"));
-    const QString employer = posts->text(QStringLiteral("nom_orga"));
-    TableDataSource source(posts);
+    // Every post is the one project's, of one employer.
+    const RowRecord first = posts.value(0);
+    const QString project = first.text(QStringLiteral("Projet"));
+    const QString employer = first.text(QStringLiteral("nom_orga"));
+    MemoryDataSource source;
+    for (const RowRecord &post : posts)
+        source.appendRow(post.toMap());
     ReportDocument form = FormCatalogue::document(QStringLiteral("AP01"), &source);
     form.setPdfInfo(PdfOutput::info(
         QStringLiteral("Formulaire AP n° 01 — projet %1").arg(project.simplified()), employer, employer));

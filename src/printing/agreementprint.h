@@ -1,13 +1,15 @@
 #pragma once
 
+#include "data/rowrecord.h"
 #include "forms/reportdocument.h"
 
+#include <QList>
 #include <QString>
 
-class Table;
+class Database;
 
-// Form AP n°1 of one project: the agreement print table narrowed to the project's posts, in `Num`
-// order, laid out on the form.
+// Form AP n°1 of one project: the project's posts of the agreement table, read once in `Num`
+// order as values, laid out on the form.
 namespace AgreementPrint {
 
 inline QString noPostMessage()
@@ -15,9 +17,9 @@ inline QString noPostMessage()
     return QStringLiteral("Aucun poste de travail enregistrer !");
 }
 
-// Narrows the table to the project (the value bound, never spliced) and opens it; false when the
-// project has no post.
-bool select(Table *posts, const QString &project);
-ReportDocument document(Table *posts);
+// Reads the project's posts (the value bound, never spliced); false, with the reason, when they
+// cannot be read. No post is no error: the list is empty.
+bool readPosts(Database *database, const QString &project, QList<RowRecord> *posts, QString *error);
+ReportDocument document(const QList<RowRecord> &posts);
 
 } // namespace AgreementPrint

@@ -1,7 +1,6 @@
 #include "printing/dossierprinting.h"
 
 #include "data/datamodule.h"
-#include "data/table.h"
 #include "printing/dossierdialog.h"
 #include "printing/dossierdocuments.h"
 #include "printing/uiservice.h"
@@ -11,7 +10,6 @@
 
 DossierPrinting::DossierPrinting(DataModule *data, DossierDialog *dialog, UiService &ui, QWidget *parent)
     : QObject(parent)
-    , m_data(data)
     , m_dossier(*data)
     , m_dialog(dialog)
     , m_ui(ui)
@@ -31,10 +29,8 @@ void DossierPrinting::openDialog(const QStringList &enabledBoxes)
     // What the automatic choice would print is looked over first; "Retour" goes back to the worker.
     const QStringList points
         = m_dossier.reviewPoints(DossierDocuments::formsOf(enabledBoxes), QDate::currentDate());
-    if (!points.isEmpty() && !m_ui.reviewPoints(m_parent, points)) {
-        m_wentBack = true;
+    if (!points.isEmpty() && !m_ui.reviewPoints(m_parent, points))
         return;
-    }
     m_dialog->setEnabledBoxes(enabledBoxes);
     m_ui.execDialog(m_dialog);
 }
@@ -51,13 +47,8 @@ void DossierPrinting::printFromList()
 
 void DossierPrinting::run(int blanks)
 {
-    Table *workers = m_data->expatries();
-    const QVariant number = workers->value(QStringLiteral("Num_Ordre"));
-    m_wentBack = false;
+    // The dossier reads its own rows: the worker list stays where it is, whatever the run does.
     m_dossier.PrintWorkerDossier(blanks, *this);
-    // "Retour" goes back to the worker, whom lifting the run's filter moved away from.
-    if (m_wentBack && !number.isNull())
-        workers->locate(number);
 }
 
 bool DossierPrinting::produce(const QString &form, bool print)

@@ -37,11 +37,9 @@ private:
     bool produce(const QString &form, bool print);
     PreviewRun previewRun(const QString &form) const;
 
-    DataModule *m_data;
     WorkerDossier m_dossier;
     DossierDialog *m_dialog;
     UiService &m_ui;
     QWidget *m_parent;
     QStringList m_runForms; // what the dialog's run under way produces
-    bool m_wentBack = false; // "Retour" in "Points à vérifier"
 };

@@ -3,12 +3,12 @@
 #include "data/datamodule.h"
 #include "data/fieldvalue.h"
 #include "data/headcounts.h"
-#include "data/query.h"
+#include "data/rowrecord.h"
 #include "forms/fitcheck.h"
 #include "forms/formcatalogue.h"
+#include "forms/memorydatasource.h"
 #include "forms/textmeasurer.h"
 #include "printing/dossierdocuments.h"
-#include "printing/querydatasource.h"
 
 #include <QHash>
 
@@ -94,7 +94,7 @@ QHash<QString, QStringList> printedBy(const QHash<QString, ReportLayout> &layout
     return fields;
 }
 
-void blanks(const Query &row, const QHash<QString, QStringList> &printed, QStringList *points)
+void blanks(const RowRecord &row, const QHash<QString, QStringList> &printed, QStringList *points)
 {
     for (const Mandatory &m : MandatoryFields) {
         const QString field = QString::fromLatin1(m.field);
@@ -105,10 +105,10 @@ void blanks(const Query &row, const QHash<QString, QStringList> &printed, QStrin
     }
 }
 
-void misfits(DataModule &data, const QStringList &forms, const QHash<QString, ReportLayout> &layouts,
+void misfits(const RowRecord &row, const QStringList &forms, const QHash<QString, ReportLayout> &layouts,
     QStringList *points)
 {
-    QueryDataSource source(data.imprim());
+    MemoryDataSource source(QList<QVariantMap> { row.toMap() });
     TextMeasurer measurer;
     // One point per field, naming every form it does not fit on.
     QStringList order;
@@ -133,7 +133,7 @@ void misfits(DataModule &data, const QStringList &forms, const QHash<QString, Re
     }
 }
 
-void dates(const Query &row, const QDate &today, QStringList *points)
+void dates(const RowRecord &row, const QDate &today, QStringList *points)
 {
     const QDate start = row.value(QStringLiteral("Date_debut_contrat")).toDate();
     const QDate end = row.value(QStringLiteral("Date_fin_contrat")).toDate();
@@ -153,7 +153,7 @@ void dates(const Query &row, const QDate &today, QStringList *points)
                            .arg(FieldValue::formatDate(passport)));
 }
 
-void post(DataModule &data, const Query &row, QStringList *points)
+void post(DataModule &data, const RowRecord &row, QStringList *points)
 {
     // Nom_orga is the employer's key; the worker's own project comes after the contact row's.
     const QString employer = row.text(QStringLiteral("Nom_orga"));
@@ -194,10 +194,9 @@ QString caption(const QString &field)
     return otherCaptions().value(field.toLower(), field);
 }
 
-QStringList points(DataModule &data, const QStringList &forms, const QDate &today)
+QStringList points(DataModule &data, const RowRecord &row, const QStringList &forms, const QDate &today)
 {
-    Query *row = data.imprim();
-    if (!row->isOpen() || !row->first())
+    if (row.isEmpty())
         return {};
     QHash<QString, ReportLayout> layouts;
     QStringList laidOut;
@@ -208,10 +207,10 @@ QStringList points(DataModule &data, const QStringList &forms, const QDate &toda
         }
     }
     QStringList result;
-    blanks(*row, printedBy(layouts, laidOut), &result);
-    misfits(data, laidOut, layouts, &result);
-    dates(*row, today, &result);
-    post(data, *row, &result);
+    blanks(row, printedBy(layouts, laidOut), &result);
+    misfits(row, laidOut, layouts, &result);
+    dates(row, today, &result);
+    post(data, row, &result);
     return result;
 }
 

@@ -4,25 +4,25 @@
 #include "data/query.h"
 #include "data/table.h"
 #include "forms/formcatalogue.h"
+#include "forms/memorydatasource.h"
 #include "printing/pdfoutput.h"
-#include "printing/querydatasource.h"
 
 bool EmployerSheet::prepare(const QString &name)
 {
+    m_rows.clear();
     if (!m_data.employeur()->hasRows()) {
         m_error = noEmployerMessage();
         return false;
     }
     // The name is bound, never spliced: an apostrophe in it is just a character.
-    Query *q = m_data.imprim1();
-    q->clear();
-    q->addLine(QStringLiteral("select *"));
-    q->addLine(QStringLiteral("from employeur, contact"));
-    q->addLine(QStringLiteral("where employeur.nom_orga=:name and contact.nom_orga=:name"));
-    q->bindValue(QStringLiteral(":name"), name);
-    if (!q->open()) {
+    Query q(m_data.database());
+    q.addLine(QStringLiteral("select *"));
+    q.addLine(QStringLiteral("from employeur, contact"));
+    q.addLine(QStringLiteral("where employeur.nom_orga=:name and contact.nom_orga=:name"));
+    q.bindValue(QStringLiteral(":name"), name);
+    if (!q.readRows(&m_rows)) {
         m_error
-            = QStringLiteral("La fiche d'identification ne peut pas être préparée : %1").arg(q->lastError());
+            = QStringLiteral("La fiche d'identification ne peut pas être préparée : %1").arg(q.lastError());
         return false;
     }
     return true;
@@ -30,9 +30,11 @@ bool EmployerSheet::prepare(const QString &name)
 
 ReportDocument EmployerSheet::document() const
 {
-    QueryDataSource source(m_data.imprim1());
+    MemoryDataSource source;
+    for (const RowRecord &row : m_rows)
+        source.appendRow(row.toMap());
     ReportDocument sheet = FormCatalogue::document(QStringLiteral("Fiche"), &source);
-    const QString employer = m_data.imprim1()->text(QStringLiteral("Nom_orga"));
+    const QString employer = m_rows.isEmpty() ? QString() : m_rows.first().text(QStringLiteral("Nom_orga"));
     sheet.setPdfInfo(
         PdfOutput::info(QStringLiteral("Fiche d'identification de l'employeur"), employer, employer));
     sheet.setTitle(QStringLiteral("Fiche"));

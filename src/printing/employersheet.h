@@ -1,13 +1,16 @@
 #pragma once
 
+#include "data/rowrecord.h"
 #include "forms/reportdocument.h"
+
+#include <QList>
 
 #include <QString>
 
 class DataModule;
 
-// The employer identification sheet: the employer's row joined to its contact row in the
-// employer print query, laid out on the form "Fiche".
+// The employer identification sheet: the employer's row joined to its contact rows, read once as
+// values, laid out on the form "Fiche".
 class EmployerSheet
 {
 public:
@@ -15,11 +18,12 @@ public:
         : m_data(data)
     { }
 
-    // Loads the print query for the employer named `name`. False, with the message for the user in
-    // lastError(), when there is no employer or the query cannot be run.
+    // Reads the rows of the employer named `name`. False, with the message for the user in
+    // lastError(), when there is no employer or the rows cannot be read.
     bool prepare(const QString &name);
-    // The sheet laid out from the query as prepare() left it; no page when the form is missing.
+    // The sheet laid out from the rows prepare() read; no page when the form is missing.
     ReportDocument document() const;
+    const QList<RowRecord> &rows() const { return m_rows; }
     // Whether an employer of that name exists (whatever the employer table's view).
     bool exists(const QString &name) const;
 
@@ -28,5 +32,6 @@ public:
 
 private:
     DataModule &m_data;
+    QList<RowRecord> m_rows;
     QString m_error;
 };

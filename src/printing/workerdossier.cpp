@@ -1,16 +1,15 @@
 #include "printing/workerdossier.h"
 
 #include "data/datamodule.h"
-#include "data/filterguard.h"
 #include "data/query.h"
 #include "data/table.h"
 #include "forms/formcatalogue.h"
+#include "forms/memorydatasource.h"
 #include "printing/dossierchecks.h"
 #include "printing/dossierdocuments.h"
 #include "printing/dossierhost.h"
 #include "printing/dossierreview.h"
 #include "printing/pdfoutput.h"
-#include "printing/querydatasource.h"
 
 #include <QDate>
 
@@ -27,25 +26,37 @@ bool WorkerDossier::countWorkers(QString *error)
         { "where expatries.qualification='CADRE' and type_demande<>'APT'", "QRLabel2" },
         { "where qualification='AGENT DE MAITRISE' and type_demande<>'APT'", "QRLabel4" },
         { "where qualification='AGENT D EXECUTION' and type_demande<>'APT'", "QRLabel6" } };
-    Query *q = m_data.imprim();
     for (const auto &count : counts) {
-        q->clear();
-        q->addLine(QStringLiteral("select *"));
-        q->addLine(QStringLiteral("from expatries"));
-        q->addLine(QString::fromLatin1(count[0]));
-        if (!q->open()) {
-            *error = q->lastError();
+        Query q(m_data.database());
+        q.addLine(QStringLiteral("select *"));
+        q.addLine(QStringLiteral("from expatries"));
+        q.addLine(QString::fromLatin1(count[0]));
+        if (!q.open()) {
+            *error = q.lastError();
             return false;
         }
-        m_labels.insert(QString::fromLatin1(count[1]), QString::number(q->count()));
+        m_labels.insert(QString::fromLatin1(count[1]), QString::number(q.count()));
     }
     return true;
 }
 
-// A run that fails leaves the worker list whole, as one that finishes does.
-void WorkerDossier::liftFilters()
+bool WorkerDossier::readWorker(const QString &number, const QString &employer, QString *error)
 {
-    m_data.expatries()->setFiltered(false);
+    // The worker's row joined to its employer and contact rows; the values are bound, never spliced.
+    Query print(m_data.database());
+    print.addLine(QStringLiteral("select *"));
+    print.addLine(QStringLiteral("from employeur, contact, expatries"));
+    print.addLine(QStringLiteral("where expatries.Num_ordre=:number and contact.Nom_orga=:employer and "
+                                 "Employeur.Nom_orga=:employer"));
+    print.bindValue(QStringLiteral(":number"), number);
+    print.bindValue(QStringLiteral(":employer"), employer);
+    QList<RowRecord> rows;
+    if (!print.readRows(&rows, 1)) {
+        *error = print.lastError();
+        return false;
+    }
+    m_row = rows.value(0);
+    return true;
 }
 
 WorkerDossier::Outcome WorkerDossier::PrintWorkerDossier(int blanks, DossierHost &host)
@@ -60,6 +71,8 @@ WorkerDossier::Outcome WorkerDossier::PrintWorkerDossier(int blanks, DossierHost
     m_firstName = firstName;
     m_employer = employer;
     m_type = workers->text(QStringLiteral("Type_demande"));
+    m_row = RowRecord();
+    m_labels.clear();
     // Without a worker, or a worker tied to no employer, there is nothing to print.
     if (number.isEmpty()) {
         host.message(QStringLiteral("Aucun expatrie enregistrer sur la base de données !"));
@@ -73,39 +86,16 @@ WorkerDossier::Outcome WorkerDossier::PrintWorkerDossier(int blanks, DossierHost
         return Outcome::NoWorker;
     }
 
-    // The employer and contact tables narrowed to the worker's employer while the dossier is made.
-    FilterGuard employerView(m_data.employeur(), QStringLiteral("Nom_orga"), employer);
-    FilterGuard contactView(m_data.contact(), QStringLiteral("Nom_orga"), employer);
-    const auto failed = [&](const QString &error) {
-        // Every view is whole again before the message shows.
-        liftFilters();
-        employerView.lift();
-        contactView.lift();
+    QString error;
+    if (!countWorkers(&error) || !readWorker(number, employer, &error)) {
         host.message(QStringLiteral("Le dossier ne peut pas être préparé : %1").arg(error));
         return Outcome::Failed;
-    };
-    QString error;
-    if (!countWorkers(&error))
-        return failed(error);
-
-    // The worker's row joined to its employer and contact rows; the values are bound, never spliced.
-    Query *print = m_data.imprim();
-    print->clear();
-    print->addLine(QStringLiteral("select *"));
-    print->addLine(QStringLiteral("from employeur, contact, expatries"));
-    print->addLine(QStringLiteral("where expatries.Num_ordre=:number and contact.Nom_orga=:employer and "
-                                  "Employeur.Nom_orga=:employer"));
-    print->bindValue(QStringLiteral(":number"), number);
-    print->bindValue(QStringLiteral(":employer"), employer);
-    if (!print->open())
-        return failed(print->lastError());
-    if (print->count() >= 1)
+    }
+    if (!m_row.isEmpty())
         host.announce(DossierChecks::announcement(surname, firstName));
 
-    FilterGuard workerView(workers, QStringLiteral("Num_ordre"), number);
-
-    DossierChecks::Worker worker { print->text(QStringLiteral("type_demande")),
-        print->text(QStringLiteral("Nation")), print->value(QStringLiteral("duree")), surname, firstName,
+    DossierChecks::Worker worker { m_row.text(QStringLiteral("type_demande")),
+        m_row.text(QStringLiteral("Nation")), m_row.value(QStringLiteral("duree")), surname, firstName,
         shownNationality };
     bool dialog = false;
     for (const DossierChecks::Step &step : DossierChecks::run(worker, blanks)) {
@@ -121,8 +111,9 @@ WorkerDossier::Outcome WorkerDossier::PrintWorkerDossier(int blanks, DossierHost
 
 ReportDocument WorkerDossier::document(const QString &form) const
 {
-    QueryDataSource source(m_data.imprim());
-    source.first();
+    MemoryDataSource source;
+    if (!m_row.isEmpty())
+        source.appendRow(m_row.toMap());
     ReportDocument laidOut = m_catalogue.print(
         form, &source, form == QLatin1String("anx_01") ? m_labels : QHash<QString, QString>());
     laidOut.setPdfInfo(PdfOutput::info(DossierDocuments::formTitle(form), workerName(), m_employer));
@@ -142,7 +133,7 @@ ReportDocument WorkerDossier::wholeDossier(const QStringList &forms) const
 
 QStringList WorkerDossier::reviewPoints(const QStringList &forms, const QDate &today) const
 {
-    return DossierReview::points(m_data, forms, today);
+    return DossierReview::points(m_data, m_row, forms, today);
 }
 
 QString WorkerDossier::dossierFileName() const

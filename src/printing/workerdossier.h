@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/rowrecord.h"
 #include "forms/formcatalogue.h"
 #include "forms/reportdocument.h"
 
@@ -10,10 +11,11 @@
 class DataModule;
 class DossierHost;
 
-// Prepares the print of the current worker's dossier: narrows the employer and contact tables to
-// the worker's employer, counts the foreign workers for Annexe 01, loads the print query with the
-// worker's row, announces the print, checks the request type and opens the dossier dialog with the
-// documents of that type, then lifts the filters. Never writes to a table.
+// Prepares the print of the current worker's dossier: counts the foreign workers for Annexe 01,
+// reads the worker's row joined to its employer and contact rows once, as a value, announces the
+// print, checks the request type and opens the dossier dialog with the documents of that type.
+// The forms, the checks and the fit measures all read that value. Never writes to a table, never
+// moves or narrows one.
 class WorkerDossier
 {
 public:
@@ -31,8 +33,8 @@ public:
 
     // The captions of Annexe 01's print-time labels, set by the last run.
     QHash<QString, QString> labels() const { return m_labels; }
-    // A form of the dossier laid out from the print query as the last run left it, its PDF titled
-    // with the form's French title and the worker's name.
+    // A form of the dossier laid out from the last run's row, its PDF titled with the form's French
+    // title and the worker's name.
     ReportDocument document(const QString &form) const;
     // These forms one after the other in one document (forms without a layout left out).
     ReportDocument wholeDossier(const QStringList &forms) const;
@@ -41,15 +43,18 @@ public:
     QStringList reviewPoints(const QStringList &forms, const QDate &today) const;
     // "<Nom> <Prénom> — <type de demande> — <yyyy-MM-dd>.pdf" for the last run's worker, today.
     QString dossierFileName() const;
+    // The last run's worker joined to its employer and contact rows; empty when none was read.
+    const RowRecord &row() const { return m_row; }
 
 private:
     bool countWorkers(QString *error);
-    void liftFilters();
+    bool readWorker(const QString &number, const QString &employer, QString *error);
 
     QString workerName() const;
 
     DataModule &m_data;
     QHash<QString, QString> m_labels;
+    RowRecord m_row;
     // The last run's worker, as the worker table showed it.
     QString m_surname;
     QString m_firstName;

@@ -2,7 +2,6 @@
 
 #include "data/datamodule.h"
 #include "data/filterguard.h"
-#include "data/query.h"
 #include "data/table.h"
 
 int WorkerRecords::nextOrderNumber() const
@@ -16,13 +15,6 @@ bool WorkerRecords::attachAndSave(const QString &chosenProject)
     Table *workers = m_data.expatries();
     Table *contacts = m_data.contact();
     Table *employers = m_data.employeur();
-
-    // The print query is set back to its plain join.
-    Query *print = m_data.imprim();
-    print->clear();
-    print->addLine(QStringLiteral("select *"));
-    print->addLine(QStringLiteral("from employeur, contact, expatries"));
-    print->open();
 
     // What the row holds is checked first, so that a refusal leaves the other tables as they were.
     if (!workers->validate()) {

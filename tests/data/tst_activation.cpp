@@ -72,7 +72,7 @@ void TestActivation::firstStartCreatesEverything()
     QCOMPARE(dbFiles(dir),
         (QStringList { QStringLiteral("Accord.DB"), QStringLiteral("Employeur.DB"),
             QStringLiteral("Expatries.DB"), QStringLiteral("contact.DB") }));
-    for (Table *t : { data.employeur(), data.contact(), data.accord(), data.expatries(), data.sqlaccord() }) {
+    for (Table *t : { data.employeur(), data.contact(), data.accord(), data.expatries() }) {
         QVERIFY2(t->isOpen(), qPrintable(t->objectName()));
         QCOMPARE(t->rowCount(), 0);
     }

@@ -72,11 +72,11 @@ void TestEmployerSheet::queryBindsTheName()
     QVERIFY(fx.activate().ok);
     EmployerSheet sheet(fx.data());
     QVERIFY2(sheet.prepare(name), qPrintable(sheet.lastError()));
-    Query *q = fx.data().imprim1();
-    QCOMPARE(q->count(), 1);
-    QCOMPARE(q->text(QStringLiteral("Nom_orga")), name);
-    QCOMPARE(q->text(QStringLiteral("nom_orga_1")), name);
-    QCOMPARE(q->text(QStringLiteral("Projet_1")), QStringLiteral("PROJET ") + name);
+    QCOMPARE(sheet.rows().size(), 1);
+    const RowRecord &row = sheet.rows().first();
+    QCOMPARE(row.text(QStringLiteral("Nom_orga")), name);
+    QCOMPARE(row.text(QStringLiteral("nom_orga_1")), name);
+    QCOMPARE(row.text(QStringLiteral("Projet_1")), QStringLiteral("PROJET ") + name);
     QVERIFY(sheet.exists(name));
     QVERIFY(!sheet.exists(QStringLiteral("INCONNU")));
 }
