@@ -145,7 +145,15 @@ bool ParadoxFile::open(const QString &path)
     m_doc = PX_new3(&ParadoxFile::onError, nullptr, nullptr, nullptr, this);
     if (!m_doc)
         return fail(QStringLiteral("Mémoire insuffisante pour lire « %1 ».").arg(shown));
-    if (PX_open_file(m_doc, QFile::encodeName(path).constData()) < 0) {
+    // Opened here for reading only: pxlib's PX_open_file asks for writing as well, which a copy on a
+    // read-only medium refuses.
+    m_stream = std::fopen(QFile::encodeName(path).constData(), "rb");
+    if (!m_stream) {
+        close();
+        m_path = path;
+        return fail(QStringLiteral("Le fichier « %1 » ne peut pas être ouvert.").arg(shown));
+    }
+    if (PX_open_fp(m_doc, m_stream) < 0) {
         const QString why = m_libraryError;
         close();
         m_path = path;
@@ -166,6 +174,10 @@ void ParadoxFile::close()
     if (m_doc)
         PX_delete(m_doc);
     m_doc = nullptr;
+    // pxlib leaves a stream it was handed open.
+    if (m_stream)
+        std::fclose(m_stream);
+    m_stream = nullptr;
     m_memos.close();
     m_memosMissing.clear();
     m_unreadable.clear();

@@ -8,13 +8,15 @@
 #include <QString>
 #include <QVariant>
 
+#include <cstdio>
+
 struct px_doc;
 
 // One table of the older program, a Paradox file read through pxlib: its columns, and its records one
 // by one, text turned to UTF-8 from the code page the file's header names, memo text taken from the
-// companion .MB file (ParadoxMemoFile). Problems with the table are reported by return value with a French
-// message naming the file in lastError(); a memo that cannot be read leaves its value blank and is said in
-// unreadable(), the rest of the record read.
+// companion .MB file (ParadoxMemoFile). Both files are opened for reading only. Problems with the table
+// are reported by return value with a French message naming the file in lastError(); a memo that
+// cannot be read leaves its value blank and is said in unreadable(), the rest of the record read.
 class ParadoxFile
 {
 public:
@@ -62,6 +64,7 @@ private:
     QVariant memo(qsizetype index, const char *field, int length);
 
     px_doc *m_doc = nullptr;
+    FILE *m_stream = nullptr; // the table, opened here for reading: pxlib's own open asks for writing
     void *m_decoder = nullptr; // iconv descriptor from the file's code page to UTF-8
     QString m_path;
     QList<Column> m_columns;

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,7 +22,11 @@ extern "C" {
 }
 
 #include <csignal>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 // How a memo file is spoilt for a test of its reading.
 enum class MemoDamage {
@@ -37,8 +42,8 @@ enum class MemoDamage {
 Q_DECLARE_METATYPE(MemoDamage)
 
 // The older program's Paradox tables taken in: the round trip in each code page, the values that need
-// attention, memo files whole and damaged, a damaged table, a store that already holds rows, a disk that
-// fills part-way.
+// attention, memo files whole and damaged, a damaged table, a store that already holds rows, old files
+// on a read-only medium, a disk that fills part-way.
 class TestParadoxImport : public QObject
 {
     Q_OBJECT
@@ -85,6 +90,25 @@ private:
     {
         return table.left(table.size() - 3) + QStringLiteral(".MB");
     }
+    // Made unwritable as on a read-only medium: immutable where the file system allows it (root
+    // writes through permissions), read-only permissions as well; `on` false undoes it.
+    static bool setReadOnly(const QString &path, bool on)
+    {
+        QFile::setPermissions(path,
+            on ? QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther
+               : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+        if (fd < 0)
+            return false;
+        int flags = 0;
+        bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        if (ok) {
+            flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+            ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+        ::close(fd);
+        return ok;
+    }
 
 private slots:
     void roundTrip_data();
@@ -97,6 +121,7 @@ private slots:
     void damagedFileMovesNothing();
     void nonEmptyStoreIsRefused();
     void importOntoServer();
+    void readOnlyMedium();
     void failurePartWayPutsEverythingBack();
 };
 
@@ -436,6 +461,46 @@ void TestParadoxImport::importOntoServer()
     }
     QVERIFY(entries(old.path()).contains(QStringLiteral("Rapport d'importation 2026-12-10 09-05.txt")));
     QCOMPARE(ParadoxImport(store.data()).importFrom(old.path(), now()), ParadoxImport::Outcome::Refused);
+}
+
+// An old base on a medium that refuses every write (a CD, a locked key) imports all the same: its
+// tables and memo file are opened for reading only.
+void TestParadoxImport::readOnlyMedium()
+{
+    QTemporaryDir old;
+    auto written = ParadoxWriter::writeBase(old.path());
+    const TableSchema &x = Schemas::expatries();
+    QList<ParadoxWriter::Column> columns = ParadoxWriter::columnsOf(x);
+    const int memoColumn = x.indexOf(QStringLiteral("I_avantage"));
+    columns[memoColumn] = { QStringLiteral("I_avantage"), pxfMemoBLOb, 20 };
+    QList<QVariantList> &workers = written[x.name];
+    workers[0][memoColumn] = memoText(100);
+    workers[1][memoColumn] = memoText(48);
+    {
+        ParadoxWriter writer(QDir(old.path()).filePath(QStringLiteral("Expatries.DB")), columns);
+        for (const QVariantList &values : std::as_const(workers))
+            QVERIFY(writer.append(values));
+    }
+    const QStringList files = QDir(old.path()).entryList(QDir::Files);
+    QVERIFY(files.contains(QStringLiteral("Expatries.MB")));
+    const auto undo = qScopeGuard([&] {
+        for (const QString &f : files)
+            setReadOnly(QDir(old.path()).filePath(f), false);
+    });
+    for (const QString &f : files) {
+        const QString path = QDir(old.path()).filePath(f);
+        setReadOnly(path, true);
+        if (QFile(path).open(QIODevice::ReadWrite))
+            QSKIP("This file system lets this user write to a read-only file.");
+    }
+
+    DataFixture store;
+    QVERIFY(store.activate().ok);
+    ParadoxImport import(store.data());
+    QCOMPARE(import.importFrom(old.path(), now()), ParadoxImport::Outcome::Done);
+    QVERIFY2(import.notes().isEmpty(), qPrintable(import.notes().join(QLatin1Char('\n'))));
+    QVERIFY(store.data().expatries()->refresh());
+    QCOMPARE(stored(store.data().expatries()), workers);
 }
 
 // The disk fills while the workers are written, after the first three tables: the tables the attempt
