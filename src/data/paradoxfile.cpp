@@ -145,7 +145,15 @@ bool ParadoxFile::open(const QString &path)
     m_doc = PX_new3(&ParadoxFile::onError, nullptr, nullptr, nullptr, this);
     if (!m_doc)
         return fail(QStringLiteral("Mémoire insuffisante pour lire « %1 ».").arg(shown));
-    if (PX_open_file(m_doc, QFile::encodeName(path).constData()) < 0) {
+    // Opened here for reading only: pxlib's PX_open_file asks for writing as well, which a copy on a
+    // read-only medium refuses.
+    m_stream = std::fopen(QFile::encodeName(path).constData(), "rb");
+    if (!m_stream) {
+        close();
+        m_path = path;
+        return fail(QStringLiteral("Le fichier « %1 » ne peut pas être ouvert.").arg(shown));
+    }
+    if (PX_open_fp(m_doc, m_stream) < 0) {
         const QString why = m_libraryError;
         close();
         m_path = path;
@@ -166,6 +174,13 @@ void ParadoxFile::close()
     if (m_doc)
         PX_delete(m_doc);
     m_doc = nullptr;
+    // pxlib leaves a stream it was handed open.
+    if (m_stream)
+        std::fclose(m_stream);
+    m_stream = nullptr;
+    m_memos.close();
+    m_memosMissing.clear();
+    m_unreadable.clear();
     if (m_decoder)
         iconv_close(static_cast<iconv_t>(m_decoder));
     m_decoder = nullptr;
@@ -238,7 +253,9 @@ bool ParadoxFile::openText()
     return true;
 }
 
-// The memo file beside the table (same name, .MB, letters in any case), read only when a column needs it.
+// The memo file beside the table (same name, .MB, letters in any case), opened when a column needs
+// it. Without it, or with one that cannot be read, memos short enough to sit in their records are
+// still read; the others are left blank and said unreadable.
 bool ParadoxFile::openMemos()
 {
     if (!m_hasMemos)
@@ -247,14 +264,13 @@ bool ParadoxFile::openMemos()
     const QString wanted = table.completeBaseName() + QStringLiteral(".MB");
     const QStringList entries = table.dir().entryList(QDir::Files);
     for (const QString &entry : entries) {
-        if (entry.compare(wanted, Qt::CaseInsensitive) != 0)
-            continue;
-        if (PX_set_blob_file(m_doc, QFile::encodeName(table.dir().filePath(entry)).constData()) < 0)
-            return fail(QStringLiteral("Le fichier de mémos « %1 » ne peut pas être lu (%2).")
-                            .arg(QDir::toNativeSeparators(table.dir().filePath(entry)), m_libraryError));
-        return true;
+        if (entry.compare(wanted, Qt::CaseInsensitive) == 0) {
+            m_memos.open(table.dir().filePath(entry));
+            return true;
+        }
     }
-    // Without it, memos short enough to sit in the record are still read; the others are refused.
+    m_memosMissing = QStringLiteral("le fichier de mémos « %1 » est absent")
+                         .arg(QDir::toNativeSeparators(table.dir().filePath(wanted)));
     return true;
 }
 
@@ -290,6 +306,7 @@ QString ParadoxFile::text(const char *bytes, qsizetype length) const
 bool ParadoxFile::read(int index, QVariantList *values)
 {
     values->clear();
+    m_unreadable.clear();
     m_lastError.clear();
     const QString shown = QDir::toNativeSeparators(m_path);
     if (!m_doc || index < 0 || index >= m_recordCount)
@@ -365,7 +382,7 @@ QVariant ParadoxFile::value(qsizetype index, char *field)
     }
     case pxfMemoBLOb:
     case pxfFmtMemoBLOb:
-        return memo(field, column.size);
+        return memo(index, field, column.size);
     default: {
         const QByteArray raw(field, column.size);
         return raw.count('\0') == raw.size() ? QVariant() : QVariant(raw);
@@ -373,23 +390,39 @@ QVariant ParadoxFile::value(qsizetype index, char *field)
     }
 }
 
-QVariant ParadoxFile::memo(char *field, int length)
+// A memo field of `length` bytes: its first length - 10 bytes are the start of the memo (the whole
+// memo when it is that short), then the place of the whole memo in the memo file (4 bytes), its size
+// (4 bytes) and its modification number (2 bytes), little-endian.
+QVariant ParadoxFile::memo(qsizetype index, const char *field, int length)
 {
     const QByteArray raw(field, length);
     if (raw.count('\0') == raw.size())
         return {};
-    int modification = 0;
-    int size = 0;
-    char *data = nullptr;
-    m_libraryError.clear();
-    if (PX_get_data_blob(m_doc, field, length, &modification, &size, &data) <= 0 || !data) {
-        if (size == 0 && m_libraryError.isEmpty())
-            return {};
-        fail(QStringLiteral("Un mémo du fichier « %1 » est illisible (%2).")
-                 .arg(QDir::toNativeSeparators(m_path), m_libraryError));
+    const int leader = length - 10;
+    if (leader < 0) {
+        m_unreadable.insert(int(index),
+            QStringLiteral("le champ de mémo n'a que %1 octets dans la table « %2 »")
+                .arg(length)
+                .arg(QDir::toNativeSeparators(m_path)));
         return {};
     }
-    const QString s = text(data, size);
-    m_doc->free(m_doc, data);
+    const auto word = [&](int at) {
+        quint32 value = 0;
+        for (int i = 3; i >= 0; --i)
+            value = (value << 8) | static_cast<unsigned char>(raw.at(at + i));
+        return value;
+    };
+    const quint32 place = word(leader);
+    const quint32 size = word(leader + 4);
+    if (size == 0)
+        return {};
+    QByteArray data;
+    if (size <= quint32(leader)) {
+        data = raw.left(size);
+    } else if (!m_memos.read(place, size, &data)) {
+        m_unreadable.insert(int(index), m_memos.problem().isEmpty() ? m_memosMissing : m_memos.problem());
+        return {};
+    }
+    const QString s = text(data.constData(), data.size());
     return s.isEmpty() ? QVariant() : QVariant(s);
 }

@@ -243,7 +243,7 @@ bool ParadoxImport::copy(const Source &source, ParadoxFile &file, qint64 *writte
             m_lastError = file.lastError();
             return false;
         }
-        const QVariantList values = mapping.convert(record, r + 1, &m_notes);
+        const QVariantList values = mapping.convert(record, file.unreadable(), r + 1, &m_notes);
         const QVariant key = values.at(keyIndex);
         if (key.isNull()) {
             m_notes << QStringLiteral("%1 : « %2 » est vide ; l'enregistrement est écarté.")

@@ -49,15 +49,21 @@ QString ParadoxMapping::rowName(const QVariantList &converted, int recordNumber)
     return QStringLiteral("%1 « %2 »").arg(m_schema.name, FieldValue::display(key));
 }
 
-QVariantList ParadoxMapping::convert(const QVariantList &record, int recordNumber, QStringList *notes) const
+QVariantList ParadoxMapping::convert(const QVariantList &record, const QHash<int, QString> &unreadable,
+    int recordNumber, QStringList *notes) const
 {
     QVariantList values(m_schema.fields.size());
     QStringList pending;
     for (qsizetype i = 0; i < m_schema.fields.size(); ++i) {
         const int c = m_source.at(i);
+        const FieldDef &field = m_schema.fields.at(i);
+        if (c >= 0 && unreadable.contains(c)) {
+            pending << QStringLiteral("« %1 » est illisible : %2 ; le champ est laissé vide.")
+                           .arg(field.name, unreadable.value(c));
+            continue;
+        }
         if (c < 0 || c >= record.size() || record.at(c).isNull())
             continue;
-        const FieldDef &field = m_schema.fields.at(i);
         QVariant v = record.at(c);
         if (m_kinds.at(c) == ParadoxFile::Kind::Binary) {
             pending << QStringLiteral(

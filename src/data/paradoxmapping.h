@@ -3,6 +3,7 @@
 #include "data/fielddef.h"
 #include "data/paradoxfile.h"
 
+#include <QHash>
 #include <QStringList>
 #include <QVariant>
 
@@ -10,7 +11,8 @@
 // value converted to its field's kind. What cannot be taken as it stands is said in the notes: a
 // number with a fraction or out of range (the field left blank), a text longer than its field (kept
 // whole), a value of another kind that does not read as the field's, the old columns left out and
-// the fields the old table lacks.
+// the fields the old table lacks, a value that could not be read (a memo whose memo file is missing or
+// damaged).
 class ParadoxMapping
 {
 public:
@@ -21,8 +23,10 @@ public:
     QStringList missingFields() const { return m_missing; }
 
     // The record's values in layout order, as the program holds them (null for blank); `recordNumber`
-    // (from 1) names it in the notes when it has no key.
-    QVariantList convert(const QVariantList &record, int recordNumber, QStringList *notes) const;
+    // (from 1) names it in the notes when it has no key. The old columns in `unreadable` (with why)
+    // leave their fields blank, said in the notes.
+    QVariantList convert(const QVariantList &record, const QHash<int, QString> &unreadable, int recordNumber,
+        QStringList *notes) const;
     // How the notes name a record: by its key, or by its place in the old file when it has none.
     QString rowName(const QVariantList &converted, int recordNumber) const;
 

@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 // pxlib declares its functions without C linkage.
 extern "C" {
@@ -32,6 +33,7 @@ ParadoxWriter::ParadoxWriter(
     , m_encoder(iconv_open(("CP" + QByteArray::number(codePage)).constData(), "UTF-8"))
 {
     QFile::remove(path);
+    QFile::remove(memoPath());
     m_doc = PX_new();
     auto *fields = static_cast<pxfield_t *>(
         m_doc->malloc(m_doc, sizeof(pxfield_t) * size_t(columns.size()), "fields"));
@@ -83,6 +85,11 @@ void ParadoxWriter::close()
     PX_close(m_doc);
     PX_delete(m_doc);
     m_doc = nullptr;
+    // The memo file in whole 4 KB blocks, as the older program leaves it: pxlib's writer stops at the
+    // end of the last memo.
+    QFile memos(memoPath());
+    if (m_hasMemoFile && memos.size() % 4096 != 0)
+        memos.resize((memos.size() / 4096 + 1) * 4096);
     if (!m_stream)
         return;
     std::fflush(m_stream);
@@ -92,6 +99,12 @@ void ParadoxWriter::close()
     std::fclose(m_stream);
     m_stream = nullptr;
     m_memory.clear();
+}
+
+QString ParadoxWriter::memoPath() const
+{
+    const QFileInfo table(m_path);
+    return table.dir().filePath(table.completeBaseName() + QStringLiteral(".MB"));
 }
 
 QByteArray ParadoxWriter::encoded(const QString &text) const
@@ -145,6 +158,16 @@ bool ParadoxWriter::append(const QVariantList &values)
             PX_put_data_byte(m_doc, field, blank ? 0 : 1, v.toBool() ? 1 : 0);
             break;
         case pxfMemoBLOb:
+            if (v.typeId() == QMetaType::QString) {
+                // The memo file is made with the first memo that needs it.
+                if (!m_hasMemoFile && PX_set_blob_file(m_doc, QFile::encodeName(memoPath()).constData()) < 0)
+                    return false;
+                m_hasMemoFile = true;
+                QByteArray bytes = encoded(v.toString());
+                if (PX_put_data_blob(m_doc, field, column.length, bytes.data(), int(bytes.size())) < 0)
+                    return false;
+                break;
+            }
             // The memo's bytes as Paradox lays them in the record: its start, then where the rest is.
             std::memcpy(field, v.toByteArray().constData(),
                 size_t(qMin<qsizetype>(v.toByteArray().size(), column.length)));

@@ -42,13 +42,16 @@ public:
 
     bool isOpen() const { return m_doc != nullptr; }
     // One record, values in column order: QString, int, double, bool, QDate, or null for a blank; a
-    // memo column takes the record's bytes as they stand (QByteArray).
+    // memo column takes its text (QString), which pxlib's writer keeps in the record when it is short
+    // enough and otherwise puts in the memo file beside the table (same name, .MB), or the record's
+    // bytes as they stand (QByteArray).
     bool append(const QVariantList &values);
     // Writes the header and closes the file (done by the destructor as well).
     void close();
 
 private:
     QByteArray encoded(const QString &text) const;
+    QString memoPath() const;
 
     px_doc *m_doc = nullptr;
     QString m_path;
@@ -57,4 +60,5 @@ private:
     QList<Column> m_columns;
     void *m_encoder = nullptr; // iconv descriptor from UTF-8 to the code page
     QByteArray m_record;
+    bool m_hasMemoFile = false;
 };
