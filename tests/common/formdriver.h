@@ -56,6 +56,17 @@ inline void putDateText(DatePicker *picker, const QString &text)
     picker->findChild<QLineEdit *>()->setText(text);
 }
 
+// The rows of a data-driven test over texts that are no date, in column "typed".
+inline void addTextsThatAreNoDate()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("day and month zero") << "00/00/0000";
+    QTest::newRow("year before 1900") << "01/01/1899";
+    QTest::newRow("letters") << "AB/CD/EFGH";
+    QTest::newRow("day and month out of range") << "32/13/2020";
+    QTest::newRow("day below zero") << "-1/01/2020";
+}
+
 // Picks an entry of a pick list by its index, as a click in the drop-down does.
 inline void choose(EntryForm *form, const QString &field, int index)
 {

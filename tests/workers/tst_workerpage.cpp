@@ -532,12 +532,7 @@ void TestWorkerPage::refusedValues()
 
 void TestWorkerPage::datePutInAtOnceAfterASave_data()
 {
-    QTest::addColumn<QString>("typed");
-    QTest::newRow("day and month zero") << "00/00/0000";
-    QTest::newRow("year before 1900") << "01/01/1899";
-    QTest::newRow("letters") << "AB/CD/EFGH";
-    QTest::newRow("day and month out of range") << "32/13/2020";
-    QTest::newRow("day below zero") << "-1/01/2020";
+    FormDriver::addTextsThatAreNoDate();
 }
 
 // A worker saved with a date picked, then modified: a text that is no date, pasted or set by a
