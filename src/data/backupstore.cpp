@@ -229,14 +229,20 @@ bool BackupStore::copyOnce(const QString &target)
             return fail(QStringLiteral("%1 : %2").arg(files.at(i), error));
         present << i;
     }
+    // The message names the one file that failed.
     QString error = reader.run(QStringLiteral("BEGIN"));
     for (int i : present) {
         if (error.isEmpty())
             error = reader.run(QStringLiteral("SELECT count(*) FROM %1.sqlite_schema").arg(alias(i)));
+        if (!error.isEmpty()) {
+            error = QStringLiteral("%1 : %2").arg(files.at(i), error);
+            break;
+        }
     }
     for (int i : present) {
-        if (error.isEmpty())
-            error = backup(reader.handle(), alias(i), QDir(target).filePath(files.at(i)));
+        if (!error.isEmpty())
+            break;
+        error = backup(reader.handle(), alias(i), QDir(target).filePath(files.at(i)));
         if (!error.isEmpty())
             error = QStringLiteral("%1 : %2").arg(files.at(i), error);
     }

@@ -67,6 +67,7 @@ private slots:
     void rotationKeepsTenDaysAndOnePerMonth_data();
     void rotationKeepsTenDaysAndOnePerMonth();
     void copyWhileAnotherConnectionWritesHoldsWholeSaves();
+    void copyBlockedNamesItsFile();
     void interruptedSaveIsNoDamage();
     void restoreReplacesOnlyASoundCopy_data();
     void restoreReplacesOnlyASoundCopy();
@@ -176,6 +177,30 @@ void TestBackupStore::copyWhileAnotherConnectionWritesHoldsWholeSaves()
         QVERIFY(employers > previous);
         previous = employers;
     }
+}
+
+// A table another connection keeps locked for writing: the archive is not written, and the message
+// names that table alone.
+void TestBackupStore::copyBlockedNamesItsFile()
+{
+    DataFixture fx;
+    QVERIFY(fx.activate().ok);
+    QTemporaryDir usb;
+    const QString zip = QDir(usb.path()).filePath(QStringLiteral("base.zip"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("writer"));
+        db.setDatabaseName(QDir(fx.dbDir()).filePath(QStringLiteral("contact.DB")));
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        BackupStore store(fx.dbDir());
+        QVERIFY(!store.writeArchive(zip, QDateTime::currentDateTime()));
+        QCOMPARE(store.lastError(),
+            QStringLiteral("La sauvegarde n'a pas pu être faite : contact.DB : database is locked"));
+        q.exec(QStringLiteral("ROLLBACK"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("writer"));
+    QVERIFY(!QFileInfo::exists(zip));
 }
 
 void TestBackupStore::interruptedSaveIsNoDamage()
