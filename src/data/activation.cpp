@@ -117,6 +117,9 @@ Activation::Result Activation::run(DataModule &data, const QString &baseDirector
     data.imprim1()->close();
     data.sqlaccord()->close();
     db.setDirectory(dir);
+    // The store held from here on: a restore by another copy waits for this one to close it.
+    if (!db.open())
+        return failed(db.lastError());
     if (checkFiles && !Activation::checkFiles(db, result))
         return result;
 

@@ -1,5 +1,7 @@
 #include "data/database.h"
 
+#include "data/storelock.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDriver>
@@ -61,6 +63,7 @@ void Database::closeConnection()
     if (!m_open)
         return;
     dropConnections();
+    m_hold.reset();
     m_open = false;
     m_transactionDepth = 0;
     m_attached.clear();
@@ -194,15 +197,27 @@ bool Database::open()
             = QStringLiteral("Le répertoire de la base de données « %1 » n'existe pas.").arg(m_directory);
         return false;
     }
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-    db.setDatabaseName(QDir(m_directory).filePath(QLatin1String(SessionFileName)));
-    // Another copy of the program writing to the same files: wait a little for its lock.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
-    if (!db.open()) {
-        m_lastError = describe(db.lastError(), QDir(m_directory).filePath(QLatin1String(SessionFileName)));
-        QSqlDatabase::removeDatabase(m_connectionName);
+    // Held before the files are opened: a restore running elsewhere finishes first, one starting
+    // later sees this copy and refuses.
+    auto hold = std::make_unique<StoreLock>(m_directory);
+    if (!hold->holdOpen()) {
+        m_lastError = hold->lastError();
         return false;
     }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+        db.setDatabaseName(QDir(m_directory).filePath(QLatin1String(SessionFileName)));
+        // Another copy of the program writing to the same files: wait a little for its lock.
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+        if (!db.open()) {
+            m_lastError
+                = describe(db.lastError(), QDir(m_directory).filePath(QLatin1String(SessionFileName)));
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connectionName);
+            return false;
+        }
+    }
+    m_hold = std::move(hold);
     m_open = true;
     return true;
 }

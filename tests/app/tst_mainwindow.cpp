@@ -61,6 +61,16 @@ private:
             qFatal("no action %s", name);
         action->trigger();
     }
+    // A store holding employer E and its project PE.
+    static void seedEmployerWithProject(const QString &base)
+    {
+        DataModule seed;
+        QVERIFY(Activation::run(seed, base).ok);
+        QVERIFY(DataFixture::add(seed.employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("E") } }));
+        QVERIFY(DataFixture::add(seed.contact(),
+            { { QStringLiteral("nom_orga"), QStringLiteral("E") },
+                { QStringLiteral("Projet"), QStringLiteral("PE") } }));
+    }
     static QLabel *noticeOf(MainWindow &w, int page)
     {
         return w.pages()->widget(page)->findChild<QLabel *>(
@@ -410,14 +420,7 @@ void TestMainWindow::centredAndTitlesReadable()
 void TestMainWindow::firstNewWorkerOffersProjects()
 {
     QTemporaryDir base;
-    {
-        DataModule seed;
-        QVERIFY(Activation::run(seed, base.path()).ok);
-        QVERIFY(DataFixture::add(seed.employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("E") } }));
-        QVERIFY(DataFixture::add(seed.contact(),
-            { { QStringLiteral("nom_orga"), QStringLiteral("E") },
-                { QStringLiteral("Projet"), QStringLiteral("PE") } }));
-    }
+    seedEmployerWithProject(base.path());
     ScriptedUi ui;
     MainWindow w(base.path(), ui);
     w.show();
@@ -502,6 +505,29 @@ void TestMainWindow::backupAndRestoreFromTheMenu()
     // The wrong "Oui": the employer is gone; the archive brings it back once confirmed.
     QVERIFY(w.data()->employeur()->first() && w.data()->employeur()->remove());
     ui.openName = ui.saveName + QStringLiteral(".zip");
+
+    // While another copy has the store open the restore is refused; the window goes on with the
+    // store as it was.
+    {
+        DataModule other;
+        QVERIFY(Activation::run(other, base.path()).ok);
+        ui.answers << true;
+        trigger(w, "Restaurer1");
+        QCOMPARE(ui.errors,
+            QStringList {
+                QStringLiteral("La base « %1 » est ouverte dans un autre exemplaire du programme "
+                               "(processus %2) : fermez-le avant de restaurer. Rien n'a été remplacé.")
+                    .arg(QDir::toNativeSeparators(Activation::databaseDirectory(base.path())))
+                    .arg(QCoreApplication::applicationPid()) });
+        QVERIFY(w.data()->employeur()->isOpen());
+        QCOMPARE(w.data()->employeur()->rowCount(), 0);
+        QVERIFY(DataFixture::add(
+            w.data()->employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("ENTRE-TEMPS") } }));
+        ui.errors.clear();
+        ui.confirmations.clear();
+    }
+
+    // The window's own hold is let go for its restore.
     ui.answers << true;
     trigger(w, "Restaurer1");
     QCOMPARE(ui.confirmations.size(), 1);
