@@ -19,7 +19,8 @@ class StoreLock;
 // their names in lower case, reached by a libpq address ("postgresql://user@host/db"; the password
 // comes from ~/.pgpass or PGPASSWORD, never from us). Both run the transactions that span tables.
 // While the directory store is open the connection holds it against a restore by another copy of
-// the program (StoreLock).
+// the program (StoreLock); files replaced under it all the same (by a program that does not ask)
+// are noticed before the next save, which is refused while the files are opened again.
 class Database : public QObject
 {
     Q_OBJECT
@@ -94,12 +95,19 @@ signals:
     // Another copy of the program changed the rows of a table (its name in lower case): server only.
     void changedElsewhere(const QString &table);
     void aliasDetached(const QString &alias);
+    // The connection was closed and opened again with the same files attached: what was read from
+    // it before may have changed.
+    void reopened();
 
 private:
     bool openServer();
+    bool attachFile(const QString &alias, const QString &path);
+    // The first attached file that is no longer at its place in the directory (renamed over or
+    // deleted since it was attached); empty when there is none.
+    QString movedFile() const;
     QString listenerName() const;
     void dropConnections();
-    void reconnect();
+    bool reconnect();
     bool begin();
     void notified(const QString &name, QSqlDriver::NotificationSource source, const QVariant &payload);
     void closeConnection();

@@ -2,6 +2,8 @@
 #include "reviewstore.h"
 #include "scriptedui.h"
 
+#include "agreements/agreementform.h"
+#include "agreements/agreementpage.h"
 #include "app/appwindows.h"
 #include "app/formholder.h"
 #include "app/headerstrip.h"
@@ -10,11 +12,13 @@
 #include "data/backupstore.h"
 #include "data/database.h"
 #include "data/datamodule.h"
+#include "data/filereplace.h"
 #include "data/storesetting.h"
 #include "data/table.h"
 #include "employer/employerpage.h"
 #include "printing/interactiveui.h"
 #include "review/reviewpage.h"
+#include "widgets/fieldedit.h"
 #include "widgets/notice.h"
 #include "widgets/projectlist.h"
 #include "widgets/tablegrid.h"
@@ -94,6 +98,7 @@ private slots:
     void damagedTableAtStartOffersLatestCopy_data();
     void damagedTableAtStartOffersLatestCopy();
     void backupAndRestoreFromTheMenu();
+    void storeReplacedUnderTheWindow();
     void sharedStoreFromTheMenu();
 };
 
@@ -536,6 +541,67 @@ void TestMainWindow::backupAndRestoreFromTheMenu()
     QVERIFY(ui.errors.isEmpty());
     QCOMPARE(w.data()->employeur()->rowCount(), 1);
     QCOMPARE(w.data()->employeur()->value(QStringLiteral("Nom_orga")).toString(), QStringLiteral("GARDÉ"));
+}
+
+// The files replaced under an open window by a program that does not ask first (an older copy's
+// restore): the next save says so and writes nothing, the window opens the files in place, and the
+// entry saved again lands in them.
+void TestMainWindow::storeReplacedUnderTheWindow()
+{
+    QTemporaryDir base;
+    QTemporaryDir earlier;
+    const QString dir = Activation::databaseDirectory(base.path());
+    seedEmployerWithProject(base.path());
+    const QString copy = QDir(earlier.path()).filePath(QStringLiteral("copie"));
+    QVERIFY(BackupStore(dir).copyTo(copy));
+    ScriptedUi ui;
+    MainWindow w(base.path(), ui);
+    QVERIFY(w.activate());
+    QVERIFY(DataFixture::add(w.data()->accord(),
+        { { QStringLiteral("Num"), 1 }, { QStringLiteral("nom_orga"), QStringLiteral("E") },
+            { QStringLiteral("Projet"), QStringLiteral("PE") },
+            { QStringLiteral("poste"), QStringLiteral("AVANT") } }));
+    for (const QString &file : BackupStore::tableFiles()) {
+        QString why;
+        QVERIFY2(
+            FileReplace::replace(QDir(copy).filePath(file), QDir(dir).filePath(file), &why), qPrintable(why));
+    }
+
+    w.pages()->setCurrentIndex(1);
+    QWidget *page = w.agreementPage();
+    const auto click = [page](const char *name) {
+        auto *button = page->findChild<QPushButton *>(QString::fromLatin1(name));
+        QVERIFY2(button && button->isEnabled(), name);
+        button->click();
+    };
+    click("BitBtn6"); // NOUVEAU
+    ProjectList *projects = w.agreementPage()->form()->projectList();
+    projects->hidePopup();
+    projects->refill();
+    const int index = projects->findText(QStringLiteral("PE"));
+    QVERIFY(index >= 0);
+    projects->setCurrentIndex(index);
+    emit projects->activated(index);
+    QTest::keyClicks(w.agreementPage()->form()->postEdit(), QStringLiteral("MACON"));
+    click("BitBtn7"); // ENREGISTRER
+    QCOMPARE(ui.errors.size(), 1);
+    const QString said = ui.errors.first();
+    QVERIFY2(said.startsWith(QStringLiteral("Le fichier « %1").arg(QDir::toNativeSeparators(dir)))
+            && said.contains(
+                QStringLiteral(" a été remplacé pendant que VELMORA l'avait ouvert (une restauration "
+                               "faite ailleurs) : rien n'a été enregistré. La base vient d'être "
+                               "rouverte ; vos saisies restent à l'écran : enregistrez de nouveau.")),
+        qPrintable(said));
+    QVERIFY(w.data()->accord()->isEditing());
+
+    click("BitBtn7"); // ENREGISTRER again
+    QCOMPARE(ui.errors.size(), 1);
+    QVERIFY(!w.data()->accord()->isEditing());
+    // The files in place hold the new post, and not the one saved into those they replaced.
+    DataModule check;
+    QVERIFY(Activation::run(check, base.path()).ok);
+    QCOMPARE(check.accord()->rowCount(), 1);
+    QCOMPARE(check.accord()->value(QStringLiteral("poste")).toString(), QStringLiteral("MACON"));
 }
 
 void TestMainWindow::sharedStoreFromTheMenu()
