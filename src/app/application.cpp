@@ -128,6 +128,13 @@ int runExport(const CommandLine &line, const QString &base)
     return exporter.run(base, line.workerNumber());
 }
 
+// Each line of a message on a line of its own after "velmora: ".
+void sayLines(const QString &text)
+{
+    for (const QString &said : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+        print(stderr, QStringLiteral("velmora: %1\n").arg(said));
+}
+
 // --backup and --restore: the archive is written, or checked and put in place of the store.
 int runArchive(const CommandLine &line, const QString &base)
 {
@@ -148,22 +155,17 @@ int runArchive(const CommandLine &line, const QString &base)
         print(stderr, QStringLiteral("velmora: %1\n").arg(store.lastError()));
         return 2;
     }
+    // Refused while another copy has the store open: nothing was touched.
     if (!store.replaceStore(QDateTime::currentDateTime())) {
         print(stderr, QStringLiteral("velmora: %1\n").arg(store.lastError()));
-        return 1;
+        return store.refused() ? 2 : 1;
     }
     print(stderr,
         QStringLiteral("velmora: %1 restaurée ; la base d'avant est gardée dans « %2 »\n")
             .arg(BackupStore::describe(store.summary()).chopped(1),
                 QDir::toNativeSeparators(store.setAsidePath())));
+    sayLines(store.setAsideNote());
     return 0;
-}
-
-// Each line of a message on a line of its own after "velmora: ".
-void sayLines(const QString &text)
-{
-    for (const QString &said : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts))
-        print(stderr, QStringLiteral("velmora: %1\n").arg(said));
 }
 
 // --import-paradox: the old base's tables into an empty store (created when missing), or in place

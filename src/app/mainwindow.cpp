@@ -286,7 +286,8 @@ void MainWindow::restoreBackup()
             SharedStoreCommands::restore(this, m_ui, *m_data, source);
         return;
     }
-    if (!source.isEmpty() && restoreFrom(source, QString()))
+    // Restored or not, the tables let go are opened again.
+    if (!source.isEmpty() && restoreFrom(source, QString()) != Restore::Untouched)
         activate();
 }
 
@@ -327,30 +328,34 @@ bool MainWindow::offerRestore(const QString &damage)
     const QString latest = BackupStore(databaseDirectory()).latestGoodCopy();
     if (latest.isEmpty())
         return false;
-    return restoreFrom(latest, damage + QStringLiteral("\n\nLa dernière copie saine peut être restaurée.\n"));
+    return restoreFrom(latest, damage + QStringLiteral("\n\nLa dernière copie saine peut être restaurée.\n"))
+        == Restore::Restored;
 }
 
-bool MainWindow::restoreFrom(const QString &source, const QString &preamble)
+MainWindow::Restore MainWindow::restoreFrom(const QString &source, const QString &preamble)
 {
     BackupStore store(databaseDirectory());
     if (!store.stage(source)) {
         m_ui.error(this, store.lastError());
-        return false;
+        return Restore::Untouched;
     }
     if (!m_ui.confirm(this,
             preamble + BackupStore::describe(store.summary())
                 + QStringLiteral("\nLa base actuelle sera d'abord mise de côté dans « Sauvegardes ». "
                                  "Restaurer cette sauvegarde ?")))
-        return false;
+        return Restore::Untouched;
+    // This window lets go of the store; another copy holding it makes the restore refuse.
     m_data->release();
     if (!store.replaceStore(QDateTime::currentDateTime())) {
         m_ui.error(this, store.lastError());
-        return false;
+        return Restore::Failed;
     }
+    const QString note = store.setAsideNote();
     m_ui.message(this,
         QStringLiteral("La sauvegarde est restaurée ; la base d'avant est gardée dans « %1 ».")
-            .arg(QDir::toNativeSeparators(store.setAsidePath())));
-    return true;
+                .arg(QDir::toNativeSeparators(store.setAsidePath()))
+            + (note.isEmpty() ? QString() : QLatin1Char('\n') + note));
+    return Restore::Restored;
 }
 
 void MainWindow::tick()

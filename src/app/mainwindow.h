@@ -83,8 +83,11 @@ private:
     void saveBackup();
     // A daily copy or an archive chosen by the user, in place of the store once confirmed.
     void restoreBackup();
+    // What came of a restore: nothing touched (refused before, or declined), the tables let go but
+    // the store left as it was, or the store replaced.
+    enum class Restore { Untouched, Failed, Restored };
     // Checks `source`, shows its date and counts after `preamble`, and puts it in place on Yes.
-    bool restoreFrom(const QString &source, const QString &preamble);
+    Restore restoreFrom(const QString &source, const QString &preamble);
     // The older program's tables found at start: asked whether to import them; true once imported.
     bool offerImport();
     // The old tables of a folder the user chooses, into the empty store.

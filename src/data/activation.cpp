@@ -113,6 +113,9 @@ Activation::Result Activation::run(DataModule &data, const QString &baseDirector
         break;
     }
     db.setDirectory(dir);
+    // The store held from here on: a restore by another copy waits for this one to close it.
+    if (!db.open())
+        return failed(db.lastError());
     if (checkFiles && !Activation::checkFiles(db, result))
         return result;
 

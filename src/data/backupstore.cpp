@@ -1,6 +1,8 @@
 #include "data/backupstore.h"
 
+#include "data/filereplace.h"
 #include "data/schemas.h"
+#include "data/storelock.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,8 +16,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
-
-#include <cstdio>
 
 #include <sqlite3.h>
 #include <zip.h>
@@ -79,8 +79,8 @@ private:
     bool m_open = false;
 };
 
-// The engine's online backup of one attached file into a new file.
-QString backup(sqlite3 *source, const QString &alias, const QString &path)
+// The engine's online backup of one attached file into a new file; `code` is the engine's result.
+QString backup(sqlite3 *source, const QString &alias, const QString &path, int *code = nullptr)
 {
     if (!source)
         return QStringLiteral("pilote SQLite indisponible");
@@ -92,7 +92,11 @@ QString backup(sqlite3 *source, const QString &alias, const QString &path)
     if (copy) {
         rc = sqlite3_backup_step(copy, -1);
         sqlite3_backup_finish(copy);
+    } else if (rc == SQLITE_OK) {
+        rc = sqlite3_errcode(target);
     }
+    if (code)
+        *code = rc;
     const QString error = rc == SQLITE_DONE ? QString() : QString::fromUtf8(sqlite3_errmsg(target));
     sqlite3_close(target);
     return error.isEmpty() && !copy ? QStringLiteral("copie impossible") : error;
@@ -197,6 +201,14 @@ QString BackupStore::quickCheck(const QString &path)
 
 bool BackupStore::copyTo(const QString &target)
 {
+    StoreLock hold(m_directory);
+    if (!hold.holdOpen())
+        return fail(hold.lastError());
+    return copyWhole(target);
+}
+
+bool BackupStore::copyWhole(const QString &target)
+{
     if (QFileInfo::exists(target) || !QDir().mkpath(target))
         return fail(
             QStringLiteral("Impossible de créer le dossier « %1 ».").arg(QDir::toNativeSeparators(target)));
@@ -229,14 +241,20 @@ bool BackupStore::copyOnce(const QString &target)
             return fail(QStringLiteral("%1 : %2").arg(files.at(i), error));
         present << i;
     }
+    // The message names the one file that failed.
     QString error = reader.run(QStringLiteral("BEGIN"));
     for (int i : present) {
         if (error.isEmpty())
             error = reader.run(QStringLiteral("SELECT count(*) FROM %1.sqlite_schema").arg(alias(i)));
+        if (!error.isEmpty()) {
+            error = QStringLiteral("%1 : %2").arg(files.at(i), error);
+            break;
+        }
     }
     for (int i : present) {
-        if (error.isEmpty())
-            error = backup(reader.handle(), alias(i), QDir(target).filePath(files.at(i)));
+        if (!error.isEmpty())
+            break;
+        error = backup(reader.handle(), alias(i), QDir(target).filePath(files.at(i)));
         if (!error.isEmpty())
             error = QStringLiteral("%1 : %2").arg(files.at(i), error);
     }
@@ -464,39 +482,109 @@ bool BackupStore::checkStaged()
 
 bool BackupStore::replaceStore(const QDateTime &now)
 {
+    m_refused = false;
+    m_keptAsIs.clear();
     if (!m_staged)
         return fail(QStringLiteral("Aucune sauvegarde n'est prête à être restaurée."));
-    // The current store first, as a daily copy of its own; a file the engine cannot copy (a damaged
-    // one) is kept as it is, with its journal.
-    m_setAside = QDir(folder()).filePath(now.toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
-    if (!copyTo(m_setAside)) {
-        const QString reason = m_lastError;
-        QDir().mkpath(m_setAside);
-        for (const QString &file : tableFiles()) {
-            const QString current = existingFile(file);
-            for (const QString &suffix : { QString(), QStringLiteral("-journal") }) {
-                if (current.isEmpty() || !QFileInfo::exists(current + suffix))
-                    continue;
-                if (!QFile::copy(current + suffix, QDir(m_setAside).filePath(file + suffix)))
-                    return fail(QStringLiteral(
-                        "La base actuelle n'a pas pu être mise de côté (%1) : rien n'a été remplacé.")
-                                    .arg(reason));
-            }
-        }
+    // The store for this copy alone from the set-aside to the last file in place: no other copy
+    // saves into files about to go, nor opens them before the restored ones are there.
+    StoreLock lock(m_directory);
+    if (!lock.takeAll()) {
+        m_refused = true;
+        return fail(lock.lastError() + QStringLiteral(" Rien n'a été remplacé."));
     }
+    m_setAside = QDir(folder()).filePath(now.toString(QStringLiteral("yyyy-MM-dd-HHmmss")));
+    if (!setAside(m_setAside))
+        return fail(
+            QStringLiteral("La base actuelle n'a pas pu être mise de côté (%1) : rien n'a été remplacé.")
+                .arg(m_lastError));
+    QStringList replaced;
     for (const QString &file : tableFiles()) {
         const QString current = existingFile(file);
         const QString target = current.isEmpty() ? QDir(m_directory).filePath(file) : current;
         // A journal left beside the old file would be played back into the restored one.
-        QFile::remove(target + QStringLiteral("-journal"));
-        // rename() puts the new file in place of the old in one step.
-        const QByteArray staged = QFile::encodeName(QDir(m_staging->path()).filePath(file));
-        if (std::rename(staged.constData(), QFile::encodeName(target).constData()) != 0)
-            return fail(QStringLiteral("%1 n'a pas pu être remis en place ; la base d'avant est dans « %2 ».")
-                            .arg(file, QDir::toNativeSeparators(m_setAside)));
+        const QString journal = target + QStringLiteral("-journal");
+        QString why = QStringLiteral("son journal ne peut pas être supprimé");
+        if ((!QFileInfo::exists(journal) || QFile::remove(journal))
+            && FileReplace::replace(QDir(m_staging->path()).filePath(file), target, &why)) {
+            replaced << file;
+            continue;
+        }
+        return fail(putBack(replaced)
+                ? QStringLiteral("%1 n'a pas pu être remis en place (%2) : la base est restée telle qu'elle "
+                                 "était.")
+                      .arg(file, why)
+                : QStringLiteral("%1 n'a pas pu être remis en place (%2) ; la base d'avant est dans « %3 ».")
+                      .arg(file, why, QDir::toNativeSeparators(m_setAside)));
     }
     m_staged = false;
     return true;
+}
+
+bool BackupStore::setAside(const QString &target)
+{
+    // Never over an earlier copy.
+    if (QFileInfo::exists(target))
+        return fail(
+            QStringLiteral("Impossible de créer le dossier « %1 ».").arg(QDir::toNativeSeparators(target)));
+    // The engine's copy of the four files: a journal left by a save cut short is rolled back as
+    // they are read, never copied beside them.
+    if (copyWhole(target))
+        return true;
+    // No other copy has the files open: they are read one by one, and one the engine cannot read at
+    // all is kept as it is. Its journal stays behind: beside a file in a folder of copies it would
+    // be no use, and beside the restored file it would damage it.
+    if (!QDir().mkpath(target))
+        return false;
+    for (const QString &file : tableFiles()) {
+        const QString current = existingFile(file);
+        if (current.isEmpty())
+            continue;
+        const QString copy = QDir(target).filePath(file);
+        int code = SQLITE_OK;
+        QString error;
+        {
+            Connection reader(current);
+            error = reader.isOpen() ? backup(reader.handle(), QStringLiteral("main"), copy, &code)
+                                    : QStringLiteral("illisible");
+        }
+        if (error.isEmpty())
+            continue;
+        QFile::remove(copy);
+        if ((code == SQLITE_NOTADB || code == SQLITE_CORRUPT) && QFile::copy(current, copy)) {
+            m_keptAsIs << file;
+            continue;
+        }
+        QDir(target).removeRecursively();
+        m_keptAsIs.clear();
+        return fail(QStringLiteral("%1 : %2").arg(file, error));
+    }
+    return true;
+}
+
+bool BackupStore::putBack(const QStringList &files)
+{
+    bool whole = true;
+    for (const QString &file : files) {
+        const QString current = existingFile(file);
+        const QString target = current.isEmpty() ? QDir(m_directory).filePath(file) : current;
+        const QString returning = QDir(m_directory).filePath(QStringLiteral(".retour-") + file);
+        QString why;
+        QFile::remove(returning);
+        whole = QFile::copy(QDir(m_setAside).filePath(file), returning)
+            && FileReplace::replace(returning, target, &why) && whole;
+        QFile::remove(returning);
+    }
+    return whole;
+}
+
+QString BackupStore::setAsideNote() const
+{
+    QStringList notes;
+    for (const QString &file : m_keptAsIs)
+        notes << QStringLiteral("%1 était illisible : il est gardé tel quel dans « %2 », sans son journal.")
+                     .arg(file, QDir::toNativeSeparators(m_setAside));
+    return notes.join(QLatin1Char('\n'));
 }
 
 QString BackupStore::describe(const Summary &summary)

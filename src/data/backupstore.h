@@ -42,7 +42,8 @@ public:
     // The newest daily copy whose four files pass the checks; empty when there is none.
     QString latestGoodCopy() const;
 
-    // A consistent copy of the four tables into `target` (created; must not exist).
+    // A consistent copy of the four tables into `target` (created; must not exist), the store held
+    // meanwhile against a restore.
     bool copyTo(const QString &target);
     // One archive of the four tables and a manifest at `zipPath`.
     bool writeArchive(const QString &zipPath, const QDateTime &now);
@@ -54,9 +55,15 @@ public:
     // The folder holding the staged and checked table files; empty before a stage() that succeeded.
     QString stagedDirectory() const;
     // Sets the current store aside as a daily copy of its own, then puts the staged files in its
-    // place. The program's connection must have let go of the files.
+    // place, holding the store for itself all along. The program's connection must have let go of
+    // the files; while another copy has them open it refuses and touches nothing (refused()).
     bool replaceStore(const QDateTime &now);
+    // The last replaceStore() was refused before anything was touched (another copy has the store).
+    bool refused() const { return m_refused; }
     QString setAsidePath() const { return m_setAside; }
+    // What the user is to know of the set-aside copy: a table file the engine could not read is
+    // in it as it was, without its journal. Empty when every file was copied by the engine.
+    QString setAsideNote() const;
 
     // "Sauvegarde du 10/12/2026 à 12:00 : Employeur 3 lignes, contact 1 ligne, …" for a confirmation.
     static QString describe(const Summary &summary);
@@ -65,7 +72,12 @@ public:
 
 private:
     QString existingFile(const QString &name) const;
+    bool copyWhole(const QString &target);
     bool copyOnce(const QString &target);
+    // The store as it is into `target`, while this copy holds it alone.
+    bool setAside(const QString &target);
+    // The set-aside files back in place of those already replaced; false when one could not be.
+    bool putBack(const QStringList &files);
     bool extractArchive(const QString &zipPath, const QString &target);
     bool checkStaged();
     bool countRows(const QString &dir, Summary &summary);
@@ -77,4 +89,6 @@ private:
     bool m_staged = false; // staged and checked: the only state replaceStore() accepts
     Summary m_summary;
     QString m_setAside;
+    QStringList m_keptAsIs; // table files set aside as they were, the engine unable to read them
+    bool m_refused = false;
 };

@@ -1,5 +1,7 @@
 #include "data/database.h"
 
+#include "data/storelock.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSqlDriver>
@@ -8,6 +10,8 @@
 #include <QUrl>
 #include <QUrlQuery>
 #include <QUuid>
+
+#include <sqlite3.h>
 
 namespace {
 // The main file of the connection: it holds no table, but a transaction over several attached
@@ -61,6 +65,7 @@ void Database::closeConnection()
     if (!m_open)
         return;
     dropConnections();
+    m_hold.reset();
     m_open = false;
     m_transactionDepth = 0;
     m_attached.clear();
@@ -76,18 +81,31 @@ void Database::setDirectory(const QString &directory)
     m_directory = directory;
 }
 
-// A connection the server dropped is closed and opened again, the tables still counted as attached.
-void Database::reconnect()
+// A connection the server dropped, or whose files were replaced, is closed and opened again, the
+// tables still counted as attached (in the directory, each file attached again). False when that
+// could not be done whole.
+bool Database::reconnect()
 {
-    const QString uri = m_server;
     const QHash<QString, QString> attached = m_attached;
     const QHash<QString, int> users = m_users;
     closeConnection();
-    m_server = uri;
-    if (openServer()) {
-        m_attached = attached;
-        m_users = users;
+    if (!open())
+        return false;
+    bool whole = true;
+    for (auto it = attached.cbegin(); it != attached.cend(); ++it) {
+        if (!isServer() && !attachFile(it.key(), it.value())) {
+            whole = false;
+            continue;
+        }
+        m_attached.insert(it.key(), it.value());
+        m_users.insert(it.key(), users.value(it.key()));
     }
+    if (!isServer()) {
+        // Counts read on the old files are not to be kept.
+        noteWrite();
+        emit reopened();
+    }
+    return whole;
 }
 
 void Database::setServer(const QString &uri)
@@ -194,15 +212,27 @@ bool Database::open()
             = QStringLiteral("Le répertoire de la base de données « %1 » n'existe pas.").arg(m_directory);
         return false;
     }
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-    db.setDatabaseName(QDir(m_directory).filePath(QLatin1String(SessionFileName)));
-    // Another copy of the program writing to the same files: wait a little for its lock.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
-    if (!db.open()) {
-        m_lastError = describe(db.lastError(), QDir(m_directory).filePath(QLatin1String(SessionFileName)));
-        QSqlDatabase::removeDatabase(m_connectionName);
+    // Held before the files are opened: a restore running elsewhere finishes first, one starting
+    // later sees this copy and refuses.
+    auto hold = std::make_unique<StoreLock>(m_directory);
+    if (!hold->holdOpen()) {
+        m_lastError = hold->lastError();
         return false;
     }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+        db.setDatabaseName(QDir(m_directory).filePath(QLatin1String(SessionFileName)));
+        // Another copy of the program writing to the same files: wait a little for its lock.
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+        if (!db.open()) {
+            m_lastError
+                = describe(db.lastError(), QDir(m_directory).filePath(QLatin1String(SessionFileName)));
+            db = QSqlDatabase();
+            QSqlDatabase::removeDatabase(m_connectionName);
+            return false;
+        }
+    }
+    m_hold = std::move(hold);
     m_open = true;
     return true;
 }
@@ -225,6 +255,15 @@ bool Database::attach(const QString &alias, const QString &path)
         }
         detach(alias, true);
     }
+    if (!attachFile(alias, path))
+        return false;
+    m_attached.insert(key, path);
+    m_users.insert(key, 1);
+    return true;
+}
+
+bool Database::attachFile(const QString &alias, const QString &path)
+{
     QSqlQuery q(connection());
     q.prepare(QStringLiteral("ATTACH DATABASE ? AS ") + quoted(alias));
     q.addBindValue(path);
@@ -237,9 +276,23 @@ bool Database::attach(const QString &alias, const QString &path)
     QSqlQuery pragma(connection());
     pragma.exec(QStringLiteral("PRAGMA %1.journal_mode=DELETE").arg(quoted(alias)));
     pragma.exec(QStringLiteral("PRAGMA %1.synchronous=FULL").arg(quoted(alias)));
-    m_attached.insert(key, path);
-    m_users.insert(key, 1);
     return true;
+}
+
+QString Database::movedFile() const
+{
+    const QVariant handle = connection().driver() ? connection().driver()->handle() : QVariant();
+    if (isServer() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return {};
+    sqlite3 *db = *static_cast<sqlite3 *const *>(handle.data());
+    for (auto it = m_attached.cbegin(); it != m_attached.cend(); ++it) {
+        int moved = 0;
+        if (sqlite3_file_control(db, it.key().toUtf8().constData(), SQLITE_FCNTL_HAS_MOVED, &moved)
+                == SQLITE_OK
+            && moved)
+            return it.value();
+    }
+    return {};
 }
 
 void Database::detach(const QString &alias, bool force)
@@ -293,6 +346,23 @@ bool Database::transaction()
 // is opened again first.
 bool Database::begin()
 {
+    // Files replaced under the connection would take the save into files no longer in the directory:
+    // nothing is written, the files in place are opened, and the clerk saves again.
+    const QString moved = movedFile();
+    if (!moved.isEmpty()) {
+        const bool reopened = reconnect();
+        const QString replaced
+            = QStringLiteral("Le fichier « %1 » a été remplacé pendant que VELMORA l'avait "
+                             "ouvert (une restauration faite ailleurs) : rien n'a été "
+                             "enregistré.")
+                  .arg(QDir::toNativeSeparators(moved));
+        m_lastError = reopened
+            ? replaced
+                + QStringLiteral(" La base vient d'être rouverte ; vos saisies restent à l'écran : "
+                                 "enregistrez de nouveau.")
+            : replaced + QStringLiteral(" La base n'a pas pu être rouverte : %1").arg(m_lastError);
+        return false;
+    }
     const QString statement = isServer() ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE");
     for (int attempt = 0; attempt < 2; ++attempt) {
         {

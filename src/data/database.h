@@ -6,8 +6,11 @@
 #include <QSqlDriver>
 #include <QString>
 
+#include <memory>
+
 class QSqlError;
 class QSqlQuery;
+class StoreLock;
 
 // The one connection of the program, to one of two stores. The directory store: SQLite, each table
 // file of the database directory attached under its table's name, so that queries over several
@@ -15,6 +18,9 @@ class QSqlQuery;
 // regard to letter case. The server store: one PostgreSQL database holding the four tables under
 // their names in lower case, reached by a libpq address ("postgresql://user@host/db"; the password
 // comes from ~/.pgpass or PGPASSWORD, never from us). Both run the transactions that span tables.
+// While the directory store is open the connection holds it against a restore by another copy of
+// the program (StoreLock); files replaced under it all the same (by a program that does not ask)
+// are noticed before the next save, which is refused while the files are opened again.
 class Database : public QObject
 {
     Q_OBJECT
@@ -75,7 +81,8 @@ public:
     static QString describe(const QSqlError &error, const QString &subject);
 
     bool isOpen() const { return m_open; }
-    // Opens the connection in the directory (done by the first attach as well).
+    // Opens the connection in the directory (done by the first attach as well), holding the store
+    // until the connection closes.
     bool open();
     QSqlDatabase connection() const { return QSqlDatabase::database(m_connectionName, false); }
 
@@ -88,12 +95,19 @@ signals:
     // Another copy of the program changed the rows of a table (its name in lower case): server only.
     void changedElsewhere(const QString &table);
     void aliasDetached(const QString &alias);
+    // The connection was closed and opened again with the same files attached: what was read from
+    // it before may have changed.
+    void reopened();
 
 private:
     bool openServer();
+    bool attachFile(const QString &alias, const QString &path);
+    // The first attached file that is no longer at its place in the directory (renamed over or
+    // deleted since it was attached); empty when there is none.
+    QString movedFile() const;
     QString listenerName() const;
     void dropConnections();
-    void reconnect();
+    bool reconnect();
     bool begin();
     void notified(const QString &name, QSqlDriver::NotificationSource source, const QVariant &payload);
     void closeConnection();
@@ -107,4 +121,5 @@ private:
     int m_transactionDepth = 0;
     quint64 m_writes = 0;
     qint64 m_backendPid = 0;
+    std::unique_ptr<StoreLock> m_hold; // the directory store, while the connection is open
 };

@@ -16,12 +16,22 @@ DataModule::DataModule(QObject *parent)
     m_expatries->setRenumberOnInsert(true);
     m_accord->setRenumberOnInsert(true);
     connect(m_db, &Database::changedElsewhere, this, &DataModule::followChange);
+    // Queued: the files are opened again in the middle of a save, which is first to end.
+    connect(m_db, &Database::reopened, this, &DataModule::followReopening, Qt::QueuedConnection);
 }
 
 void DataModule::followChange(const QString &table)
 {
     for (Table *t : { m_employeur, m_contact, m_accord, m_expatries }) {
         if (t->isOpen() && !t->isEditing() && t->schema().name.compare(table, Qt::CaseInsensitive) == 0)
+            t->refresh();
+    }
+}
+
+void DataModule::followReopening()
+{
+    for (Table *t : { m_employeur, m_contact, m_accord, m_expatries }) {
+        if (t->isOpen() && !t->isEditing())
             t->refresh();
     }
 }

@@ -28,6 +28,9 @@ private:
     // Another clerk saved: the tables of that name show the rows as they are now, but for one
     // whose entry is open (it stays as typed).
     void followChange(const QString &table);
+    // The store's files were opened again: every table shows the rows as they are now, but for one
+    // whose entry is open.
+    void followReopening();
 
     Database *m_db;
     Table *m_employeur;

@@ -4,6 +4,7 @@
 #include "data/activation.h"
 #include "data/backupstore.h"
 #include "data/datamodule.h"
+#include "data/table.h"
 #include "printing/dossierdocuments.h"
 
 #include <QDate>
@@ -11,6 +12,9 @@
 #include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,11 +41,8 @@ private:
             for (auto place = places.begin(); place != places.end(); ++place)
                 argument.replace(place.key(), place.value());
         }
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR" })
-            environment.remove(QString::fromLatin1(name));
         QProcess process;
-        process.setProcessEnvironment(environment);
+        process.setProcessEnvironment(batchEnvironment());
         process.start(QStringLiteral(VELMORA_PROGRAM), arguments);
         Run result;
         if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
@@ -72,6 +73,57 @@ private:
                 { QStringLiteral("Nation"), QStringLiteral("FRANCAISE") } }));
     }
 
+    // The seeded base, and an archive of it for a restore.
+    static void seedAndArchive(const QString &base, const QString &archive)
+    {
+        seed(base);
+        QVERIFY(BackupStore(Activation::databaseDirectory(base))
+                    .writeArchive(archive, QDateTime::currentDateTime()));
+    }
+
+    // What --restore says when process `pid` has the store in `dir` open.
+    static QString heldElsewhere(const QString &dir, qint64 pid)
+    {
+        return QStringLiteral("velmora: La base « %1 » est ouverte dans un autre exemplaire du programme "
+                              "(processus %2) : fermez-le avant de restaurer. Rien n'a été remplacé.\n")
+            .arg(dir)
+            .arg(pid);
+    }
+
+    // The environment of a run: no display, no runtime directory.
+    static QProcessEnvironment batchEnvironment()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR" })
+            environment.remove(QString::fromLatin1(name));
+        return environment;
+    }
+
+    // The employers' names an Employeur.DB file holds.
+    static QStringList employers(const QString &file)
+    {
+        QStringList names;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("read"));
+            db.setDatabaseName(file);
+            db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+            QSqlQuery q(db);
+            if (db.open() && q.exec(QStringLiteral("SELECT Nom_orga FROM Employeur"))) {
+                while (q.next())
+                    names << q.value(0).toString();
+            }
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("read"));
+        return names;
+    }
+
+    // The copies a restore set aside, named for the day and the time.
+    static QStringList setAside(const QString &dir)
+    {
+        static const QRegularExpression named(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}-\\d{6}$"));
+        return QDir(BackupStore(dir).folder()).entryList(QDir::Dirs).filter(named);
+    }
+
     static QStringList writtenForms(const QString &out)
     {
         QStringList written = QDir(out).entryList({ QStringLiteral("*.pdf") }, QDir::Files);
@@ -84,6 +136,8 @@ private:
 private slots:
     void statusesAndMessages_data();
     void statusesAndMessages();
+    void restoreWhileAnotherCopySaves();
+    void restoreWhileAWindowIsOpen();
 };
 
 void TestCommandLine::statusesAndMessages_data()
@@ -377,6 +431,113 @@ void TestCommandLine::statusesAndMessages()
     }
     if (!result.errors.isEmpty())
         QVERIFY2(result.errors.endsWith(QLatin1Char('\n')), qPrintable(result.errors));
+}
+
+// Another copy of the program saves one employer after another while --restore runs: every save it
+// was told was done is in the store afterwards, or in the copy the restore set aside.
+void TestCommandLine::restoreWhileAnotherCopySaves()
+{
+    QTemporaryDir base;
+    QTemporaryDir out;
+    const QString dir = Activation::databaseDirectory(base.path());
+    const QString archive = QDir(out.path()).filePath(QStringLiteral("base.zip"));
+    seedAndArchive(base.path(), archive);
+
+    DataModule copy;
+    QVERIFY(Activation::run(copy, base.path()).ok);
+    QStringList acknowledged;
+    QString refusal;
+    const auto save = [&] {
+        const QString name = QStringLiteral("SAISIE %1").arg(acknowledged.size() + 1);
+        Table *employers = copy.employeur();
+        if (employers->append() && employers->setValue(QStringLiteral("Nom_orga"), name) && employers->post())
+            acknowledged << name;
+        else
+            refusal = employers->lastError();
+        employers->cancel();
+    };
+    QProcess restore;
+    restore.setProcessEnvironment(batchEnvironment());
+    restore.start(QStringLiteral(VELMORA_PROGRAM), { "--data-dir", base.path(), "--restore", archive });
+    QVERIFY(restore.waitForStarted());
+    while (!restore.waitForFinished(1) && acknowledged.size() < 100000)
+        save();
+    QCOMPARE(restore.exitStatus(), QProcess::NormalExit);
+    // The copy goes on saving after the restore has ended.
+    for (int i = 0; i < 3; ++i)
+        save();
+
+    QStringList kept = employers(QDir(dir).filePath(QStringLiteral("Employeur.DB")));
+    for (const QString &aside : setAside(dir)) {
+        const QDir folder(QDir(BackupStore(dir).folder()).filePath(aside));
+        kept << employers(folder.filePath(QStringLiteral("Employeur.DB")));
+        QCOMPARE(
+            folder.entryList({ QStringLiteral("*-journal") }, QDir::Files | QDir::Hidden), QStringList());
+    }
+    QStringList lost;
+    for (const QString &name : acknowledged) {
+        if (!kept.contains(name))
+            lost << name;
+    }
+    QVERIFY2(lost.isEmpty(), qPrintable(lost.join(QLatin1String(", "))));
+    QVERIFY2(refusal.isEmpty(), qPrintable(refusal));
+
+    // The copy has the store open: the restore is refused, names the reason and touches nothing.
+    const QString errors = QString::fromUtf8(restore.readAllStandardError());
+    QCOMPARE(restore.exitCode(), 2);
+    QCOMPARE(errors, heldElsewhere(dir, QCoreApplication::applicationPid()));
+    QCOMPARE(setAside(dir), QStringList());
+}
+
+// A window of the program, as the clerk leaves it open: --restore refuses while it runs; once it is
+// gone, even without closing (killed), its lock stands in no one's way.
+void TestCommandLine::restoreWhileAWindowIsOpen()
+{
+    QTemporaryDir base;
+    QTemporaryDir out;
+    const QString dir = Activation::databaseDirectory(base.path());
+    const QString archive = QDir(out.path()).filePath(QStringLiteral("base.zip"));
+    seedAndArchive(base.path(), archive);
+    {
+        DataModule data;
+        QVERIFY(Activation::run(data, base.path()).ok);
+        QVERIFY(
+            DataFixture::add(data.employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("APRÈS") } }));
+    }
+    const QString table = QDir(dir).filePath(QStringLiteral("Employeur.DB"));
+    const QStringList before = employers(table);
+    QVERIFY(before.contains(QStringLiteral("APRÈS")));
+
+    QProcess window;
+    QProcessEnvironment environment = batchEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    window.setProcessEnvironment(environment);
+    window.start(QStringLiteral(VELMORA_PROGRAM), { "--data-dir", base.path() });
+    QVERIFY(window.waitForStarted());
+    // The window has the store open, and its copy of the day is taken.
+    const QString daily
+        = QDir(BackupStore(dir).folder()).filePath(QDate::currentDate().toString(Qt::ISODate));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(daily).isDir(), 60000);
+
+    const QMap<QString, QString> places;
+    const Run refused = run({ "--data-dir", base.path(), "--restore", archive }, places);
+    QCOMPARE(refused.status, 2);
+    QCOMPARE(refused.errors, heldElsewhere(dir, window.processId()));
+    QCOMPARE(employers(table), before);
+    QCOMPARE(setAside(dir), QStringList());
+
+    window.kill();
+    QVERIFY(window.waitForFinished());
+    const Run restored = run({ "--data-dir", base.path(), "--restore", archive }, places);
+    QCOMPARE(restored.status, 0);
+    QVERIFY2(
+        restored.errors.startsWith(QLatin1String("velmora: Sauvegarde du ")), qPrintable(restored.errors));
+    QCOMPARE(employers(table), QStringList { QStringLiteral("SARL ALPHA") });
+    const QStringList aside = setAside(dir);
+    QCOMPARE(aside.size(), 1);
+    QCOMPARE(
+        employers(QDir(BackupStore(dir).folder()).filePath(aside.first() + QStringLiteral("/Employeur.DB"))),
+        before);
 }
 
 QTEST_MAIN(TestCommandLine)

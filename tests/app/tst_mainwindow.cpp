@@ -2,6 +2,8 @@
 #include "reviewstore.h"
 #include "scriptedui.h"
 
+#include "agreements/agreementform.h"
+#include "agreements/agreementpage.h"
 #include "app/appwindows.h"
 #include "app/formholder.h"
 #include "app/headerstrip.h"
@@ -10,6 +12,7 @@
 #include "data/backupstore.h"
 #include "data/database.h"
 #include "data/datamodule.h"
+#include "data/filereplace.h"
 #include "data/storesetting.h"
 #include "data/table.h"
 #include "employer/employerform.h"
@@ -90,6 +93,16 @@ private:
         }
         return texts.join(QLatin1Char('\n'));
     }
+    // A store holding employer E and its project PE.
+    static void seedEmployerWithProject(const QString &base)
+    {
+        DataModule seed;
+        QVERIFY(Activation::run(seed, base).ok);
+        QVERIFY(DataFixture::add(seed.employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("E") } }));
+        QVERIFY(DataFixture::add(seed.contact(),
+            { { QStringLiteral("nom_orga"), QStringLiteral("E") },
+                { QStringLiteral("Projet"), QStringLiteral("PE") } }));
+    }
     static QLabel *noticeOf(MainWindow &w, int page)
     {
         return w.pages()->widget(page)->findChild<QLabel *>(
@@ -115,6 +128,7 @@ private slots:
     void popupMenuActsOnItsLine_data();
     void popupMenuActsOnItsLine();
     void backupAndRestoreFromTheMenu();
+    void storeReplacedUnderTheWindow();
     void sharedStoreFromTheMenu();
 };
 
@@ -441,14 +455,7 @@ void TestMainWindow::centredAndTitlesReadable()
 void TestMainWindow::firstNewWorkerOffersProjects()
 {
     QTemporaryDir base;
-    {
-        DataModule seed;
-        QVERIFY(Activation::run(seed, base.path()).ok);
-        QVERIFY(DataFixture::add(seed.employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("E") } }));
-        QVERIFY(DataFixture::add(seed.contact(),
-            { { QStringLiteral("nom_orga"), QStringLiteral("E") },
-                { QStringLiteral("Projet"), QStringLiteral("PE") } }));
-    }
+    seedEmployerWithProject(base.path());
     ScriptedUi ui;
     MainWindow w(base.path(), ui);
     w.show();
@@ -630,6 +637,29 @@ void TestMainWindow::backupAndRestoreFromTheMenu()
     // The wrong "Oui": the employer is gone; the archive brings it back once confirmed.
     QVERIFY(w.data()->employeur()->first() && w.data()->employeur()->remove());
     ui.openName = ui.saveName + QStringLiteral(".zip");
+
+    // While another copy has the store open the restore is refused; the window goes on with the
+    // store as it was.
+    {
+        DataModule other;
+        QVERIFY(Activation::run(other, base.path()).ok);
+        ui.answers << true;
+        trigger(w, "Restaurer1");
+        QCOMPARE(ui.errors,
+            QStringList {
+                QStringLiteral("La base « %1 » est ouverte dans un autre exemplaire du programme "
+                               "(processus %2) : fermez-le avant de restaurer. Rien n'a été remplacé.")
+                    .arg(QDir::toNativeSeparators(Activation::databaseDirectory(base.path())))
+                    .arg(QCoreApplication::applicationPid()) });
+        QVERIFY(w.data()->employeur()->isOpen());
+        QCOMPARE(w.data()->employeur()->rowCount(), 0);
+        QVERIFY(DataFixture::add(
+            w.data()->employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("ENTRE-TEMPS") } }));
+        ui.errors.clear();
+        ui.confirmations.clear();
+    }
+
+    // The window's own hold is let go for its restore.
     ui.answers << true;
     trigger(w, "Restaurer1");
     QCOMPARE(ui.confirmations.size(), 1);
@@ -638,6 +668,67 @@ void TestMainWindow::backupAndRestoreFromTheMenu()
     QVERIFY(ui.errors.isEmpty());
     QCOMPARE(w.data()->employeur()->rowCount(), 1);
     QCOMPARE(w.data()->employeur()->value(QStringLiteral("Nom_orga")).toString(), QStringLiteral("GARDÉ"));
+}
+
+// The files replaced under an open window by a program that does not ask first (an older copy's
+// restore): the next save says so and writes nothing, the window opens the files in place, and the
+// entry saved again lands in them.
+void TestMainWindow::storeReplacedUnderTheWindow()
+{
+    QTemporaryDir base;
+    QTemporaryDir earlier;
+    const QString dir = Activation::databaseDirectory(base.path());
+    seedEmployerWithProject(base.path());
+    const QString copy = QDir(earlier.path()).filePath(QStringLiteral("copie"));
+    QVERIFY(BackupStore(dir).copyTo(copy));
+    ScriptedUi ui;
+    MainWindow w(base.path(), ui);
+    QVERIFY(w.activate());
+    QVERIFY(DataFixture::add(w.data()->accord(),
+        { { QStringLiteral("Num"), 1 }, { QStringLiteral("nom_orga"), QStringLiteral("E") },
+            { QStringLiteral("Projet"), QStringLiteral("PE") },
+            { QStringLiteral("poste"), QStringLiteral("AVANT") } }));
+    for (const QString &file : BackupStore::tableFiles()) {
+        QString why;
+        QVERIFY2(
+            FileReplace::replace(QDir(copy).filePath(file), QDir(dir).filePath(file), &why), qPrintable(why));
+    }
+
+    w.pages()->setCurrentIndex(1);
+    QWidget *page = w.agreementPage();
+    const auto click = [page](const char *name) {
+        auto *button = page->findChild<QPushButton *>(QString::fromLatin1(name));
+        QVERIFY2(button && button->isEnabled(), name);
+        button->click();
+    };
+    click("BitBtn6"); // NOUVEAU
+    ProjectList *projects = w.agreementPage()->form()->projectList();
+    projects->hidePopup();
+    projects->refill();
+    const int index = projects->findText(QStringLiteral("PE"));
+    QVERIFY(index >= 0);
+    projects->setCurrentIndex(index);
+    emit projects->activated(index);
+    QTest::keyClicks(w.agreementPage()->form()->postEdit(), QStringLiteral("MACON"));
+    click("BitBtn7"); // ENREGISTRER
+    QCOMPARE(ui.errors.size(), 1);
+    const QString said = ui.errors.first();
+    QVERIFY2(said.startsWith(QStringLiteral("Le fichier « %1").arg(QDir::toNativeSeparators(dir)))
+            && said.contains(
+                QStringLiteral(" a été remplacé pendant que VELMORA l'avait ouvert (une restauration "
+                               "faite ailleurs) : rien n'a été enregistré. La base vient d'être "
+                               "rouverte ; vos saisies restent à l'écran : enregistrez de nouveau.")),
+        qPrintable(said));
+    QVERIFY(w.data()->accord()->isEditing());
+
+    click("BitBtn7"); // ENREGISTRER again
+    QCOMPARE(ui.errors.size(), 1);
+    QVERIFY(!w.data()->accord()->isEditing());
+    // The files in place hold the new post, and not the one saved into those they replaced.
+    DataModule check;
+    QVERIFY(Activation::run(check, base.path()).ok);
+    QCOMPARE(check.accord()->rowCount(), 1);
+    QCOMPARE(check.accord()->value(QStringLiteral("poste")).toString(), QStringLiteral("MACON"));
 }
 
 void TestMainWindow::sharedStoreFromTheMenu()

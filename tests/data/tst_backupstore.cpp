@@ -2,6 +2,7 @@
 
 #include "data/backupstore.h"
 #include "data/database.h"
+#include "data/storelock.h"
 #include "data/table.h"
 
 #include <QDir>
@@ -17,7 +18,8 @@
 #include <zip.h>
 
 // The copies of the store: their rotation over the days, their consistency while another copy of
-// the program writes, and a restore that replaces nothing unless the copy is sound.
+// the program writes, a restore that replaces nothing unless the copy is sound nor while another copy
+// has the store open, and the store it sets aside.
 class TestBackupStore : public QObject
 {
     Q_OBJECT
@@ -62,14 +64,41 @@ private:
         QSqlDatabase::removeDatabase(QStringLiteral("rows"));
         return n;
     }
+    // The workers' table as a power cut leaves it in the middle of a save, written at `copy`: the
+    // file written in part, its journal beside it. `path` itself is left as it was.
+    static void cutSave(const QString &path, const QString &copy)
+    {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("cut"));
+            db.setDatabaseName(path);
+            QVERIFY(db.open());
+            QSqlQuery q(db);
+            QVERIFY(q.exec(QStringLiteral("PRAGMA cache_size=1")));
+            QVERIFY(q.exec(QStringLiteral("BEGIN")));
+            for (int n = 100; n < 2000; ++n)
+                QVERIFY(q.exec(QStringLiteral("INSERT INTO Expatries (Num_Ordre) VALUES (%1)").arg(n)));
+            QVERIFY(QFile::copy(path + QStringLiteral("-journal"), copy + QStringLiteral("-journal")));
+            QVERIFY(QFile::copy(path, copy));
+            q.exec(QStringLiteral("ROLLBACK"));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("cut"));
+    }
+    static QStringList journals(const QString &dir)
+    {
+        return QDir(dir).entryList({ QStringLiteral("*-journal") }, QDir::Files | QDir::Hidden);
+    }
 
 private slots:
     void rotationKeepsTenDaysAndOnePerMonth_data();
     void rotationKeepsTenDaysAndOnePerMonth();
     void copyWhileAnotherConnectionWritesHoldsWholeSaves();
+    void copyBlockedNamesItsFile();
     void interruptedSaveIsNoDamage();
     void restoreReplacesOnlyASoundCopy_data();
     void restoreReplacesOnlyASoundCopy();
+    void restoreWaitsForTheOtherCopies();
+    void setAsideIsACleanCopy_data();
+    void setAsideIsACleanCopy();
 };
 
 void TestBackupStore::rotationKeepsTenDaysAndOnePerMonth_data()
@@ -178,6 +207,30 @@ void TestBackupStore::copyWhileAnotherConnectionWritesHoldsWholeSaves()
     }
 }
 
+// A table another connection keeps locked for writing: the archive is not written, and the message
+// names that table alone.
+void TestBackupStore::copyBlockedNamesItsFile()
+{
+    DataFixture fx;
+    QVERIFY(fx.activate().ok);
+    QTemporaryDir usb;
+    const QString zip = QDir(usb.path()).filePath(QStringLiteral("base.zip"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("writer"));
+        db.setDatabaseName(QDir(fx.dbDir()).filePath(QStringLiteral("contact.DB")));
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        BackupStore store(fx.dbDir());
+        QVERIFY(!store.writeArchive(zip, QDateTime::currentDateTime()));
+        QCOMPARE(store.lastError(),
+            QStringLiteral("La sauvegarde n'a pas pu être faite : contact.DB : database is locked"));
+        q.exec(QStringLiteral("ROLLBACK"));
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("writer"));
+    QVERIFY(!QFileInfo::exists(zip));
+}
+
 void TestBackupStore::interruptedSaveIsNoDamage()
 {
     DataFixture fx;
@@ -186,24 +239,9 @@ void TestBackupStore::interruptedSaveIsNoDamage()
         QVERIFY(DataFixture::add(fx.data().expatries(), { { QStringLiteral("Num_Ordre"), n } }));
     fx.data().database()->setDirectory(QString());
     const QString path = QDir(fx.dbDir()).filePath(QStringLiteral("Expatries.DB"));
-    // The files as a power cut leaves them in the middle of a save: the table written in part,
-    // its journal beside it.
     QTemporaryDir cut;
     const QString copy = QDir(cut.path()).filePath(QStringLiteral("Expatries.DB"));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("cut"));
-        db.setDatabaseName(path);
-        QVERIFY(db.open());
-        QSqlQuery q(db);
-        QVERIFY(q.exec(QStringLiteral("PRAGMA cache_size=1")));
-        QVERIFY(q.exec(QStringLiteral("BEGIN")));
-        for (int n = 100; n < 2000; ++n)
-            QVERIFY(q.exec(QStringLiteral("INSERT INTO Expatries (Num_Ordre) VALUES (%1)").arg(n)));
-        QVERIFY(QFile::copy(path + QStringLiteral("-journal"), copy + QStringLiteral("-journal")));
-        QVERIFY(QFile::copy(path, copy));
-        q.exec(QStringLiteral("ROLLBACK"));
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("cut"));
+    cutSave(path, copy);
     QVERIFY2(BackupStore::quickCheck(copy).isEmpty(), qPrintable(BackupStore::quickCheck(copy)));
     QCOMPARE(rows(copy, QStringLiteral("Expatries")), 50);
 }
@@ -288,6 +326,117 @@ void TestBackupStore::restoreReplacesOnlyASoundCopy()
         0);
     QVERIFY(fx.activate().ok);
     QCOMPARE(fx.data().expatries()->rowCount(), 300);
+}
+
+// A restore while another copy has the store open is refused and touches nothing; a copy opening
+// the store while a restore holds it waits, then says why; once the other copy is closed the same
+// restore goes through.
+void TestBackupStore::restoreWaitsForTheOtherCopies()
+{
+    DataFixture fx;
+    QVERIFY(fx.activate().ok);
+    QTemporaryDir usb;
+    const QString zip = QDir(usb.path()).filePath(QStringLiteral("base.zip"));
+    QVERIFY(BackupStore(fx.dbDir()).writeArchive(zip, QDateTime::currentDateTime()));
+    QVERIFY(
+        DataFixture::add(fx.data().employeur(), { { QStringLiteral("Nom_orga"), QStringLiteral("APRÈS") } }));
+    QMap<QString, QByteArray> before;
+    for (const QString &file : BackupStore::tableFiles())
+        before.insert(file, contents(QDir(fx.dbDir()).filePath(file)));
+
+    BackupStore restore(fx.dbDir());
+    QVERIFY2(restore.stage(zip), qPrintable(restore.lastError()));
+    QVERIFY(!restore.replaceStore(QDateTime(QDate(2026, 12, 10), QTime(8, 0))));
+    QVERIFY(restore.refused());
+    QCOMPARE(restore.lastError(),
+        QStringLiteral("La base « %1 » est ouverte dans un autre exemplaire du programme (processus %2) : "
+                       "fermez-le avant de restaurer. Rien n'a été remplacé.")
+            .arg(QDir::toNativeSeparators(fx.dbDir()))
+            .arg(QCoreApplication::applicationPid()));
+    for (const QString &file : BackupStore::tableFiles())
+        QCOMPARE(contents(QDir(fx.dbDir()).filePath(file)), before.value(file));
+    QCOMPARE(restore.dailyCopies(), QStringList());
+
+    fx.data().release();
+    {
+        StoreLock restoring(fx.dbDir());
+        QVERIFY2(restoring.takeAll(), qPrintable(restoring.lastError()));
+        DataModule other;
+        const Activation::Result opened = Activation::run(other, fx.base());
+        QVERIFY(!opened.ok);
+        QCOMPARE(opened.error,
+            QStringLiteral(
+                "La base « %1 » est en cours de restauration dans un autre exemplaire du programme : "
+                "réessayez dans un instant.")
+                .arg(QDir::toNativeSeparators(fx.dbDir())));
+    }
+
+    QVERIFY2(
+        restore.replaceStore(QDateTime(QDate(2026, 12, 10), QTime(8, 0))), qPrintable(restore.lastError()));
+    QVERIFY(!restore.refused());
+    QCOMPARE(rows(QDir(fx.dbDir()).filePath(QStringLiteral("Employeur.DB")), QStringLiteral("Employeur")), 0);
+    QCOMPARE(rows(QDir(restore.setAsidePath()).filePath(QStringLiteral("Employeur.DB")),
+                 QStringLiteral("Employeur")),
+        1);
+    QVERIFY(fx.activate().ok);
+}
+
+void TestBackupStore::setAsideIsACleanCopy_data()
+{
+    QTest::addColumn<bool>("readable"); // the workers' table, for the engine
+    QTest::newRow("a save cut short, its journal beside") << true;
+    QTest::newRow("a table the engine cannot read, a journal beside") << false;
+}
+
+// The store set aside by a restore never holds a journal: a save cut short is rolled back as the
+// engine copies the table, a file it cannot read is kept as it was, without its journal, and the
+// note says so. No journal is left beside the restored files either.
+void TestBackupStore::setAsideIsACleanCopy()
+{
+    QFETCH(bool, readable);
+    DataFixture fx;
+    QVERIFY(fx.activate().ok);
+    QTemporaryDir usb;
+    const QString zip = QDir(usb.path()).filePath(QStringLiteral("base.zip"));
+    QVERIFY(BackupStore(fx.dbDir()).writeArchive(zip, QDateTime::currentDateTime()));
+    for (int n = 1; n <= 50; ++n)
+        QVERIFY(DataFixture::add(fx.data().expatries(), { { QStringLiteral("Num_Ordre"), n } }));
+    fx.data().release();
+    const QString path = QDir(fx.dbDir()).filePath(QStringLiteral("Expatries.DB"));
+    const QString journal = path + QStringLiteral("-journal");
+    if (readable) {
+        QTemporaryDir cut;
+        const QString copy = QDir(cut.path()).filePath(QStringLiteral("Expatries.DB"));
+        cutSave(path, copy);
+        QVERIFY(QFile::remove(path));
+        QVERIFY(QFile::copy(copy, path) && QFile::copy(copy + QStringLiteral("-journal"), journal));
+    } else {
+        QFile table(path);
+        QVERIFY(table.open(QIODevice::ReadWrite) && table.write(QByteArray(100, 'x')) == 100);
+        QFile left(journal);
+        QVERIFY(left.open(QIODevice::WriteOnly) && left.write(QByteArray(4096, '\x5a')) == 4096);
+    }
+    const QByteArray before = contents(path);
+
+    BackupStore restore(fx.dbDir());
+    QVERIFY2(restore.stage(zip), qPrintable(restore.lastError()));
+    QVERIFY2(restore.replaceStore(QDateTime::currentDateTime()), qPrintable(restore.lastError()));
+    const QString aside = restore.setAsidePath();
+    QCOMPARE(journals(aside), QStringList());
+    QCOMPARE(journals(fx.dbDir()), QStringList());
+    if (readable) {
+        QCOMPARE(rows(QDir(aside).filePath(QStringLiteral("Expatries.DB")), QStringLiteral("Expatries")), 50);
+        QCOMPARE(restore.setAsideNote(), QString());
+    } else {
+        QCOMPARE(contents(QDir(aside).filePath(QStringLiteral("Expatries.DB"))), before);
+        QCOMPARE(restore.setAsideNote(),
+            QStringLiteral(
+                "Expatries.DB était illisible : il est gardé tel quel dans « %1 », sans son journal.")
+                .arg(QDir::toNativeSeparators(aside)));
+    }
+    QCOMPARE(rows(QDir(aside).filePath(QStringLiteral("Employeur.DB")), QStringLiteral("Employeur")), 0);
+    QCOMPARE(rows(path, QStringLiteral("Expatries")), 0);
+    QVERIFY(fx.activate().ok);
 }
 
 QTEST_GUILESS_MAIN(TestBackupStore)
