@@ -200,16 +200,12 @@ bool Query::next()
 
 QVariant Query::value(const QString &column) const
 {
-    for (int i = 0; i < m_columns.size(); ++i) {
-        if (m_columns.at(i).compare(column, Qt::CaseInsensitive) == 0)
-            return m_row.value(i);
-    }
-    return {};
+    return record().value(column);
 }
 
 QString Query::text(const QString &column) const
 {
-    return FieldValue::display(value(column));
+    return record().text(column);
 }
 
 RowRecord Query::record() const

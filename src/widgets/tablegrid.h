@@ -26,7 +26,6 @@ public:
     void setTextSizes(int cellPixels, int titlePixels);
     // The pop-up menu the right mouse button opens on a line, once that line is the current row.
     void setPopupMenu(QMenu *menu);
-    QMenu *popupMenu() const { return m_popupMenu; }
 
 signals:
     void rowClicked(int row);
